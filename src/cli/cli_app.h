@@ -1,0 +1,44 @@
+#pragma once
+
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/registry_store.h"
+
+namespace tkv::cli {
+
+// Exit codes.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitUsage = 1;
+inline constexpr int ExitFile = 2;
+
+// Everything a command needs: folders, the user, the clock and the registry.
+struct Context {
+    std::string dataDir;
+    std::string configDir;
+    std::string user;
+    std::string currentDir;
+    std::unique_ptr<Clock> clock;
+    std::unique_ptr<RegistryStore> registry;
+    std::ostream& out;
+    std::ostream& err;
+};
+
+// A usage error carries its message to stderr and exit code 1.
+struct UsageError {
+    std::string message;
+};
+
+// Parses "YYYY-MM-DD HH:MM"; nullopt when malformed or not a real date/time.
+std::optional<DateTime> ParseAt(const std::string& text);
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// Commands, each given the arguments after its name.
+int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
+
+}  // namespace tkv::cli

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+// The helper routines every part of the program shares for times, day counts,
+// amounts and fixed-width text. Nothing here raises on bad input: unreadable
+// text takes the documented fallback.
+namespace tkv {
+
+// Rounding units for arrival, leaving and overtime, indexed 0..6.
+inline constexpr std::array<int, 7> UnitMinutesTable{5, 6, 10, 15, 20, 30, 60};
+
+// Rounding methods indexed 0..3.
+enum RoundMethod : int { RoundNone = 0, RoundDown = 1, RoundNearest = 2, RoundUp = 3 };
+
+// Minutes of the rounding unit at `index`; an index out of range is clamped.
+int UnitMinutes(int index);
+
+// Strips leading and trailing blanks and control characters.
+std::string Trim(std::string_view text);
+std::string TrimLeft(std::string_view text);
+std::string TrimRight(std::string_view text);
+
+// Full-width forms of digits, letters and common signs become their ASCII
+// forms, and lower-case letters become upper case.
+std::string ToHankaku(std::string_view text);
+
+int StrToIntDef(std::string_view text, int fallback);
+long long StrToInt64Def(std::string_view text, long long fallback);
+
+std::string IntToStrPad(long long value, int width, char pad = ' ');
+
+int StrToMinutes(std::string_view text);
+std::string MinutesToStr(int minutes, int hourWidth, bool showZero);
+std::string AdjustTimeStr(std::string_view text, int method, int unitMinutes);
+
+// Half away from zero.
+long long RoundOff(double value);
+
+std::string FloatToStrDec(int width, int decimals, double value);
+double StrToFloatDec(std::string_view text, int decimals, double fallback);
+
+std::string DayCountStr(std::string_view text, bool oneDecimal);
+std::string ThousandsStr(std::string_view text);
+std::string CommaField(std::string_view text, int n);
+
+std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement);
+std::string StripCommas(std::string_view text);
+
+// Widths below are in Shift-JIS bytes (a full-width character counts 2).
+std::string FixedWidth(std::string_view text, int width);
+std::string RightAlign(std::string_view text, int width);
+
+int YearClamp(std::string_view text);
+int MonthClamp(std::string_view text);
+int DaysInMonth(int year, int month);
+bool IsLeapYear(int year);
+
+// 8:30 -> "8.50": a time text as decimal hours, for printing. Blank text is
+// returned unchanged.
+std::string DecimalHourStr(std::string_view text);
+
+}  // namespace tkv

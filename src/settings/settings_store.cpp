@@ -1,0 +1,207 @@
+#include "settings/settings_store.h"
+
+#include <algorithm>
+
+#include "core/atomic_file.h"
+#include "core/cp932.h"
+#include "core/paths.h"
+#include "core/registry_store.h"
+#include "core/text_util.h"
+#include "settings/settings_schema.h"
+
+namespace tkv {
+
+std::string ReverseText(std::string_view bytes) { return std::string(bytes.rbegin(), bytes.rend()); }
+
+std::string SetFileEncode(std::string_view bytes) {
+    const std::size_t n = bytes.size();
+    std::string out(n, '\0');
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto hi = static_cast<unsigned char>(bytes[n - 1 - i]) & 0x0F;
+        const auto lo = static_cast<unsigned char>(bytes[i]) & 0x0F;
+        out[i] = static_cast<char>(16 * hi + lo);
+    }
+    return out;
+}
+
+std::string BuildSetFile(const Settings& s) {
+    std::string out;
+    auto line = [&out](const std::string& bytes) {
+        out += bytes;
+        out += "\r\n";
+    };
+    line(SetFileEncode(ReverseText(cp932::fromUtf8(s.Pass))));
+    line(SetFileEncode(std::to_string(s.SimeDay)));
+    line(SetFileEncode(s.FlexTime ? "1" : "0"));
+    for (int k : s.Kin) line(SetFileEncode(std::to_string(k)));
+    for (std::size_t i = 0; i < 22; ++i)
+        line(SetFileEncode(cp932::fromUtf8(s.TimeFirst[i])) +
+             SetFileEncode(cp932::fromUtf8(s.TimeSecond[i])));
+    return out;
+}
+
+namespace {
+
+constexpr std::string_view kSystem = "System";
+constexpr std::string_view kSetting = "Setting";
+
+std::string sub(const std::string& key, std::string_view section) {
+    return key + "\\" + std::string(section);
+}
+
+std::string_view sectionName(SettingSection s) {
+    return s == SettingSection::System ? kSystem : kSetting;
+}
+
+// First-run amounts of Kin01..Kin12.
+constexpr int kFirstRunKin[12] = {200000, 20000, 15000, 1500, 1750, 230000,
+                                  80,     1500,  1750,  0,    1750, 2000};
+
+// Legacy unit index (0..4) to the index of the seven-entry table.
+int legacyUnit(int old) {
+    static constexpr int map[5] = {0, 4, 2, 5, 3};
+    return old >= 0 && old < 5 ? map[old] : 0;
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore(RegistryStore& registry, std::string dataDir, std::string currentDir,
+                             std::string startUser)
+    : m_registry(registry),
+      m_dataDir(std::move(dataDir)),
+      m_currentDir(std::move(currentDir)),
+      m_startUser(startUser),
+      m_currentUser(std::move(startUser)) {}
+
+std::string SettingsStore::userKey() const { return UserRegKey(m_currentUser); }
+
+std::string SettingsStore::setFilePath() const {
+    return UserFilePath(m_currentUser, JoinPath(m_dataDir, "tokivane.SET"));
+}
+
+SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
+    SettingsLoadResult result;
+    result.registry = m_registry.reload();
+
+    const std::string key = userKey();
+    const std::string sys = sub(key, kSystem);
+    const std::string set = sub(key, kSetting);
+    m_registry.createKey(key);
+    bool wrote = false;
+    auto put = [&](const std::string& k, std::string_view name, std::string_view text) {
+        m_registry.writeValue(k, name, cp932::fromUtf8(text));
+        wrote = true;
+    };
+    auto raw = [&](const std::string& k, std::string_view name) {
+        return m_registry.readValue(k, name);
+    };
+
+    const auto simeDay = raw(sys, "SimeDay");
+    if (ReadSettingInt(simeDay ? cp932::toUtf8(*simeDay) : "", -1) == -1) {
+        result.firstRun = true;
+        put(sys, "Pass", "");
+        put(sys, "SimeDay", "31");
+        m_registry.deleteKey(sub(key, "Position"));
+        for (int i = 1; i <= 12; ++i) put(set, NumberedName("Kin", i, 2), "0");
+        for (int i = 1; i <= 12; ++i)
+            put(set, NumberedName("Kin", i, 2), std::to_string(kFirstRunKin[i - 1]));
+        for (int i = 1; i <= 22; ++i) put(set, NumberedName("Time", i, 2), ",");
+        put(set, "Time01", "12:00,13:00");
+        put(set, "Time11", " 8:00,17:00");
+        put(set, "Time12", "22:00,");
+        put(sys, "SyukeiMonth", "1");
+        put(sys, "FlexTime", "0");
+        put(set, "Time13", " 8:00, 0:00");
+        put(set, "Time14", " 4:00,");
+        put(set, "Time15", " 4:00,");
+        put(sys, "MokuhyoTime", "0");
+        put(set, "Time16", "20:00,");
+    }
+
+    // Older keys may lack these; Time17 then gets the classic deduction.
+    static constexpr std::pair<std::string_view, std::string_view> kTimeRepairs[] = {
+        {"Time13", " 8:00, 0:00"}, {"Time14", " 4:00,"}, {"Time15", " 4:00,"},
+        {"Time16", "20:00,"},      {"Time17", "-8:00,"}};
+    for (const auto& [name, text] : kTimeRepairs) {
+        const auto v = raw(set, name);
+        if (!v || v->empty()) put(set, name, text);
+    }
+
+    Settings defaults;
+    defaults.SaveInitialDir =
+        m_currentUser.empty() ? m_currentDir : JoinPath(m_currentDir, m_currentUser);
+    for (const SettingField& f : SettingsSchema()) {
+        const std::string& k = f.section == SettingSection::System ? sys : set;
+        const auto v = raw(k, f.name);
+        if (f.type == SettingType::Password) {
+            f.assign(s, v ? cp932::toUtf8(ReverseText(*v)) : "", defaults);
+        } else if (v) {
+            f.assign(s, cp932::toUtf8(*v), defaults);
+        } else {
+            f.assign(s, f.text(defaults), defaults);
+        }
+    }
+    result.halfDays = HalfDayValuesOf(s);
+
+    // Repairs.
+    if (StrToMinutes(s.timeSecond(12)) == 0) s.timeSecond(12) = " 5:00";
+    if (s.StartTime2 == -1) s.StartTime2 = legacyUnit(s.StartTime);
+    if (s.EndTime2 == -1) s.EndTime2 = legacyUnit(s.EndTime);
+    if (s.ZangyoTime2 == -1) s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
+    if (Trim(s.timeSecond(13)).empty()) s.timeSecond(13) = " 0:00";
+    s.SatHandon = false;
+    if (s.timeFirst(21).empty()) {
+        s.timeFirst(21) = s.timeFirst(11);
+        s.timeSecond(21) = "12:00";
+        s.timeFirst(22) = " 4:00";
+    }
+    s.UseTime = {s.timeFirst(18), s.timeSecond(18), s.timeFirst(19),
+                 s.timeSecond(19), s.timeFirst(20), s.timeSecond(20)};
+
+    if (result.firstRun) {
+        const SettingsSaveResult saved = SaveSettings(s);
+        result.registry = saved.registry;
+        result.setFile = saved.setFile;
+    } else if (wrote && result.registry.ok()) {
+        result.registry = m_registry.flush();
+    }
+    if (m_currentUser == m_startUser) m_copies = StartUserCopiesOf(s);
+    return result;
+}
+
+SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
+    s.timeFirst(18) = s.UseTime[0];
+    s.timeSecond(18) = s.UseTime[1];
+    s.timeFirst(19) = s.UseTime[2];
+    s.timeSecond(19) = s.UseTime[3];
+    s.timeFirst(20) = s.UseTime[4];
+    s.timeSecond(20) = s.UseTime[5];
+
+    SettingsSaveResult result;
+    const std::string key = userKey();
+    m_registry.createKey(key);
+    for (const SettingField& f : SettingsSchema()) {
+        // These two belong to their windows, which write them themselves.
+        if (f.name == "MokuhyoBasShow" || f.name == "SyukeiMonth") continue;
+        const std::string k = sub(key, sectionName(f.section));
+        std::string bytes = cp932::fromUtf8(f.text(s));
+        if (f.type == SettingType::Password) bytes = ReverseText(bytes);
+        m_registry.writeValue(k, f.name, bytes);
+    }
+    result.registry = m_registry.flush();
+    result.setFile = writeSetFile(s);
+    if (m_currentUser == m_startUser) m_copies = StartUserCopiesOf(s);
+    return result;
+}
+
+IoResult SettingsStore::writeSetFile(const Settings& s) const {
+    const std::string path = setFilePath();
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos) {
+        const IoResult dir = MakeDirectories(path.substr(0, slash));
+        if (!dir.ok()) return dir;
+    }
+    return WriteFileAtomically(path, BuildSetFile(s), 0600);
+}
+
+}  // namespace tkv
