@@ -1,0 +1,208 @@
+#include "settings/settings_store.h"
+
+#include <gtest/gtest.h>
+
+#include "core/atomic_file.h"
+#include "core/cp932.h"
+#include "core/registry_store.h"
+#include "core/test_folder.h"
+#include "settings/settings_schema.h"
+
+namespace tkv {
+namespace {
+
+constexpr const char* kSys = "Software\\Varnholt\\Zangyo\\System";
+constexpr const char* kSet = "Software\\Varnholt\\Zangyo\\Setting";
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    std::string stored(const std::string& key, const std::string& name) {
+        return cp932::toUtf8(reg.readValue(key, name).value_or("<absent>"));
+    }
+    SettingsStore store(const std::string& startUser = "") {
+        return SettingsStore(reg, dir.path(), "/work", startUser);
+    }
+
+    testing::TestFolder dir;
+    IniRegistryStore reg;
+};
+
+TEST_F(SettingsStoreTest, FirstRunWritesFirstRunValuesAndSavesEverything) {
+    Settings s;
+    auto st = store();
+    const SettingsLoadResult r = st.LoadSettings(s);
+    EXPECT_TRUE(r.firstRun);
+    EXPECT_TRUE(r.registry.ok());
+    EXPECT_TRUE(r.setFile.ok());
+
+    EXPECT_EQ(stored(kSys, "SimeDay"), "31");
+    EXPECT_EQ(stored(kSet, "Time01"), "12:00,13:00");
+    EXPECT_EQ(stored(kSet, "Time11"), " 8:00,17:00");
+    EXPECT_EQ(stored(kSet, "Time17"), ",");  // a new user has no compensatory deduction
+    EXPECT_EQ(stored(kSet, "Time21"), " 8:00,12:00");
+    EXPECT_EQ(stored(kSet, "Time22"), " 4:00,");
+    EXPECT_EQ(stored(kSet, "Time12"), "22:00, 5:00");
+    EXPECT_EQ(stored(kSet, "Kin01"), "200000");
+    EXPECT_EQ(stored(kSet, "Kin07"), "80");
+    EXPECT_EQ(stored(kSys, "SyukeiMonth"), "1");
+    EXPECT_EQ(stored(kSys, "CellColor3"), "-2147483643");
+    EXPECT_EQ(stored(kSys, "SaveInitialDir"), "/work");
+    EXPECT_EQ(stored(kSys, "MokuhyoBasShow"), "<absent>");  // written by its window only
+    // Every other value of the schema now exists in the key.
+    for (const SettingField& f : SettingsSchema()) {
+        if (f.name == "MokuhyoBasShow") continue;
+        const char* key = f.section == SettingSection::System ? kSys : kSet;
+        EXPECT_TRUE(reg.readValue(key, f.name).has_value()) << f.name;
+    }
+    EXPECT_EQ(s.StartTime2, 0);
+    EXPECT_EQ(s.timeSecond(12), " 5:00");
+}
+
+TEST_F(SettingsStoreTest, KeyWithoutSimeDayIsTreatedAsNew) {
+    reg.writeValue(kSys, "Pass", ReverseText("secret"));
+    reg.writeValue(kSet, "Kin01", "1");
+    reg.writeValue(kSet, "Time11", " 9:00,18:00");
+    reg.writeValue("Software\\Varnholt\\Zangyo\\Position", "Top.TZangyoMain", "5");
+    Settings s;
+    auto st = store();
+    EXPECT_TRUE(st.LoadSettings(s).firstRun);
+    EXPECT_EQ(s.Pass, "");
+    EXPECT_EQ(s.kin(1), 200000);
+    EXPECT_EQ(s.timeFirst(11), " 8:00");
+    EXPECT_FALSE(reg.keyExists("Software\\Varnholt\\Zangyo\\Position"));
+}
+
+TEST_F(SettingsStoreTest, RepairsOfAnOlderKey) {
+    reg.writeValue(kSys, "SimeDay", "0x1F");
+    reg.writeValue(kSys, "StartTime", "1");
+    reg.writeValue(kSys, "EndTime", "3");
+    reg.writeValue(kSys, "ZangyoTime", "9");
+    reg.writeValue(kSys, "SatHandon", "1");
+    reg.writeValue(kSys, "FlexTime", "abc");
+    reg.writeValue(kSys, "WindowSize", "junk");
+    reg.writeValue(kSet, "Time12", "22:00, 0:00");
+    reg.writeValue(kSet, "Time13", " 8:00,");
+    reg.writeValue(kSet, "Time05", "13:00");
+    reg.writeValue(kSet, "Time11", " 8:30,17:30");
+    Settings s;
+    auto st = store();
+    EXPECT_FALSE(st.LoadSettings(s).firstRun);
+    EXPECT_EQ(s.SimeDay, 31);
+    EXPECT_EQ(s.StartTime2, 4);   // legacy 1 -> 20 minutes
+    EXPECT_EQ(s.EndTime2, 5);     // legacy 3 -> 30 minutes
+    EXPECT_EQ(s.ZangyoTime2, 0);  // unknown legacy index -> the first unit
+    EXPECT_FALSE(s.SatHandon);
+    EXPECT_FALSE(s.FlexTime);
+    EXPECT_TRUE(s.WindowSize);
+    EXPECT_EQ(s.timeSecond(12), " 5:00");
+    EXPECT_EQ(s.timeSecond(13), " 0:00");
+    EXPECT_EQ(s.timeFirst(5), "");
+    EXPECT_EQ(s.timeSecond(5), "13:00");
+    // Missing values take their defaults; missing Time14..17 are written.
+    EXPECT_EQ(stored(kSet, "Time17"), "-8:00,");
+    EXPECT_EQ(stored(kSet, "Time14"), " 4:00,");
+    EXPECT_EQ(s.kin(1), 0);
+    // The short-day times follow the standard start, in memory only.
+    EXPECT_EQ(s.timeFirst(21), " 8:30");
+    EXPECT_EQ(s.timeSecond(21), "12:00");
+    EXPECT_EQ(s.timeFirst(22), " 4:00");
+    EXPECT_EQ(stored(kSet, "Time21"), "<absent>");
+
+    ASSERT_TRUE(st.SaveSettings(s).ok());
+    EXPECT_EQ(stored(kSys, "SatHandon"), "0");
+    EXPECT_EQ(stored(kSys, "StartTime"), "1");  // legacy values go back as read
+    EXPECT_EQ(stored(kSet, "Time21"), " 8:30,12:00");
+}
+
+TEST_F(SettingsStoreTest, SaveThenLoadGivesTheSameRecord) {
+    Settings s;
+    auto st = store();
+    st.LoadSettings(s);
+    s.Pass = "Ab漢字";
+    s.KinPass = "kin";
+    s.SimeDay = 20;
+    s.NameTitle = "所属：総務課  氏名：山田 太郎";
+    s.UseTime = {" 7:00", " 7:30", "", "18:00", "", "22:15"};
+    s.UseMemo[9] = "出張,東京";
+    s.CellColor[0] = 0x00FF00;
+    s.Kin[11] = 2500;
+    ASSERT_TRUE(st.SaveSettings(s).ok());
+
+    Settings back;
+    auto st2 = store();
+    st2.LoadSettings(back);
+    for (const SettingField& f : SettingsSchema()) EXPECT_EQ(f.text(back), f.text(s)) << f.name;
+    EXPECT_EQ(back.UseTime, s.UseTime);
+    EXPECT_EQ(stored(kSet, "Time18"), " 7:00, 7:30");
+    // Passwords are kept byte-reversed.
+    EXPECT_EQ(reg.readValue(kSys, "Pass"), ReverseText(cp932::fromUtf8("Ab漢字")));
+}
+
+TEST_F(SettingsStoreTest, StartUserCopiesFollowTheStartUser) {
+    Settings s;
+    auto st = store("");
+    st.LoadSettings(s);
+    s.Pass = "start";
+    s.EscKeyMin = true;
+    st.SaveSettings(s);
+
+    st.setCurrentUser("taro");
+    Settings taro;
+    st.LoadSettings(taro);
+    taro.Pass = "other";
+    taro.EscKeyMin = false;
+    taro.WindowSize = false;
+    st.SaveSettings(taro);
+    EXPECT_EQ(st.startUserCopies().password, "start");
+    EXPECT_TRUE(st.startUserCopies().EscKeyMin);
+    EXPECT_TRUE(st.startUserCopies().WindowSize);
+    EXPECT_EQ(stored("Software\\Varnholt\\Zangyo\\User\\taro\\System", "SaveInitialDir"), "/work/taro");
+}
+
+TEST(SetFile, EncodingAndLayout) {
+    EXPECT_EQ(SetFileEncode("abc"), "\x31\x22\x13");
+    EXPECT_EQ(SetFileEncode(""), "");
+    EXPECT_EQ(ReverseText("abc"), "cba");
+
+    Settings s;
+    s.Pass = "ab";
+    s.SimeDay = 20;
+    s.FlexTime = true;
+    s.Kin[0] = 200000;
+    s.timeFirst(11) = " 8:00";
+    s.timeSecond(11) = "17:00";
+    const std::string file = BuildSetFile(s);
+    std::vector<std::string> lines;
+    for (std::size_t pos = 0; pos < file.size();) {
+        const std::size_t end = file.find("\r\n", pos);
+        ASSERT_NE(end, std::string::npos);
+        lines.push_back(file.substr(pos, end - pos));
+        pos = end + 2;
+    }
+    ASSERT_EQ(lines.size(), 37u);
+    EXPECT_EQ(lines[0], SetFileEncode("ba"));
+    EXPECT_EQ(lines[1], SetFileEncode("20"));
+    EXPECT_EQ(lines[2], SetFileEncode("1"));
+    EXPECT_EQ(lines[3], SetFileEncode("200000"));
+    EXPECT_EQ(lines[25], SetFileEncode(" 8:00") + SetFileEncode("17:00"));
+}
+
+TEST_F(SettingsStoreTest, SetFileLandsInTheUserFolder) {
+    Settings s;
+    auto st = store("taro");
+    st.LoadSettings(s);
+    EXPECT_EQ(st.setFilePath(), dir.path() + "/taro/tokivane.SET");
+    EXPECT_TRUE(FileExists(dir.path() + "/taro/tokivane.SET"));
+}
+
+TEST(HalfDays, UnreadableTextGivesHalfADay) {
+    Settings s;
+    s.HanDayAM = "-1.0";
+    s.HanDayPM = "x";
+    const HalfDayValues v = HalfDayValuesOf(s);
+    EXPECT_DOUBLE_EQ(v.morning, -1.0);
+    EXPECT_DOUBLE_EQ(v.afternoon, -0.5);
+}
+
+}  // namespace
+}  // namespace tkv

@@ -1,0 +1,31 @@
+# Two commands: `make run` and `make test`. Both install what is missing first.
+BUILD ?= build
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+ifdef CI
+CMAKE_FLAGS += -DTOKIVANE_WERROR=ON
+else
+CMAKE_FLAGS += -DTOKIVANE_WERROR=OFF
+endif
+
+.PHONY: all deps build run test bench clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)
+
+run: build
+	$(BUILD)/bin/tokivane-cli settings list
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j2
+
+bench: build
+	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+clean:
+	rm -rf $(BUILD)

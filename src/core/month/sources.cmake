@@ -1,0 +1,5 @@
+target_sources(tokivane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/day_kind.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/month_record.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/recalculate.cpp
+)

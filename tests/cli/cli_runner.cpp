@@ -1,0 +1,70 @@
+#include "cli/cli_runner.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/atomic_file.h"
+
+namespace tkv::testing {
+namespace {
+
+std::string slurp(int fd) {
+    std::string s;
+    char buf[4096];
+    ssize_t n;
+    while ((n = ::read(fd, buf, sizeof buf)) > 0) s.append(buf, static_cast<std::size_t>(n));
+    return s;
+}
+
+}  // namespace
+
+CliResult CliRunner::run(const std::vector<std::string>& args) const {
+    const std::string outPath = m_folder.file("stdout"), errPath = m_folder.file("stderr");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setenv("TOKIVANE_DATA_DIR", dataDir().c_str(), 1);
+        ::setenv("TOKIVANE_CONFIG_DIR", configDir().c_str(), 1);
+        ::setenv("HOME", m_folder.path().c_str(), 1);
+        ::setenv("TZ", "Asia/Tokyo", 1);
+        ::setenv("LANG", "C.UTF-8", 1);
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(out, 1);
+        ::dup2(err, 2);
+        std::vector<char*> argv;
+        std::string exe = TOKIVANE_CLI_PATH;
+        argv.push_back(exe.data());
+        std::vector<std::string> copy = args;
+        for (std::string& a : copy) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        ::execv(exe.c_str(), argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    CliResult r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    for (auto [path, target] : {std::pair{outPath, &r.out}, std::pair{errPath, &r.err}}) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        *target = slurp(fd);
+        ::close(fd);
+    }
+    return r;
+}
+
+std::string CliRunner::readData(const std::string& name) const {
+    std::string bytes;
+    ReadWholeFile(dataDir() + "/" + name, bytes);
+    return bytes;
+}
+
+void CliRunner::writeData(const std::string& name, const std::string& bytes) const {
+    const std::string path = dataDir() + "/" + name;
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    WriteFileAtomically(path, bytes);
+}
+
+}  // namespace tkv::testing

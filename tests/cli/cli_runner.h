@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/test_folder.h"
+
+namespace tkv::testing {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs tokivane-cli on its own data and config folders (never the real home).
+class CliRunner {
+public:
+    CliResult run(const std::vector<std::string>& args) const;
+
+    std::string dataDir() const { return m_folder.path() + "/data"; }
+    std::string configDir() const { return m_folder.path() + "/config"; }
+    std::string readData(const std::string& name) const;
+    void writeData(const std::string& name, const std::string& bytes) const;
+
+private:
+    TestFolder m_folder;
+};
+
+}  // namespace tkv::testing
