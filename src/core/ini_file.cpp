@@ -75,7 +75,7 @@ void IniFile::parse(std::string_view bytes) {
             current->entries.push_back(Entry{{}, std::string(line), {}, true, false});
             continue;
         }
-        std::string key = Trim(line.substr(0, eq));
+        std::string key = TrimRight(line.substr(0, eq));  // " 1" keeps its alignment
         const std::string norm = normalise(cp932::toUtf8(key));
         current->index.emplace(norm, current->entries.size());  // the first occurrence wins
         current->entries.push_back(Entry{std::move(key), takeValue(line.substr(eq + 1)), norm, false, false});
@@ -154,7 +154,7 @@ void IniFile::writeRaw(std::string_view section, std::string_view key, std::stri
         return;
     }
     s.index.emplace(norm, s.entries.size());
-    s.entries.push_back(Entry{cp932::fromUtf8(Trim(key)), std::string(bytes), norm, false, false});
+    s.entries.push_back(Entry{cp932::fromUtf8(key), std::string(bytes), norm, false, false});
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,

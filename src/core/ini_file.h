@@ -18,7 +18,8 @@ enum class IniValueMode {
 
 // An ini file held in memory: read once, changed in memory, written whole by
 // flush(). Section and key names match case-insensitively (ASCII letters) with
-// surrounding blanks ignored; keys keep their order, a new key goes to the end
+// surrounding blanks ignored (a new key is written as given, " 1" stays " 1");
+// keys keep their order, a new key goes to the end
 // of its section and a new section to the end of the file. Names are given in
 // UTF-8; values are raw CP932 bytes unless the *String helpers are used.
 class IniFile {

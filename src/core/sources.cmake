@@ -6,4 +6,5 @@ target_sources(tokivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/ini_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/atomic_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/registry_store.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calendar.cpp
 )
