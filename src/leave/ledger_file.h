@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "core/io_result.h"
+#include "leave/ledger.h"
+
+// Vacation.dat: section [System] with KuriZan and NowZan, section
+// [VacationData] with one "slot=fields" line per used slot. The path is the
+// caller's: "Vacation.dat" in the data folder or the user's subfolder.
+namespace tkv {
+
+class IniFile;
+
+// The stored value of one entry: the six fields, each with "," turned into
+// "." and followed by ",", then the colour as "$HEX" (empty for 0) and ",".
+std::string FormatLeaveValue(const LeaveEntry& entry);
+// Reads a stored value as it stands; damaged values fill what they can.
+LeaveEntry ParseLeaveValue(std::string_view value);
+
+// Copies balances and slots 1..500 from `ini` into the ledger as they are
+// stored (no recalculation).
+void ReadLedger(Ledger& ledger, const IniFile& ini);
+// Writes balances and slots into `ini`; keys of free slots are deleted.
+void WriteLedger(const Ledger& ledger, IniFile& ini);
+
+// Empties the ledger, reads the file, recalculates and takes the snapshot.
+// A missing file is an empty ledger and a success. When the file cannot be
+// read the ledger is empty and the error is returned; SaveLedger then
+// refuses to write over that file as well.
+IoResult LoadLedger(Ledger& ledger, const std::string& path);
+
+// Recalculates, writes the file (keeping whatever else it holds) and takes
+// the snapshot. On failure the file is unchanged and the ledger stays
+// unsaved.
+IoResult SaveLedger(Ledger& ledger, const std::string& path);
+
+}  // namespace tkv
