@@ -82,53 +82,60 @@ Times timesOf(const Settings& s) {
 }
 
 // One row's minutes, from 0:00 of the working day to 24:00 of the next.
-// Only the cells in [lo, hi) can be working, so every pass is limited to that
-// span; the rest of the map stays 0.
+// Only the cells in [lo, hi) can be working: every pass is limited to that
+// span and never reads the rest, which therefore counts as 0 without being
+// cleared for each row. The number of cells of each value is kept up to date
+// as cells change, so counting needs no pass of its own.
 class MinuteMap {
 public:
     void reset(int from, int to) {
-        std::fill(m_cells.begin(), m_cells.end(), kOff);
         m_lo = std::clamp(from, 0, kMapMinutes);
-        m_hi = std::clamp(to, 0, kMapMinutes);
-        for (int i = m_lo; i < m_hi; ++i) m_cells[static_cast<std::size_t>(i)] = kWorked;
+        m_hi = std::max(std::clamp(to, 0, kMapMinutes), m_lo);
+        std::fill(m_cells.begin() + m_lo, m_cells.begin() + m_hi, kWorked);
+        m_count = {};
+        m_count[kWorked] = m_hi - m_lo;
     }
 
     // Classifies the still unclassified cells of [from, to).
     void mark(int from, int to, std::uint8_t value) {
         const int a = std::max(from, m_lo);
         const int b = std::min(to, m_hi);
+        int changed = 0;
         for (int i = a; i < b; ++i) {
             std::uint8_t& c = m_cells[static_cast<std::size_t>(i)];
-            if (c == kWorked)
-                c = value;
+            const bool unclassified = c == kWorked;
+            changed += unclassified;
+            c = unclassified ? value : c;
         }
+        m_count[kWorked] -= changed;
+        m_count[value] += changed;
     }
 
     // A break takes its minutes out whatever they were classified as.
     void clear(int from, int to) {
         const int a = std::max(from, m_lo);
         const int b = std::min(to, m_hi);
-        for (int i = a; i < b; ++i) m_cells[static_cast<std::size_t>(i)] = kOff;
-    }
-
-    void count(int& standard, int& overtime, int& lateNight) const {
-        standard = overtime = lateNight = 0;
-        for (int i = m_lo; i < m_hi; ++i) {
-            const std::uint8_t c = m_cells[static_cast<std::size_t>(i)];
-            standard += c == kStandard;
-            overtime += c == kOvertime;
-            lateNight += c == kLateNight;
+        for (int i = a; i < b; ++i) {
+            std::uint8_t& c = m_cells[static_cast<std::size_t>(i)];
+            --m_count[c];
+            c = kOff;
         }
     }
 
+    int count(std::uint8_t value) const { return m_count[value]; }
+
 private:
     std::array<std::uint8_t, kMapMinutes> m_cells{};
+    std::array<int, 5> m_count{};
     int m_lo = 0;
     int m_hi = 0;
 };
 
-// Rounds a time the way the grid would round its text.
+// Rounds a time the way the grid would round its text. Without a rounding
+// method, or for zero, the text round trip gives the value back unchanged.
 int roundMinutes(int minutes, int method, int unitIndex) {
+    if (minutes == 0 || method < RoundDown || method > RoundUp)
+        return minutes;
     return StrToMinutes(
         AdjustTimeStr(MinutesToStr(minutes, 2, false), method, UnitMinutes(unitIndex)));
 }
@@ -212,9 +219,11 @@ MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
 
         // An arrival typed as 0:00 stays visible; any other zero is no arrival.
         int arrival = readTime(arrivalCell);
-        const std::string arrivalTyped = Trim(ToHankaku(arrivalCell));
-        const bool explicitMidnight =
-            arrival == 0 && !arrivalTyped.empty() && arrivalTyped[0] == '0';
+        bool explicitMidnight = false;
+        if (arrival == 0) {
+            const std::string typed = Trim(ToHankaku(arrivalCell));
+            explicitMidnight = !typed.empty() && typed[0] == '0';
+        }
         arrivalCell = MinutesToStr(arrival, 2, explicitMidnight);
 
         // A leaving not after the arrival is on the following morning: 1:30
@@ -285,10 +294,9 @@ MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
             map.clear(b.start, b.end);
             map.clear(b.start + kDayMinutes, b.end + kDayMinutes);
         }
-        int standard = 0;   // N
-        int overtime = 0;   // O
-        int lateNight = 0;  // Z
-        map.count(standard, overtime, lateNight);
+        const int standard = map.count(kStandard);  // N
+        int overtime = map.count(kOvertime);        // O
+        int lateNight = map.count(kLateNight);      // Z
 
         if (isHoliday) {
             if (bothTimes) {
@@ -361,18 +369,17 @@ MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
                 working += t.morningLeaveWork;
         }
 
-        const std::array<DayColumn, 3> computed{ColOvertime, ColLateNight, ColWorking};
-        if (kind != DayKind::PaidLeave && kind != DayKind::Compensatory && !bothTimes) {
+        // Without both times only leave days keep a value; the computed
+        // cells then come out empty below.
+        if (kind != DayKind::PaidLeave && kind != DayKind::Compensatory && !bothTimes)
             overtime = lateNight = working = 0;
-            for (DayColumn c : computed) {
-                if (!row.isManual(c))
-                    row.cell(c).clear();
-            }
-        }
 
+        const std::array<DayColumn, 3> computed{ColOvertime, ColLateNight, ColWorking};
+        const std::array<bool, 3> manual{row.isManual(ColOvertime), row.isManual(ColLateNight),
+                                         row.isManual(ColWorking)};
         std::array<int, 3> values{overtime, lateNight, working};
         for (std::size_t i = 0; i < computed.size(); ++i) {
-            if (row.isManual(computed[i]))
+            if (manual[i])
                 values[i] = StrToMinutes(row.cell(computed[i]));
         }
 
@@ -382,10 +389,9 @@ MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
         totals.lateNight += values[1];
         totals.working += values[2];
 
-        for (std::size_t i = 0; i < computed.size(); ++i) {
-            const bool manual = row.isManual(computed[i]);
-            row.cell(computed[i]) = MinutesToStr(values[i], 2, manual);
-        }
+        // A computed zero is shown empty, a hand-entered one as 0:00.
+        for (std::size_t i = 0; i < computed.size(); ++i)
+            row.cell(computed[i]) = MinutesToStr(values[i], 2, manual[i]);
 
         if (kind == DayKind::Ordinary && bothTimes) {
             ++calc.averagedDays;

@@ -37,6 +37,15 @@ struct DayCase {
 
 void None(Settings&) {}
 
+// Different standards for the two half-day leaves, so that mixing them up shows.
+template <bool leaveWorks, bool flex>
+void HalfDayStandards(Settings& s) {
+    s.timeFirst(14) = " 3:30";  // a morning-leave day
+    s.timeFirst(15) = " 5:00";  // an afternoon-leave day
+    s.YuukyuKinmu = leaveWorks;
+    s.FlexTime = flex;
+}
+
 class DayCalculationTest : public ::testing::TestWithParam<DayCase> {};
 
 TEST_P(DayCalculationTest, RewritesTheRow) {
@@ -88,8 +97,11 @@ const DayCase kDayCases[] = {
      "", "", "", " 8:00"},
     {"PaidLeaveWithTimes", None, "有", "9:00", "12:00", "有", " 9:00", "12:00", " 3:00", "",
      " 3:00"},
-    {"MorningLeaveWorksTheAfternoon", [](Settings& s) { s.YuukyuKinmu = true; }, "前", "13:00",
-     "17:00", "前", "13:00", "17:00", "", "", " 8:00"},
+    // A morning leave works the afternoon: its 4:00 plus the afternoon-leave standard.
+    {"MorningLeaveWorksTheAfternoon", HalfDayStandards<true, false>, "前", "13:00", "17:00", "前",
+     "13:00", "17:00", "", "", " 9:00"},
+    {"AfternoonLeaveWorksTheMorning", HalfDayStandards<true, false>, "後", "8:00", "12:00", "後",
+     " 8:00", "12:00", "", "", " 7:30"},
     {"HalfLeaveWithoutTimesIsCleared", [](Settings& s) { s.YuukyuKinmu = true; }, "後", "", "",
      "後", "", "", "", "", ""},
     {"CompensatoryDayCredit",
@@ -129,10 +141,10 @@ const DayCase kDayCases[] = {
          s.ZangyoTime2 = 5;
      },
      "  ", "9:00", "15:50", "  ", " 9:00", "15:50", "-2:30", "", " 5:30"},
-    {"FlexMorningLeave", [](Settings& s) { s.FlexTime = true; }, "前", "13:00", "16:00", "前",
-     "13:00", "16:00", "-1:00", "", " 3:00"},
-    {"FlexAfternoonLeave", [](Settings& s) { s.FlexTime = true; }, "後", "8:00", "12:00", "後",
-     " 8:00", "12:00", "", "", " 4:00"},
+    {"FlexMorningLeave", HalfDayStandards<false, true>, "前", "13:00", "16:00", "前", "13:00",
+     "16:00", "-0:30", "", " 3:00"},
+    {"FlexAfternoonLeave", HalfDayStandards<false, true>, "後", "8:00", "12:00", "後", " 8:00",
+     "12:00", "-1:00", "", " 4:00"},
     // The standard minutes of "有" with times are counted twice.
     {"FlexPaidLeaveWithTimes", [](Settings& s) { s.FlexTime = true; }, "有", "9:00", "12:00", "有",
      " 9:00", "12:00", " 6:00", "", " 6:00"},
@@ -155,7 +167,9 @@ const DayCase kDayCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Days, DayCalculationTest, ::testing::ValuesIn(kDayCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<DayCase>& p) {
+                             return std::string(p.param.name);
+                         });
 
 // ---------------------------------------------------------------------------
 
@@ -363,6 +377,15 @@ TEST(RecalculateTest, AveragesRoundTiesToEven) {
     EXPECT_EQ(c.averageArrival, 482);   // 481.5
     EXPECT_EQ(c.averageOvertime, 0);    // 0.5
     EXPECT_EQ(c.averageLeaving, 1020);  // 1020.5
+
+    // Rounding for the calculation leaves the average at the times entered.
+    Settings rounded = DefaultSettings();
+    rounded.CalcTimeAdjust = true;
+    rounded.StartAdjustSelect = RoundUp;
+    rounded.StartTime2 = 3;
+    m = Month(Day("  ", "8:07", "17:00"));
+    c = Recalculate(m, rounded);
+    EXPECT_EQ(c.averageArrival, 487);
 
     m = Month(Day("○", "9:00", "18:00"), Day("有", "", ""));
     c = Recalculate(m, DefaultSettings());
