@@ -15,13 +15,21 @@ namespace {
 constexpr const char* kUsage =
     "usage: tokivane-cli [--user NAME] [--at \"YYYY-MM-DD HH:MM\"] COMMAND ...\n"
     "commands:\n"
-    "  settings list | get NAME | set NAME VALUE\n";
+    "  settings list | get NAME | set NAME VALUE\n"
+    "  month YEAR MONTH            print the accounting month, recalculated (not saved)\n"
+    "  recalc YEAR MONTH           recalculate and save the month\n"
+    "  day YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]\n"
+    "  punch in|out [--force]      record the arrival or leaving time now\n"
+    "  holidays YEAR               the holidays of a calendar year\n"
+    "  ledger                      the paid-leave ledger\n";
 
 using Command = int (*)(Context&, const std::vector<std::string>&);
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"settings", &SettingsCommand},
+        {"settings", &SettingsCommand}, {"month", &MonthCommand},     {"recalc", &RecalcCommand},
+        {"day", &DayCommand},           {"punch", &PunchCommand},     {"holidays", &HolidaysCommand},
+        {"ledger", &LedgerCommand},
     };
     return table;
 }

@@ -40,5 +40,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
 // Commands, each given the arguments after its name.
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
+int MonthCommand(Context& ctx, const std::vector<std::string>& args);
+int RecalcCommand(Context& ctx, const std::vector<std::string>& args);
+int DayCommand(Context& ctx, const std::vector<std::string>& args);
+int PunchCommand(Context& ctx, const std::vector<std::string>& args);
+int HolidaysCommand(Context& ctx, const std::vector<std::string>& args);
+int LedgerCommand(Context& ctx, const std::vector<std::string>& args);
 
 }  // namespace tkv::cli

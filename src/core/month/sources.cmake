@@ -2,4 +2,6 @@ target_sources(tokivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/day_kind.cpp
   ${CMAKE_CURRENT_LIST_DIR}/month_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/recalculate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/month_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/auto_time_input.cpp
 )
