@@ -246,6 +246,9 @@ void Ledger::sortByDate() {
         keys[i] = keyOf(m_slots[i]);
         order[i] = static_cast<std::uint16_t>(i);
     }
+    // Already in order (the usual case): the sort would swap nothing, since
+    // only a strictly smaller date moves.
+    if (std::is_sorted(keys.begin(), keys.end())) return;
     for (std::size_t j = 0; j + 1 < n; ++j) {
         std::size_t min = j;
         for (std::size_t k = j + 1; k < n; ++k)
