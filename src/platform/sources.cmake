@@ -1,0 +1,5 @@
+target_sources(tokivane_platform PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/colors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/text_convert.cpp
+)

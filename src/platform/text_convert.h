@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tkv::platform {
+
+// The boundary between the core's UTF-8 strings and Qt's QString.
+inline QString Q(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+inline std::string S(const QString& text) { return text.toStdString(); }
+
+// The first character of `text` that Shift-JIS files cannot hold, or an
+// empty string when it can all be stored; editors refuse such input.
+QString FirstUnstorable(const QString& text);
+
+}  // namespace tkv::platform
