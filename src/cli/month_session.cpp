@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "core/month/pay_window.h"
 #include "core/paths.h"
 #include "leave/leave_sync.h"
 
@@ -64,6 +65,8 @@ void MonthSession::printMonth() const {
         {"SZanTMemo", &t.SZanTMemo},   {"KeiTMemo", &t.KeiTMemo},       {"MokuTMemo", &t.MokuTMemo},
         {"KinmuTMemo", &t.KinmuTMemo}};
     for (const auto& [name, value] : lines) m_ctx.out << name << '\t' << *value << '\n';
+    for (const PayField& f : PayWindowFields(m_calc, m_settings))
+        m_ctx.out << "TTotal." << f.name << '\t' << f.text << '\n';
 }
 
 }  // namespace tkv::cli

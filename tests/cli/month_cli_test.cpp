@@ -121,3 +121,28 @@ TEST(MonthCli, DamagedFilesDoNotCrash) {
 
 }  // namespace
 }  // namespace tkv
+
+namespace tkv {
+namespace {
+
+TEST(MonthCli, PayWindowFieldsFollowTheSummary) {
+    testing::CliRunner cli;
+    ASSERT_EQ(cli.run({"day", "2025-03-10", "--in", "8:30", "--out", "21:15"}).exitCode, 0);
+    const auto l = lines(cli.run({"recalc", "2025", "3"}).out);
+    auto value = [&](const std::string& name) {
+        for (const std::string& line : l)
+            if (line.rfind(name + "\t", 0) == 0) return line.substr(name.size() + 1);
+        return std::string("<missing>");
+    };
+    EXPECT_EQ(value("MokuTMemo"), "-30:45");  // 36,900 yen short of the take-home target
+    EXPECT_EQ(value("TTotal.KihonMemo"), "200,000");
+    EXPECT_EQ(value("TTotal.ZanKinMemo"), "6,375");
+    EXPECT_EQ(value("TTotal.SikyuMemo"), "241,375");
+    EXPECT_EQ(value("TTotal.TedoriMemo"), "193,100");
+    EXPECT_EQ(value("TTotal.ChikokuMemo"), "1");
+    EXPECT_EQ(value("TTotal.SyusyaMemo"), "  8:30");
+    EXPECT_EQ(value("TTotal.GeeKeiMemo"), "31");
+}
+
+}  // namespace
+}  // namespace tkv
