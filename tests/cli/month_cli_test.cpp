@@ -30,7 +30,7 @@ TEST(MonthCli, PrintsTheCalendarMonthWithoutSaving) {
     const auto r = cli.run({"month", "2004", "3"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto l = lines(r.out);
-    ASSERT_EQ(l.size(), 31u + 1 + 7);
+    ASSERT_EQ(l.size(), 31u + 1 + 7 + 41);  // days, blank, summary, pay window
     EXPECT_EQ(l[0], " 3/ 1\t月\t  \t\t\t\t\t\t");
     EXPECT_EQ(l[19], " 3/20\t土\t○\t\t\t\t\t\t春分の日");
     EXPECT_EQ(l[31], "");
