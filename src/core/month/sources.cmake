@@ -5,4 +5,5 @@ target_sources(tokivane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/month_file.cpp
   ${CMAKE_CURRENT_LIST_DIR}/auto_time_input.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pay_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/target_bar.cpp
 )
