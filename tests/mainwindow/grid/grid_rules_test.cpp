@@ -1,0 +1,217 @@
+#include <QtTest>
+
+#include "mainwindow/grid/cell_style.h"
+#include "mainwindow/grid/grid_commands.h"
+#include "mainwindow/grid/grid_layout.h"
+#include "settings/settings.h"
+
+Q_DECLARE_METATYPE(tkv::CellInk)
+Q_DECLARE_METATYPE(tkv::DayRow)
+
+namespace tkv {
+namespace {
+
+DayRow makeRow(const char* date, const char* weekday, const char* kind) {
+    DayRow r;
+    r.cells[ColDate] = date;
+    r.cells[ColWeekday] = weekday;
+    r.cells[ColKind] = kind;
+    return r;
+}
+
+}  // namespace
+
+class GridRulesTest final : public QObject {
+    Q_OBJECT
+private slots:
+    void columnWidthsGiveTheRestToTheMemo();
+    void titlesAreCentred();
+    void tabTargets_data();
+    void tabTargets();
+    void textInk_data();
+    void textInk();
+    void backgroundsAndWeekLine();
+    void nextKind_data();
+    void nextKind();
+    void rowDateLabelAndCaptions();
+};
+
+void GridRulesTest::columnWidthsGiveTheRestToTheMemo() {
+    const auto narrow = ColumnWidths(6, 0);
+    const std::array<int, 9> design{34, 16, 16, 34, 34, 34, 34, 34, 64};
+    QCOMPARE(narrow, design);
+    // Eight other columns of 236 pixels and nine lines leave the rest to the memo.
+    QCOMPARE(ColumnWidths(6, 600)[ColMemo], 600 - 236 - 9);
+    QCOMPARE(RowHeight(12), 14);
+}
+
+void GridRulesTest::titlesAreCentred() {
+    QCOMPARE(TitleTextLeft(34, 30), 2);
+    QCOMPARE(TitleTextLeft(34, 12), 11);
+    QCOMPARE(TitleTextLeft(10, 30), 2);  // never left of the edge
+    QCOMPARE(ColumnTitle(ColMemo), std::string_view("  メ  モ  "));
+}
+
+void GridRulesTest::tabTargets_data() {
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("backward");
+    QTest::addColumn<bool>("ctrl");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("toRow");
+    QTest::addColumn<int>("toColumn");
+    QTest::newRow("shift-tab arrival of row 1") << 1 << 3 << true << false << int(TabMove::ExitButton) << 0 << 0;
+    QTest::newRow("shift-tab arrival") << 5 << 3 << true << false << int(TabMove::Cell) << 4 << 8;
+    QTest::newRow("shift-tab memo") << 5 << 8 << true << false << int(TabMove::Cell) << 5 << 4;
+    QTest::newRow("shift-tab leaving") << 5 << 4 << true << false << int(TabMove::Cell) << 5 << 3;
+    QTest::newRow("tab arrival") << 5 << 3 << false << false << int(TabMove::Cell) << 5 << 4;
+    QTest::newRow("tab from overtime") << 5 << 6 << false << false << int(TabMove::Cell) << 5 << 8;
+    QTest::newRow("tab memo") << 5 << 8 << false << false << int(TabMove::Cell) << 6 << 3;
+    QTest::newRow("tab memo of last row") << 31 << 8 << false << false << int(TabMove::PreviousButton) << 0 << 0;
+    QTest::newRow("ctrl-tab") << 5 << 4 << false << true << int(TabMove::PreviousButton) << 0 << 0;
+}
+
+void GridRulesTest::tabTargets() {
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(bool, backward);
+    QFETCH(bool, ctrl);
+    QFETCH(int, kind);
+    const TabMove m = TabTarget(row, column, 31, backward, ctrl);
+    QCOMPARE(int(m.kind), kind);
+    if (m.kind == TabMove::Cell) {
+        QTEST(m.row, "toRow");
+        QTEST(m.column, "toColumn");
+    }
+}
+
+void GridRulesTest::textInk_data() {
+    QTest::addColumn<DayRow>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<bool>("flex");
+    QTest::addColumn<CellInk>("ink");
+    QTest::addColumn<bool>("underline");
+
+    DayRow manualZero = makeRow(" 5/12", "月", "  ");
+    manualZero.cells[ColOvertime] = " 0:00";
+    manualZero.ManualFlag[0] = "*";
+    QTest::newRow("hand-entered 0:00") << manualZero << 5 << false << CellInk::Normal << true;
+    DayRow negative = makeRow(" 5/12", "月", "  ");
+    negative.cells[ColWorking] = " -1:15";
+    QTest::newRow("negative value") << negative << 7 << false << CellInk::Red << false;
+
+    DayRow statutory = makeRow(" 5/ 4", "日", "○");
+    statutory.LegalHolidayFlag = "*";
+    for (int c = 2; c <= 7; ++c) {
+        QTest::addRow("statutory holiday column %d", c) << statutory << c << false << CellInk::Red << false;
+    }
+    QTest::newRow("statutory holiday memo") << statutory << 8 << false << CellInk::Normal << false;
+
+    QTest::newRow("saturday holiday weekday") << makeRow(" 5/ 3", "土", "○") << 1 << false << CellInk::Blue << false;
+    QTest::newRow("sunday weekday") << makeRow(" 5/ 4", "日", "  ") << 1 << false << CellInk::Red << false;
+    QTest::newRow("holiday weekday") << makeRow(" 5/ 5", "月", "○") << 1 << false << CellInk::Red << false;
+    QTest::newRow("holiday kind column") << makeRow(" 5/ 5", "月", "○") << 2 << false << CellInk::Normal << false;
+
+    DayRow late = makeRow(" 5/12", "月", "  ");
+    late.cells[ColArrival] = " 8:31";
+    late.cells[ColLeaving] = "17:29";
+    QTest::newRow("late arrival") << late << 3 << false << CellInk::Red << false;
+    QTest::newRow("early leaving") << late << 4 << false << CellInk::Red << false;
+    QTest::newRow("late arrival, flexible time") << late << 3 << true << CellInk::Normal << false;
+    DayRow leave = late;
+    leave.cells[ColKind] = "前";
+    QTest::newRow("late arrival on morning leave") << leave << 3 << false << CellInk::Normal << false;
+    DayRow shortDay = late;
+    shortDay.cells[ColKind] = "半";
+    shortDay.cells[ColLeaving] = "12:30";
+    QTest::newRow("short day leaves at its own end") << shortDay << 4 << false << CellInk::Normal << false;
+    QTest::newRow("short day arrives late") << shortDay << 3 << false << CellInk::Red << false;
+}
+
+void GridRulesTest::textInk() {
+    QFETCH(DayRow, row);
+    QFETCH(int, column);
+    QFETCH(bool, flex);
+    Settings s;
+    s.timeFirst(11) = " 8:30";
+    s.timeSecond(11) = "17:30";
+    s.timeFirst(21) = " 8:30";
+    s.timeSecond(21) = "12:30";
+    s.FlexTime = flex;
+    const CellStyle st = StyleFor(row, column, s);
+    QTEST(st.ink, "ink");
+    QTEST(st.underline, "underline");
+}
+
+void GridRulesTest::backgroundsAndWeekLine() {
+    Settings s;
+    const DayRow satHoliday = makeRow(" 5/ 3", "土", "○");
+    const DayRow sunday = makeRow(" 5/ 4", "日", "  ");
+    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, -1);
+    s.CellColorCheck[6] = true;
+    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 6);
+    s.CellColorCheck[0] = true;
+    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 0);  // the kind wins over the weekday
+    QCOMPARE(StyleFor(satHoliday, 1, s).cellColor, -1);  // fixed cells keep the fixed colour
+    QVERIFY(StyleFor(satHoliday, 1, s).fixed);
+    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), 4, s).cellColor, -1);
+    s.CellColorCheck[8] = true;
+    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), 4, s).cellColor, 8);
+
+    s.GridLineSelect = 2;
+    QVERIFY(StyleFor(sunday, 0, s).weekLine);
+    QVERIFY(StyleFor(sunday, 8, s).weekLine);
+    QVERIFY(!StyleFor(satHoliday, 3, s).weekLine);
+    s.GridLineSelect = 1;
+    QVERIFY(StyleFor(satHoliday, 3, s).weekLine);
+    QVERIFY(!StyleFor(sunday, 3, s).weekLine);
+    s.GridLineSelect = 0;
+    QVERIFY(!StyleFor(satHoliday, 3, s).weekLine);
+
+    DayRow coloured = sunday;
+    coloured.MemoColor = 0x00FF0000;
+    QCOMPARE(StyleFor(coloured, 8, s).ink, CellInk::Memo);
+    QCOMPARE(StyleFor(coloured, 8, s).memoColor, 0x00FF0000);
+}
+
+void GridRulesTest::nextKind_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("ordinary") << "  " << 1;
+    QTest::newRow("empty") << "" << 1;
+    QTest::newRow("holiday") << "○" << 2;
+    QTest::newRow("absence") << "欠" << 7;
+    QTest::newRow("short day wraps") << "半" << 0;
+    QTest::newRow("unknown mark") << "X" << 0;
+    QTest::newRow("long name is no mark") << "有給" << 0;
+}
+
+void GridRulesTest::nextKind() {
+    QFETCH(QString, from);
+    QTEST(int(NextDayKind(from.toStdString())), "to");
+}
+
+void GridRulesTest::rowDateLabelAndCaptions() {
+    QCOMPARE(RowDateLabel(makeRow(" 5/ 4", "日", "")), std::string("5月4日(日)"));
+    QCOMPARE(RowDateLabel(makeRow("12/31", "水", "")), std::string("12月31日(水)"));
+    QCOMPARE(RowDateLabel(DayRow{}), std::string("0月0日()"));  // never throws on a blank row
+
+    Settings s;
+    s.UseTime[0] = "8:00";
+    s.UseTime[3] = "  ";
+    QCOMPARE(UseTimeCaption(s, 1), std::string(" 8:00 を貼り付け"));
+    QCOMPARE(UseTimeCaption(s, 4), std::string());
+    QCOMPARE(UseTimeCaption(s, 7), std::string());
+    QCOMPARE(ManualValueText("0:00", true), std::string(" 0:00"));
+    QCOMPARE(ManualValueText("0:00", false), std::string());
+    QCOMPARE(ManualValueText("abc", true), std::string(" 0:00"));
+}
+
+}  // namespace tkv
+
+int RunGridRulesTest(int argc, char** argv) {
+    tkv::GridRulesTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "grid_rules_test.moc"
