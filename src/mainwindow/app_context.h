@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/clock.h"
+#include "core/registry_store.h"
+#include "settings/holiday_list.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
+
+namespace tkv {
+
+// What the desktop program shares between its windows for one run: folders,
+// users, the settings record and store, the holiday table and the clock.
+// Owned by the program entry and passed to each window that needs it.
+struct AppContext {
+    std::string dataDir;
+    std::string startUser;
+    std::string currentUser;
+    bool multiUser = false;   // started with /M
+    std::vector<std::string> args;
+
+    std::unique_ptr<RegistryStore> registry;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<Clock> clock;
+    Settings settings;
+    AnnualHolidayTable holidays;
+
+    std::string monthPath(int year, int month) const;
+    std::string ledgerPath() const;
+    std::string holidayPath() const;
+};
+
+}  // namespace tkv

@@ -1,0 +1,435 @@
+#include "mainwindow/zangyo_main.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "core/calendar.h"
+#include "core/paths.h"
+#include "core/text_util.h"
+#include "leave/leave_sync.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/grid/day_string_grid.h"
+#include "mainwindow/grid/grid_services.h"
+#include "platform/colors.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/text_convert.h"
+#include "settings/window_placement.h"
+
+namespace tkv {
+
+using platform::Q;
+using platform::S;
+
+namespace {
+
+constexpr const char* kClassName = "TZangyoMain";
+
+// Fields shown red when their time reads negative.
+bool isTimeField(const QString& name) {
+    return name == "ZanTMemo" || name == "SZanTMemo" || name == "KeiTMemo" ||
+           name == "MokuTMemo" || name == "KinmuTMemo";
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint = {}) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (!hint.isEmpty()) b->setToolTip(hint);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+    setObjectName(kClassName);
+    buildMenus();
+    buildPanels();
+    updateTitle();
+    restorePlacement();
+}
+
+TZangyoMain::~TZangyoMain() = default;
+
+QAction* TZangyoMain::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+void TZangyoMain::buildMenus() {
+    auto add = [this](QMenu* menu, const char* name, const QString& text, bool enabled = true,
+                      const QKeySequence& key = {}) {
+        QAction* a = menu->addAction(text);
+        a->setObjectName(name);
+        a->setEnabled(enabled);
+        if (!key.isEmpty()) a->setShortcut(key);
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("ﾌｧｲﾙ(&F)");
+    file->setObjectName("FileMenu");
+    connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")), &QAction::triggered,
+            this, [this] { SaveMonth(); });
+    file->addSeparator();
+    add(file, "PrintMenuItem", "印刷(&P)...", false);
+    add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)...", false);
+    file->addSeparator();
+    connect(add(file, "ExitMenuItem", "終了(&X)"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* search = menuBar()->addMenu("検索(&S)");
+    search->setObjectName("SearchMenu");
+    add(search, "PreMenuItem", "前月(&P)", false);
+    add(search, "TodayMenuItem", "当月(&T)", false);
+    add(search, "NextMenuItem", "次月(&N)", false);
+    add(search, "JumpMenuItem", "指定月(&J)...", false);
+
+    QMenu* view = menuBar()->addMenu("表示(&V)");
+    view->setObjectName("ViewMenu");
+    connect(add(view, "CalcMenuItem", "再計算(&C)"), &QAction::triggered, this,
+            [this] { Recalculate(true); });
+    add(view, "KingakuMenuItem", "金額表示(&K)...", false);
+    add(view, "SyukeiMenuItem", "期間集計(&S)...", false);
+    add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
+    view->addSeparator();
+    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
+    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
+    view->addSeparator();
+    QAction* bar = add(view, "MokuhyoMenuItem", "目標達成率(&M)", false);
+    bar->setCheckable(true);
+    bar->setChecked(m_app.settings.MokuhyoBasShow);
+    connect(add(view, "HolidayReadMenuItem", "祝祭日読み込み"), &QAction::triggered, this, [this] {
+        MarkCalendar(m_month, false, m_app.settings, m_app.holidays);
+        if (m_grid) m_grid->refresh();
+    });
+
+    QMenu* users = menuBar()->addMenu("切り替え(&C)");
+    users->setObjectName("MultiUserMenu");
+    users->menuAction()->setVisible(m_app.multiUser);
+
+    QMenu* options = menuBar()->addMenu("ｵﾌﾟｼｮﾝ(&O)");
+    options->setObjectName("OptionMenu");
+    add(options, "SettingMenuItem", "環境設定(&E)...", false);
+
+    QMenu* help = menuBar()->addMenu("ﾍﾙﾌﾟ(&H)");
+    help->setObjectName("HelpMenu");
+    add(help, "HelpMenuItem", "ﾍﾙﾌﾟ(&H)...", false);
+    add(help, "AboutMenuItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", false);
+}
+
+QLineEdit* TZangyoMain::addSummaryField(QWidget* panel, QGridLayout* grid, int row,
+                                        const QString& label, const char* name,
+                                        const QString& hint) {
+    auto* l = new QLabel(label, panel);
+    auto* e = new QLineEdit(panel);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setAlignment(Qt::AlignRight);
+    e->setFont(platform::GridFont());
+    e->setToolTip(hint);
+    e->setFixedWidth(QFontMetrics(platform::GridFont()).horizontalAdvance(QString(8, ' ')) + 10);
+    grid->addWidget(l, row, 0);
+    grid->addWidget(e, row, 1);
+    m_summary[name] = e;
+    return e;
+}
+
+void TZangyoMain::buildPanels() {
+    auto* central = new QWidget(this);
+    central->setObjectName("MainPanel");
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(4, 4, 4, 4);
+    outer->setSpacing(4);
+
+    auto* top = new QFrame(central);
+    top->setObjectName("TopPanel");
+    auto* topRow = new QHBoxLayout(top);
+    topRow->setContentsMargins(0, 0, 0, 0);
+    m_yearMemo = new QLineEdit(top);
+    m_yearMemo->setObjectName("YearMemo");
+    m_monthMemo = new QLineEdit(top);
+    m_monthMemo->setObjectName("MonthMemo");
+    for (QLineEdit* e : {m_yearMemo, m_monthMemo}) {
+        e->setReadOnly(true);
+        e->setFocusPolicy(Qt::NoFocus);
+        e->setAlignment(Qt::AlignRight);
+        e->setFont(platform::GridFont());
+    }
+    m_yearMemo->setFixedWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("00000") + 10);
+    m_monthMemo->setFixedWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("000") + 10);
+    topRow->addWidget(m_yearMemo);
+    topRow->addWidget(new QLabel("年", top));
+    topRow->addWidget(m_monthMemo);
+    topRow->addWidget(new QLabel("月", top));
+    topRow->addSpacing(12);
+    for (auto [name, caption, hint] :
+         {std::tuple{"PreButton", "<< 前月", "前月が表示されます。"},
+          std::tuple{"TodayButton", "当 月", "今日が含まれる月が表示されます。"},
+          std::tuple{"NextButton", "次月 >>", "次月が表示されます。"},
+          std::tuple{"JumpButton", "指定月", "指定した月へ移動します。"}}) {
+        QPushButton* b = makeButton(top, name, caption, hint);
+        b->setEnabled(false);  // month navigation arrives with its own commands
+        topRow->addWidget(b);
+    }
+    topRow->addStretch(1);
+    outer->addWidget(top);
+
+    auto* middle = new QHBoxLayout;
+    m_grid = new DayStringGrid(central);
+    middle->addWidget(m_grid, 1);
+
+    auto* right = new QFrame(central);
+    right->setObjectName("RightPanel");
+    auto* rightCol = new QVBoxLayout(right);
+    rightCol->setContentsMargins(0, 0, 0, 0);
+    auto* fields = new QGridLayout;
+    int row = 0;
+    addSummaryField(right, fields, row++, "出勤", "SyukinMemo", "出勤した日数");
+    addSummaryField(right, fields, row++, "休出", "KyujituMemo", "休日出勤した日数");
+    addSummaryField(right, fields, row++, "普通", "ZanTMemo", "普通残業時間の合計");
+    addSummaryField(right, fields, row++, "深夜", "SZanTMemo", "深夜残業時間の合計");
+    addSummaryField(right, fields, row++, "合計", "KeiTMemo", "普通＋深夜残業時間の合計");
+    addSummaryField(right, fields, row++, "目標", "MokuTMemo", "目標までの残り残業時間(ﾏｲﾅｽで不足時間)");
+    addSummaryField(right, fields, row++, "勤務", "KinmuTMemo", "定時内と残業時間を含めた総勤務時間");
+    rightCol->addLayout(fields);
+    rightCol->addSpacing(8);
+    QPushButton* calc = makeButton(right, "CalcButton", "再計算");
+    QPushButton* kingaku = makeButton(right, "KingakuButton", "金額表示...", "１ヶ月の給与金額を計算･表示します。");
+    QPushButton* syukei = makeButton(right, "SyukeiButton", "期間集計...", "年間の期間集計一覧を表示します。");
+    QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
+    QPushButton* save = makeButton(right, "SaveButton", "保  存");
+    QPushButton* exit = makeButton(right, "EndButton", "終  了");
+    kingaku->setEnabled(false);
+    syukei->setEnabled(false);
+    yuukyu->setEnabled(false);
+    for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
+    rightCol->addStretch(1);
+    middle->addWidget(right);
+    outer->addLayout(middle, 1);
+
+    auto* bottom = new QFrame(central);
+    bottom->setObjectName("BottomPanel");
+    bottom->setFixedHeight(4);
+    outer->addWidget(bottom);
+    setCentralWidget(central);
+
+    connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
+    connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
+    connect(exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
+    connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
+    connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
+        if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
+            pre->setFocus();
+        else if (auto* calcButton = findChild<QPushButton*>("CalcButton"))
+            calcButton->setFocus();
+    });
+    m_grid->setMonth(&m_month);
+    m_grid->setSettings(&m_app.settings);
+    m_grid->setClock(m_app.clock.get());
+}
+
+void TZangyoMain::setGridServices(GridServices* services) {
+    m_services = services;
+    m_grid->setServices(services);
+}
+
+void TZangyoMain::updateTitle() {
+    const Settings& s = m_app.settings;
+    QString title = "Tokivane";
+    if (s.PrivateNameDisp && !Trim(s.PrivateName).empty())
+        title += " - " + Q(s.PrivateName);
+    else if (!m_app.currentUser.empty())
+        title += " - " + Q(m_app.currentUser);
+    else if (m_app.multiUser)
+        title += " - (ｶﾚﾝﾄ)";
+    setWindowTitle(title);
+}
+
+int TZangyoMain::displayedYear() const { return StrToIntDef(S(m_yearMemo->text()), 0); }
+int TZangyoMain::displayedMonth() const { return StrToIntDef(S(m_monthMemo->text()), 0); }
+
+void TZangyoMain::reportFileError(const IoResult& r) {
+    const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
+                                                         : "ファイルに書き込めませんでした。";
+    platform::ShowMessage(this, "ファイルエラー", what + "\n" + Q(r.path), QMessageBox::Ok,
+                          QMessageBox::Critical);
+}
+
+void TZangyoMain::LoadMonth(int year, int month, bool force) {
+    if (!force && year == m_loadedYear && month == m_loadedMonth) return;
+    m_loadedYear = year;
+    m_loadedMonth = month;
+    m_yearMemo->setText(QString::number(year));
+    m_monthMemo->setText(QString::number(month));
+    const MonthLoadResult r =
+        tkv::LoadMonth(m_month, {year, month}, m_app.monthPath(year, month), m_app.settings, m_app.holidays);
+    m_readOnlyMonth = !r.io.ok() && r.io.error != IoError::NotFound;
+    if (m_readOnlyMonth) reportFileError(r.io);
+    m_grid->refresh();
+    showSummary();
+}
+
+bool TZangyoMain::applyLeaveChanges(const std::vector<LeaveDayChange>& changes) {
+    const IoResult r = ApplyLeaveChanges(changes, m_app.ledgerPath(), HalfDayValuesOf(m_app.settings));
+    if (!r.ok()) reportFileError(r);
+    return r.ok();
+}
+
+bool TZangyoMain::SaveMonth() {
+    m_grid->commitEditor();
+    if (m_readOnlyMonth) {
+        // Never replace a month file that could not be read.
+        reportFileError({IoError::ReadFailed, 0, m_app.monthPath(displayedYear(), displayedMonth())});
+        return false;
+    }
+    const MonthSaveResult r = tkv::SaveMonth(m_month, m_app.monthPath(displayedYear(), displayedMonth()),
+                                             m_app.settings);
+    m_calc = r.calculation;
+    m_grid->refresh();
+    showSummary();
+    if (!r.io.ok()) {
+        reportFileError(r.io);
+        return false;
+    }
+    return applyLeaveChanges(r.leaveChanges);
+}
+
+void TZangyoMain::Recalculate(bool cursorMove) {
+    m_grid->commitEditor();
+    m_calc = tkv::Recalculate(m_month, m_app.settings);
+    m_grid->refresh();
+    if (cursorMove) {
+        const int column = m_grid->currentColumn();
+        if (column >= ColArrival && column <= ColWorking && m_grid->currentDayRow() >= 1)
+            m_grid->selectDay(m_grid->currentDayRow(), ColMemo);
+    }
+    showSummary();
+}
+
+void TZangyoMain::showSummary() {
+    const SummaryTexts& t = m_month.summary;
+    const std::pair<const char*, const std::string*> values[] = {
+        {"SyukinMemo", &t.SyukinMemo}, {"KyujituMemo", &t.KyujituMemo}, {"ZanTMemo", &t.ZanTMemo},
+        {"SZanTMemo", &t.SZanTMemo},   {"KeiTMemo", &t.KeiTMemo},       {"MokuTMemo", &t.MokuTMemo},
+        {"KinmuTMemo", &t.KinmuTMemo}};
+    for (const auto& [name, text] : values) {
+        QLineEdit* e = m_summary[name];
+        e->setText(Q(*text));
+        QPalette p = e->palette();
+        const bool red = isTimeField(name) && StrToMinutes(*text) < 0;
+        p.setColor(QPalette::Text, red ? platform::ToQColor(platform::RedColor, p)
+                                       : QApplication::palette().color(QPalette::Text));
+        e->setPalette(p);
+    }
+}
+
+bool TZangyoMain::ConfirmMonthSave() {
+    m_grid->commitEditor();
+    if (!m_month.hasUnsavedChanges()) return true;
+    const bool shift = m_services ? (m_services->keyboardModifiers() & Qt::ShiftModifier)
+                                  : (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
+    if (m_app.settings.AutoSave && !shift) return SaveMonth();
+    const auto answer = platform::ShowMessage(this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Question);
+    if (answer == QMessageBox::Yes) return SaveMonth();
+    if (answer == QMessageBox::No) {
+        m_month.takeSnapshot();  // the edits are given up
+        return true;
+    }
+    return false;
+}
+
+void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
+    if (mode == AutoTimeMode::None) return;
+    const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
+    LoadMonth(plan.month.year, plan.month.month, true);
+    const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
+    std::string text = plan.timeText;
+    if (out.action == AutoTimeAction::Ask) {
+        if (m_services == nullptr) return;
+        const auto confirmed = m_services->confirmTime(
+            {which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate), Q(plan.unroundedText), Q(plan.timeText)});
+        if (!confirmed) return;
+        text = S(*confirmed);
+    } else if (out.action != AutoTimeAction::Write) {
+        return;
+    }
+    m_month.day(out.row).cells[static_cast<std::size_t>(out.column)] = text;
+    SaveMonth();
+}
+
+void TZangyoMain::selectToday() {
+    const DateTime now = m_app.clock->now();
+    const std::string dateText = GridDateText(now.month, now.day);
+    for (int d = 1; d <= m_month.rowCount(); ++d) {
+        if (m_month.day(d).cells[ColDate] == dateText) {
+            m_grid->selectDay(d, ColArrival);
+            m_grid->scrollToDay(d);
+            return;
+        }
+    }
+    if (m_month.rowCount() > 0) m_grid->selectDay(1, ColArrival);
+}
+
+void TZangyoMain::firstShow() {
+    const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
+    if (!holidays.io.ok()) reportFileError(holidays.io);
+    AutoTimeInput(AutoTimeWhich::Arrival, static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
+    const DateTime now = m_app.clock->now();
+    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    LoadMonth(current.year, current.month, false);
+    m_grid->setFocus();
+    selectToday();
+}
+
+void TZangyoMain::closeEvent(QCloseEvent* event) {
+    if (!ConfirmMonthSave()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    // The target bar's state belongs to the start user.
+    m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
+                               m_app.settings.MokuhyoBasShow ? "1" : "0");
+    AutoTimeInput(AutoTimeWhich::Leaving, static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
+    savePlacement();
+    event->accept();
+}
+
+void TZangyoMain::restorePlacement() {
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->virtualGeometry()
+                                                          : QRect(0, 0, 1024, 768);
+    WindowPlacementStore placement(*m_app.registry, m_app.startUser);
+    resize(640, 560);
+    if (m_app.store->startUserCopies().WindowSize) {
+        const WindowSize size = placement.restoreSize(kClassName, {width(), height()});
+        resize(size.width, size.height);
+    }
+    const WindowPoint at = placement.restorePosition(kClassName, {screen.width(), screen.height()},
+                                                     {width(), height()});
+    move(at.left, at.top);
+}
+
+void TZangyoMain::savePlacement() {
+    WindowPlacementStore placement(*m_app.registry, m_app.startUser);
+    placement.savePosition(kClassName, {y(), x()});
+    placement.saveSize(kClassName, {width(), height()});
+    const IoResult r = placement.flush();
+    if (!r.ok()) reportFileError(r);
+}
+
+}  // namespace tkv
