@@ -8,6 +8,7 @@
 #include "core/cp932.h"
 #include "core/ini_file.h"
 #include "core/month/auto_time_input.h"
+#include "core/month/month_builders.h"
 #include "core/text_util.h"
 #include "core/test_folder.h"
 #include "settings/holiday_list.h"
@@ -17,15 +18,7 @@ namespace tkv {
 namespace {
 
 Settings defaults() {
-    Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:00";
-    s.timeSecond(11) = "17:00";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
-    s.timeFirst(13) = " 8:00";
-    s.timeSecond(13) = " 0:00";
+    Settings s = testing::DefaultSettings();
     s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
     return s;
 }
