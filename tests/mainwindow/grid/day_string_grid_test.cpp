@@ -6,8 +6,8 @@
 
 #include "mainwindow/grid/day_grid_delegate.h"
 #include "mainwindow/grid/grid_commands.h"
-#include "platform/colors.h"
 #include "mainwindow/grid/grid_fixture.h"
+#include "platform/colors.h"
 
 namespace tkv {
 
@@ -134,9 +134,14 @@ void DayStringGridTest::zanTimeIn_data() {
     QTest::addColumn<QString>("cell");
     QTest::addColumn<QString>("legalFlag");
     // The 4th is a Sunday holiday, the 12th an ordinary Monday.
-    QTest::newRow("hand-set zero on a holiday") << 4 << 5 << true << true << "0:00" << true << " 0:00" << "*";
-    QTest::newRow("computed zero stays blank") << 4 << 6 << false << false << "0:00" << true << "" << "";
-    QTest::newRow("statutory mark refused on a working day") << 12 << 7 << true << true << "7:45" << false << " 7:45" << "";
+    QTest::newRow("hand-set zero on a holiday")
+        << 4 << 5 << true << true << "0:00" << true << " 0:00"
+        << "*";
+    QTest::newRow("computed zero stays blank") << 4 << 6 << false << false << "0:00" << true << ""
+                                               << "";
+    QTest::newRow("statutory mark refused on a working day")
+        << 12 << 7 << true << true << "7:45" << false << " 7:45"
+        << "";
 }
 
 void DayStringGridTest::zanTimeIn() {
@@ -406,7 +411,8 @@ void DayStringGridTest::rendersColoursAndWeekLines() {
     // The colours the delegate paints with, for the decisions above.
     const QPalette pal = f.grid.palette();
     auto textOf = [&](int row, int column) {
-        return ColorsFor(StyleFor(f.month.day(row), column, f.settings), f.settings, pal, false).text;
+        return ColorsFor(StyleFor(f.month.day(row), column, f.settings), f.settings, pal, false)
+            .text;
     };
     QCOMPARE(textOf(13, 3), QColor(Qt::red));
     QCOMPARE(textOf(15, 5), QColor(Qt::red));

@@ -60,14 +60,16 @@ void GridRulesTest::tabTargets_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<int>("toRow");
     QTest::addColumn<int>("toColumn");
-    QTest::newRow("shift-tab arrival of row 1") << 1 << 3 << true << false << int(TabMove::ExitButton) << 0 << 0;
+    QTest::newRow("shift-tab arrival of row 1")
+        << 1 << 3 << true << false << int(TabMove::ExitButton) << 0 << 0;
     QTest::newRow("shift-tab arrival") << 5 << 3 << true << false << int(TabMove::Cell) << 4 << 8;
     QTest::newRow("shift-tab memo") << 5 << 8 << true << false << int(TabMove::Cell) << 5 << 4;
     QTest::newRow("shift-tab leaving") << 5 << 4 << true << false << int(TabMove::Cell) << 5 << 3;
     QTest::newRow("tab arrival") << 5 << 3 << false << false << int(TabMove::Cell) << 5 << 4;
     QTest::newRow("tab from overtime") << 5 << 6 << false << false << int(TabMove::Cell) << 5 << 8;
     QTest::newRow("tab memo") << 5 << 8 << false << false << int(TabMove::Cell) << 6 << 3;
-    QTest::newRow("tab memo of last row") << 31 << 8 << false << false << int(TabMove::PreviousButton) << 0 << 0;
+    QTest::newRow("tab memo of last row")
+        << 31 << 8 << false << false << int(TabMove::PreviousButton) << 0 << 0;
     QTest::newRow("ctrl-tab") << 5 << 4 << false << true << int(TabMove::PreviousButton) << 0 << 0;
 }
 
@@ -103,14 +105,19 @@ void GridRulesTest::textInk_data() {
     DayRow statutory = makeRow(" 5/ 4", "日", "○");
     statutory.LegalHolidayFlag = "*";
     for (int c = 2; c <= 7; ++c) {
-        QTest::addRow("statutory holiday column %d", c) << statutory << c << false << CellInk::Red << false;
+        QTest::addRow("statutory holiday column %d", c)
+            << statutory << c << false << CellInk::Red << false;
     }
     QTest::newRow("statutory holiday memo") << statutory << 8 << false << CellInk::Normal << false;
 
-    QTest::newRow("saturday holiday weekday") << makeRow(" 5/ 3", "土", "○") << 1 << false << CellInk::Blue << false;
-    QTest::newRow("sunday weekday") << makeRow(" 5/ 4", "日", "  ") << 1 << false << CellInk::Red << false;
-    QTest::newRow("holiday weekday") << makeRow(" 5/ 5", "月", "○") << 1 << false << CellInk::Red << false;
-    QTest::newRow("holiday kind column") << makeRow(" 5/ 5", "月", "○") << 2 << false << CellInk::Normal << false;
+    QTest::newRow("saturday holiday weekday")
+        << makeRow(" 5/ 3", "土", "○") << 1 << false << CellInk::Blue << false;
+    QTest::newRow("sunday weekday")
+        << makeRow(" 5/ 4", "日", "  ") << 1 << false << CellInk::Red << false;
+    QTest::newRow("holiday weekday")
+        << makeRow(" 5/ 5", "月", "○") << 1 << false << CellInk::Red << false;
+    QTest::newRow("holiday kind column")
+        << makeRow(" 5/ 5", "月", "○") << 2 << false << CellInk::Normal << false;
 
     DayRow late = makeRow(" 5/12", "月", "  ");
     late.cells[ColArrival] = " 8:31";
@@ -120,11 +127,13 @@ void GridRulesTest::textInk_data() {
     QTest::newRow("late arrival, flexible time") << late << 3 << true << CellInk::Normal << false;
     DayRow leave = late;
     leave.cells[ColKind] = "前";
-    QTest::newRow("late arrival on morning leave") << leave << 3 << false << CellInk::Normal << false;
+    QTest::newRow("late arrival on morning leave")
+        << leave << 3 << false << CellInk::Normal << false;
     DayRow shortDay = late;
     shortDay.cells[ColKind] = "半";
     shortDay.cells[ColLeaving] = "12:30";
-    QTest::newRow("short day leaves at its own end") << shortDay << 4 << false << CellInk::Normal << false;
+    QTest::newRow("short day leaves at its own end")
+        << shortDay << 4 << false << CellInk::Normal << false;
     QTest::newRow("short day arrives late") << shortDay << 3 << false << CellInk::Red << false;
 }
 
@@ -151,7 +160,7 @@ void GridRulesTest::backgroundsAndWeekLine() {
     s.CellColorCheck[6] = true;
     QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 6);
     s.CellColorCheck[0] = true;
-    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 0);  // the kind wins over the weekday
+    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 0);   // the kind wins over the weekday
     QCOMPARE(StyleFor(satHoliday, 1, s).cellColor, -1);  // fixed cells keep the fixed colour
     QVERIFY(StyleFor(satHoliday, 1, s).fixed);
     QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), 4, s).cellColor, -1);

@@ -1,0 +1,97 @@
+#include "mainwindow/grid/cell_style.h"
+
+#include "core/text_util.h"
+#include "settings/settings.h"
+
+namespace tkv {
+namespace {
+
+bool lateOrEarly(const DayRow& row, int column, const Settings& s) {
+    if (!s.ChikokuRedDisp || s.FlexTime)
+        return false;
+    const DayKind kind = row.kind();
+    if (kind != DayKind::Ordinary && kind != DayKind::ShortDay)
+        return false;
+    const std::string& value = row.cells[static_cast<std::size_t>(column)];
+    const int n = kind == DayKind::ShortDay ? 21 : 11;
+    const std::string& standard = column == ColArrival ? s.timeFirst(n) : s.timeSecond(n);
+    // A blank cell or an unset standard time says nothing about lateness.
+    if (Trim(value).empty() || Trim(standard).empty())
+        return false;
+    const int v = StrToMinutes(value);
+    const int t = StrToMinutes(standard);
+    return column == ColArrival ? v > t : v < t;
+}
+
+int kindColorIndex(DayKind kind) {
+    switch (kind) {
+        case DayKind::Holiday:
+            return 0;
+        case DayKind::PaidLeave:
+            return 1;
+        case DayKind::MorningLeave:
+            return 2;
+        case DayKind::AfternoonLeave:
+            return 3;
+        case DayKind::Compensatory:
+            return 4;
+        case DayKind::Absence:
+            return 5;
+        case DayKind::ShortDay:
+            return 8;
+        case DayKind::Ordinary:
+            break;
+    }
+    return -1;
+}
+
+}  // namespace
+
+CellStyle StyleFor(const DayRow& row, int column, const Settings& s) {
+    CellStyle st;
+    const std::string weekday = Trim(row.cells[ColWeekday]);
+    const bool saturday = weekday == "土";
+    const bool sunday = weekday == "日";
+    const DayKind kind = row.kind();
+
+    st.fixed = column == ColDate || column == ColWeekday;
+    if (column == ColWeekday) {
+        if (saturday) {
+            st.ink = CellInk::Blue;  // blue even on a Saturday holiday
+        } else if (kind == DayKind::Holiday || sunday) {
+            st.ink = CellInk::Red;
+        }
+    }
+    if ((column == ColArrival || column == ColLeaving) && lateOrEarly(row, column, s)) {
+        st.ink = CellInk::Red;
+    }
+    if (column >= ColOvertime && column <= ColWorking) {
+        const auto c = static_cast<DayColumn>(column);
+        st.underline = row.isManual(c);
+        if (StrToMinutes(row.cell(c)) < 0)
+            st.ink = CellInk::Red;
+    }
+    if (column >= ColKind && column <= ColWorking && row.isLegalHoliday())
+        st.ink = CellInk::Red;
+    if (column == ColMemo && row.MemoColor != 0) {
+        st.ink = CellInk::Memo;
+        st.memoColor = row.MemoColor;
+    }
+
+    if (!st.fixed) {
+        auto use = [&](int index) {
+            if (index >= 0 && s.CellColorCheck[static_cast<std::size_t>(index)]) {
+                st.cellColor = index;
+            }
+        };
+        if (saturday)
+            use(6);
+        if (sunday)
+            use(7);
+        use(kindColorIndex(kind));
+    }
+    st.weekLine = (s.GridLineSelect == 1 && saturday) || (s.GridLineSelect == 2 && sunday);
+    return st;
+}
+
+}  // namespace tkv

@@ -1,0 +1,833 @@
+#include "mainwindow/grid/day_string_grid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QInputMethod>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "core/clock.h"
+#include "core/month/auto_time_input.h"
+#include "core/text_util.h"
+#include "mainwindow/grid/day_grid_delegate.h"
+#include "mainwindow/grid/day_grid_header.h"
+#include "mainwindow/grid/day_grid_model.h"
+#include "mainwindow/grid/grid_commands.h"
+#include "mainwindow/grid/grid_layout.h"
+#include "mainwindow/grid/grid_services.h"
+#include "platform/fonts.h"
+#include "platform/text_convert.h"
+#include "settings/settings.h"
+
+namespace tkv {
+
+using platform::Q;
+using platform::S;
+
+namespace {
+
+bool isCommandShortcut(const QKeyEvent* e) {
+    if (e->modifiers() != Qt::ControlModifier)
+        return false;
+    const int k = e->key();
+    return k == Qt::Key_G || k == Qt::Key_T || k == Qt::Key_U || k == Qt::Key_N;
+}
+
+QString menuText(const std::string& text) {
+    return Q(text).replace('&', QStringLiteral("&&"));
+}
+
+}  // namespace
+
+DayStringGrid::DayStringGrid(QWidget* parent)
+    : QTableView(parent), m_model(new DayGridModel(this)), m_delegate(new DayGridDelegate(this)) {
+    setObjectName("DayStringGrid");
+    buildMenus();  // before the model: setting it already moves the current cell
+    setHorizontalHeader(new DayGridHeader(this));
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollMode(ScrollPerItem);
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    // The editor is opened by the grid itself on the current cell.
+    setEditTriggers(NoEditTriggers);
+    setTabKeyNavigation(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setStatusTip(Q(GeneralHint));
+    applyFont();
+    connect(m_model, &DayGridModel::cellEdited, this, &DayStringGrid::monthEdited);
+}
+
+DayStringGrid::~DayStringGrid() = default;
+
+// --- setup -------------------------------------------------------------
+
+void DayStringGrid::applyFont() {
+    setFont(platform::GridFont());
+    const int h = rowHeight() + GridLineWidth;
+    verticalHeader()->setDefaultSectionSize(h);
+    horizontalHeader()->setFixedHeight(h);
+    fitColumns();
+}
+
+int DayStringGrid::blankWidth() const {
+    return fontMetrics().horizontalAdvance(QChar(' '));
+}
+
+int DayStringGrid::rowHeight() const {
+    return RowHeight(fontMetrics().height());
+}
+
+int DayStringGrid::designWidth() const {
+    int w = 0;
+    for (int c : ColumnWidths(blankWidth(), 0)) w += c + GridLineWidth;
+    return w + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+}
+
+int DayStringGrid::heightForRows(int rows) const {
+    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
+}
+
+void DayStringGrid::fitColumns() {
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    const auto widths = ColumnWidths(blankWidth(), viewport()->width());
+    for (int c = 0; c < DayColumnCount; ++c) {
+        setColumnWidth(c, widths[static_cast<std::size_t>(c)] + GridLineWidth);
+    }
+    m_fitting = false;
+}
+
+void DayStringGrid::setMonth(MonthRecord* month) {
+    const int row = currentDayRow();
+    const int column = currentColumn();
+    m_loading = true;
+    closeEditor();
+    m_month = month;
+    m_model->setMonth(month);
+    if (row > 0)
+        selectDay(std::min(row, m_model->rowCount()), column);
+    m_loading = false;
+}
+
+void DayStringGrid::setSettings(const Settings* settings) {
+    m_settings = settings;
+    m_model->setSettings(settings);
+    applyInputMethod(currentColumn());
+}
+
+void DayStringGrid::setClock(const Clock* clock) {
+    m_clock = clock;
+}
+
+void DayStringGrid::setServices(GridServices* services) {
+    m_services = services;
+}
+
+void DayStringGrid::setPeriodListShown(bool shown) {
+    m_periodListShown = shown;
+}
+
+void DayStringGrid::refresh() {
+    if (m_month && m_month->rowCount() != m_model->rowCount()) {
+        setMonth(m_month);
+        return;
+    }
+    m_model->refresh();
+    if (m_editor && m_editorIndex.isValid())
+        m_delegate->setEditorData(m_editor, m_editorIndex);
+    viewport()->update();
+}
+
+void DayStringGrid::commitEditor() {
+    if (m_editor && m_editorIndex.isValid()) {
+        m_model->setData(m_editorIndex, m_editor->text(), Qt::EditRole);
+    }
+}
+
+// --- current cell and editor --------------------------------------------
+
+int DayStringGrid::currentDayRow() const {
+    const QModelIndex i = currentIndex();
+    if (!i.isValid())
+        return 0;
+    const int day = DayGridModel::dayOfRow(i.row());
+    return m_model->isDayRow(day) ? day : 0;
+}
+
+int DayStringGrid::currentColumn() const {
+    const QModelIndex i = currentIndex();
+    return i.isValid() ? i.column() : -1;
+}
+
+void DayStringGrid::selectDay(int row, int column) {
+    const QModelIndex i = m_model->indexOf(row, column);
+    if (i.isValid())
+        setCurrentIndex(i);
+}
+
+int DayStringGrid::rowFor(std::initializer_list<int> columns) const {
+    const int row = currentDayRow();
+    if (row == 0)
+        return 0;
+    const int column = currentColumn();
+    for (int c : columns) {
+        if (c == column)
+            return row;
+    }
+    return 0;
+}
+
+void DayStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (QModelIndex(m_editorIndex) != current) {
+        const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
+        closeEditor();
+        if (m_model->dayRowAt(current) && IsEditableColumn(current.column())) {
+            openEditorAt(current, hadFocus);
+        }
+    }
+    attachMenu(current.column());
+    if (!m_loading && current.isValid() && current != previous)
+        requestAutoCalc();
+}
+
+void DayStringGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
+    openPersistentEditor(index);
+    m_editor = qobject_cast<QLineEdit*>(indexWidget(index));
+    if (!m_editor)
+        return;
+    m_editorIndex = index;
+    // Installed after the delegate's filter, so it sees keys first.
+    m_editor->installEventFilter(this);
+    connect(m_editor, &QLineEdit::textChanged, this, &DayStringGrid::editorTextChanged);
+    applyInputMethod(index.column());
+    m_editor->selectAll();
+    if (giveFocus)
+        m_editor->setFocus(Qt::OtherFocusReason);
+}
+
+void DayStringGrid::closeEditor() {
+    if (!m_editor) {
+        m_editorIndex = QPersistentModelIndex();
+        return;
+    }
+    // Take the focus first: a hidden focused editor would hand it to the
+    // next widget of the window.
+    if (m_editor->hasFocus()) {
+        m_switching = true;
+        setFocus(Qt::OtherFocusReason);
+        m_switching = false;
+    }
+    disconnect(m_editor, nullptr, this, nullptr);
+    m_editor->removeEventFilter(this);
+    if (m_editorIndex.isValid())
+        closePersistentEditor(m_editorIndex);
+    m_editor = nullptr;
+    m_editorIndex = QPersistentModelIndex();
+}
+
+void DayStringGrid::editorTextChanged(const QString& text) {
+    if (m_editorIndex.isValid())
+        m_model->setData(m_editorIndex, text, Qt::EditRole);
+}
+
+void DayStringGrid::applyInputMethod(int column) {
+    if (!m_settings || !m_settings->IMEAutoMode || !m_editor)
+        return;
+    // Best effort: the input method is wanted for the memo only.
+    const bool memo = column == ColMemo;
+    m_editor->setAttribute(Qt::WA_InputMethodEnabled, memo);
+    m_editor->setInputMethodHints(memo ? Qt::ImhNone
+                                       : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    if (m_editor->hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImHints);
+}
+
+QModelIndex DayStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
+    QModelIndex i = QTableView::moveCursor(action, modifiers);
+    // Keys never lead into the fixed columns.
+    if (i.isValid() && i.column() < ColKind)
+        i = m_model->index(i.row(), ColKind);
+    return i;
+}
+
+// --- keyboard, mouse, focus ------------------------------------------------
+
+void DayStringGrid::requestAutoCalc() {
+    if (m_settings && m_settings->AutoCalc && m_month && !m_periodListShown) {
+        emit recalculateRequested();
+    }
+}
+
+void DayStringGrid::leftGrid(const QFocusEvent* event) {
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
+        return;
+    }
+    QWidget* now = QApplication::focusWidget();
+    if (now && (now == this || isAncestorOf(now)))
+        return;
+    requestAutoCalc();
+}
+
+bool DayStringGrid::handleTab(bool backward, bool ctrl) {
+    if (m_periodListShown)
+        return true;
+    const int row = currentDayRow();
+    if (row == 0) {
+        if (!ctrl)
+            return false;
+        emit focusPreviousButton();
+        return true;
+    }
+    const TabMove move = TabTarget(row, currentColumn(), m_model->rowCount(), backward, ctrl);
+    switch (move.kind) {
+        case TabMove::ExitButton:
+            emit focusExitButton();
+            break;
+        case TabMove::PreviousButton:
+            emit focusPreviousButton();
+            break;
+        case TabMove::Cell:
+            selectDay(move.row, move.column);
+            break;
+    }
+    return true;
+}
+
+bool DayStringGrid::event(QEvent* e) {
+    if (e->type() == QEvent::KeyPress) {
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) {
+            const bool backward =
+                ke->key() == Qt::Key_Backtab || ke->modifiers().testFlag(Qt::ShiftModifier);
+            if (handleTab(backward, ke->modifiers().testFlag(Qt::ControlModifier)))
+                return true;
+        }
+    }
+    return QTableView::event(e);
+}
+
+bool DayStringGrid::handleGridKey(QKeyEvent* e) {
+    switch (e->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return handleTab(
+                e->key() == Qt::Key_Backtab || e->modifiers().testFlag(Qt::ShiftModifier),
+                e->modifiers().testFlag(Qt::ControlModifier));
+        case Qt::Key_Escape:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            keyPressEvent(e);
+            return true;
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            // The caret moves inside the text; at its end the key moves the cell.
+            const int pos = m_editor->cursorPosition();
+            const bool all = m_editor->selectedText() == m_editor->text();
+            const bool atEdge =
+                e->key() == Qt::Key_Left ? pos == 0 : pos == m_editor->text().size();
+            if (e->modifiers() != Qt::NoModifier ||
+                !(all || (atEdge && !m_editor->hasSelectedText()))) {
+                return false;
+            }
+            keyPressEvent(e);
+            return true;
+        }
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_editor->hasSelectedText() && m_editor->selectedText() == m_editor->text()) {
+                m_editor->deselect();
+            } else {
+                m_editor->selectAll();
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DayStringGrid::keyPressEvent(QKeyEvent* e) {
+    if (m_periodListShown) {
+        e->accept();
+        return;
+    }
+    if (e->key() == Qt::Key_Escape) {
+        if (m_services)
+            m_services->escapeAction();
+        e->accept();
+        return;
+    }
+    QTableView::keyPressEvent(e);
+}
+
+bool DayStringGrid::eventFilter(QObject* watched, QEvent* e) {
+    if (watched != m_editor)
+        return QTableView::eventFilter(watched, e);
+    switch (e->type()) {
+        case QEvent::KeyPress:
+            if (m_periodListShown)
+                return true;
+            return handleGridKey(static_cast<QKeyEvent*>(e));
+        case QEvent::ShortcutOverride:
+            // The commands' shortcuts win over the editor's own key bindings.
+            if (isCommandShortcut(static_cast<QKeyEvent*>(e))) {
+                e->ignore();
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonDblClick: {
+            const int column = m_editorIndex.column();
+            if (column == ColMemo)
+                return false;
+            doubleClickCell(DayGridModel::dayOfRow(m_editorIndex.row()), column);
+            return true;
+        }
+        case QEvent::FocusOut:
+            if (!m_switching)
+                leftGrid(static_cast<QFocusEvent*>(e));
+            return false;
+        default:
+            return false;
+    }
+}
+
+void DayStringGrid::focusInEvent(QFocusEvent* e) {
+    QTableView::focusInEvent(e);
+    if (!m_switching && m_editor)
+        m_editor->setFocus(e->reason());
+}
+
+void DayStringGrid::focusOutEvent(QFocusEvent* e) {
+    QTableView::focusOutEvent(e);
+    if (!m_switching)
+        leftGrid(e);
+}
+
+void DayStringGrid::resizeEvent(QResizeEvent* e) {
+    QTableView::resizeEvent(e);
+    fitColumns();
+}
+
+void DayStringGrid::mousePressEvent(QMouseEvent* e) {
+    QTableView::mousePressEvent(e);
+    attachMenu(currentColumn());
+}
+
+void DayStringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
+    const QModelIndex i = indexAt(e->position().toPoint());
+    if (m_model->dayRowAt(i))
+        doubleClickCell(DayGridModel::dayOfRow(i.row()), i.column());
+    e->accept();
+}
+
+void DayStringGrid::doubleClickCell(int row, int column) {
+    if (m_periodListShown || !m_model->isDayRow(row))
+        return;
+    if (row != currentDayRow() || column != currentColumn())
+        selectDay(row, column);
+    if (row != currentDayRow() || column != currentColumn())
+        return;
+    const Qt::KeyboardModifiers mods =
+        m_services ? m_services->keyboardModifiers() : Qt::NoModifier;
+    switch (column) {
+        case ColDate:
+        case ColWeekday:
+        case ColKind:
+            KubunChange();
+            break;
+        case ColArrival:
+        case ColLeaving: {
+            const bool blank =
+                Trim(m_month->day(row).cells[static_cast<std::size_t>(column)]).empty();
+            if (!blank && !mods.testFlag(Qt::ControlModifier))
+                break;
+            const bool shift = mods.testFlag(Qt::ShiftModifier);
+            const bool standardFirst = !m_settings || m_settings->ClickAutoSelect == 0;
+            if (standardFirst != shift) {
+                TeijiTimeIn();
+            } else {
+                NowTimeIn();
+            }
+            break;
+        }
+        case ColOvertime:
+        case ColLateNight:
+        case ColWorking:
+            ZanTimeIn();
+            break;
+        default:
+            break;
+    }
+}
+
+bool DayStringGrid::viewportEvent(QEvent* e) {
+    if (e->type() == QEvent::ToolTip) {
+        auto* he = static_cast<QHelpEvent*>(e);
+        const QModelIndex i = indexAt(he->pos());
+        const DayRow* row = m_model->dayRowAt(i);
+        const std::string hint = row ? CellHint(*row, i.column()) : std::string();
+        if (hint.empty()) {
+            QToolTip::hideText();
+            return true;
+        }
+        // A column's hint holds over its whole column, the memo's over its cell.
+        QRect area = visualRect(i);
+        if (i.column() != ColMemo)
+            area = QRect(area.left(), 0, area.width(), viewport()->height());
+        QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area);
+        return true;
+    }
+    return QTableView::viewportEvent(e);
+}
+
+// --- menus -------------------------------------------------------------------
+
+QAction* DayStringGrid::addItem(QMenu* menu, const QString& caption, const char* name) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+void DayStringGrid::buildMenus() {
+    auto shortcut = [this](QAction* a, QKeyCombination key) {
+        a->setShortcut(QKeySequence(key));
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(a);
+    };
+    auto editItem = [this](const QString& caption, const char* name,
+                           void (DayStringGrid::*slot)()) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+    const std::array<QAction*, 4> editItems{
+        editItem("切り取り(&T)", "CutItem", &DayStringGrid::CutItemClick),
+        editItem("コピー(&C)", "CopyItem", &DayStringGrid::CopyItemClick),
+        editItem("貼り付け(&P)", "PasteItem", &DayStringGrid::PasteItemClick),
+        editItem("元に戻す(&U)", "UndoItem", &DayStringGrid::UndoItemClick),
+    };
+    auto addEditItems = [&](QMenu* menu) {
+        menu->addSeparator();
+        for (QAction* a : editItems) menu->addAction(a);
+    };
+
+    m_kubunMenu = new QMenu(this);
+    m_kubunMenu->setObjectName("KubunPopupMenu");
+    static constexpr std::array<const char*, DayKindCount> kinds{
+        "(なし)", "休日", "有給", "午前", "午後", "代休", "欠勤", "半ドン"};
+    for (int code = 0; code < DayKindCount; ++code) {
+        QAction* a =
+            m_kubunMenu->addAction(QString::fromUtf8(kinds[static_cast<std::size_t>(code)]));
+        a->setObjectName(QStringLiteral("KubunItem%1").arg(code));
+        connect(a, &QAction::triggered, this, [this, code] { KubunMenuClick(code); });
+    }
+
+    m_timeMenu = new QMenu(this);
+    m_timeMenu->setObjectName("TimePopupMenu");
+    QAction* now = addItem(m_timeMenu, "現在時刻入力...", "NowTimeInItem");
+    shortcut(now, Qt::CTRL | Qt::Key_G);
+    connect(now, &QAction::triggered, this, &DayStringGrid::NowTimeIn);
+    QAction* teiji = addItem(m_timeMenu, "定時時刻入力", "TeijiTimeInItem");
+    shortcut(teiji, Qt::CTRL | Qt::Key_T);
+    connect(teiji, &QAction::triggered, this, &DayStringGrid::TeijiTimeIn);
+    QAction* top = addItem(m_timeMenu, "上の時刻を貼り付け", "TopTimeInItem");
+    shortcut(top, Qt::CTRL | Qt::Key_U);
+    connect(top, &QAction::triggered, this, &DayStringGrid::TopTimeInItemClick);
+    m_useTimeMenu = m_timeMenu->addMenu("設定時刻を貼り付け");
+    m_useTimeMenu->setObjectName("UseTimePopupMenu");
+    for (int n = 1; n <= 6; ++n) {
+        QAction* a = m_useTimeMenu->addAction(QString());
+        a->setObjectName(QStringLiteral("UseTimeItem%1").arg(n));
+        m_useTimeItems[static_cast<std::size_t>(n - 1)] = a;
+        connect(a, &QAction::triggered, this, [this, n] { UseTimeClick(n); });
+    }
+    m_useTimeMenu->addSeparator();
+    connect(addItem(m_useTimeMenu, "設定時刻...", "UseTimeSetItem"), &QAction::triggered, this,
+            &DayStringGrid::UseTimeSetItemClick);
+    connect(m_useTimeMenu, &QMenu::aboutToShow, this, &DayStringGrid::updateUseTimeItems);
+    connect(addItem(m_timeMenu, "時刻クリア", "TimeClearItem"), &QAction::triggered, this,
+            &DayStringGrid::TimeClear);
+    addEditItems(m_timeMenu);
+
+    m_zanMenu = new QMenu(this);
+    m_zanMenu->setObjectName("ZanPopupMenu");
+    m_zanInputItem = addItem(m_zanMenu, "任意残業時間入力...", "ZanTimeInItem");
+    shortcut(m_zanInputItem, Qt::CTRL | Qt::Key_N);
+    connect(m_zanInputItem, &QAction::triggered, this, &DayStringGrid::ZanTimeIn);
+    connect(addItem(m_zanMenu, "残業時間クリア", "ZanTimeClearItem"), &QAction::triggered, this,
+            &DayStringGrid::TimeClear);
+    addEditItems(m_zanMenu);
+
+    m_kinmuMenu = new QMenu(this);
+    m_kinmuMenu->setObjectName("KinmuPopupMenu");
+    m_kinmuInputItem = addItem(m_kinmuMenu, "任意勤務時間入力...", "KinmuTimeInItem");
+    shortcut(m_kinmuInputItem, Qt::CTRL | Qt::Key_N);
+    connect(m_kinmuInputItem, &QAction::triggered, this, &DayStringGrid::ZanTimeIn);
+    connect(addItem(m_kinmuMenu, "勤務時間クリア", "KinmuTimeClearItem"), &QAction::triggered, this,
+            &DayStringGrid::TimeClear);
+    addEditItems(m_kinmuMenu);
+
+    m_memoMenu = new QMenu(this);
+    m_memoMenu->setObjectName("MemoPopupMenu");
+    m_useMemoMenu = m_memoMenu->addMenu("定型ﾒﾓを貼り付け");
+    m_useMemoMenu->setObjectName("UseMemoPopupMenu");
+    for (int n = 1; n <= 10; ++n) {
+        QAction* a = m_useMemoMenu->addAction(QString());
+        a->setObjectName(QStringLiteral("UseMemoItem%1").arg(n));
+        m_useMemoItems[static_cast<std::size_t>(n - 1)] = a;
+        connect(a, &QAction::triggered, this, [this, n] { UseMemoClick(n); });
+    }
+    m_useMemoMenu->addSeparator();
+    connect(addItem(m_useMemoMenu, "定型ﾒﾓの設定...", "UseMemoSetItem"), &QAction::triggered, this,
+            &DayStringGrid::UseMemoSetItemClick);
+    connect(m_useMemoMenu, &QMenu::aboutToShow, this, &DayStringGrid::updateUseMemoItems);
+    addEditItems(m_memoMenu);
+    m_memoMenu->addSeparator();
+    connect(addItem(m_memoMenu, "ﾒﾓの色設定...(&M)", "MemoColorItem"), &QAction::triggered, this,
+            &DayStringGrid::MemoColorItemClick);
+    connect(addItem(m_memoMenu, "ﾒﾓを標準色に戻す", "MemoColorResetItem"), &QAction::triggered,
+            this, &DayStringGrid::MemoColorResetItemClick);
+
+    updateUseTimeItems();
+    updateUseMemoItems();
+    attachMenu(-1);
+}
+
+QMenu* DayStringGrid::popupMenuFor(int column) const {
+    switch (column) {
+        case ColDate:
+        case ColWeekday:
+        case ColKind:
+            return m_kubunMenu;
+        case ColArrival:
+        case ColLeaving:
+            return m_timeMenu;
+        case ColOvertime:
+        case ColLateNight:
+            return m_zanMenu;
+        case ColWorking:
+            return m_kinmuMenu;
+        case ColMemo:
+            return m_memoMenu;
+        default:
+            return nullptr;
+    }
+}
+
+void DayStringGrid::attachMenu(int column) {
+    // Both menus use Ctrl+N: only the one of the current column may answer.
+    m_zanInputItem->setEnabled(column == ColOvertime || column == ColLateNight);
+    m_kinmuInputItem->setEnabled(column == ColWorking);
+}
+
+void DayStringGrid::contextMenuEvent(QContextMenuEvent* e) {
+    QMenu* menu = popupMenuFor(currentColumn());
+    if (!menu || currentDayRow() == 0)
+        return;
+    menu->exec(e->globalPos());
+}
+
+void DayStringGrid::updateUseTimeItems() {
+    for (int n = 1; n <= 6; ++n) {
+        QAction* a = m_useTimeItems[static_cast<std::size_t>(n - 1)];
+        const std::string caption = m_settings ? UseTimeCaption(*m_settings, n) : std::string();
+        a->setEnabled(!caption.empty());
+        a->setText(caption.empty() ? Q(UnsetCaption) : menuText(caption));
+    }
+}
+
+void DayStringGrid::updateUseMemoItems() {
+    for (int n = 1; n <= 10; ++n) {
+        QAction* a = m_useMemoItems[static_cast<std::size_t>(n - 1)];
+        const std::string memo = m_settings ? UseMemoText(*m_settings, n) : std::string();
+        a->setEnabled(!memo.empty());
+        a->setText(memo.empty() ? Q(UnsetCaption) : menuText(memo));
+    }
+}
+
+// --- entry commands ------------------------------------------------------------
+
+void DayStringGrid::setCell(int row, int column, const std::string& text) {
+    m_model->setCellText(row, column, text);
+}
+
+void DayStringGrid::KubunChange() {
+    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    if (row == 0)
+        return;
+    setCell(row, ColKind, std::string(DayKindText(NextDayKind(m_month->day(row).cells[ColKind]))));
+    requestAutoCalc();
+}
+
+void DayStringGrid::KubunMenuClick(int code) {
+    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    const auto kind = DayKindFromCode(code);
+    if (row == 0 || !kind)
+        return;
+    setCell(row, ColKind, std::string(DayKindText(*kind)));
+    requestAutoCalc();
+}
+
+void DayStringGrid::NowTimeIn() {
+    const int row = rowFor({ColArrival, ColLeaving});
+    if (row == 0 || !m_settings || !m_clock || !m_services)
+        return;
+    const int column = currentColumn();
+    // The standard-start substitution belongs to the automatic input only.
+    Settings s = *m_settings;
+    s.StartTeijiIn = 0;
+    const auto which = column == ColArrival ? AutoTimeWhich::Arrival : AutoTimeWhich::Leaving;
+    const AutoTimePlan plan = PlanAutoTimeInput(m_clock->now(), s, which, AutoTimeMode::Confirm);
+    TimeConfirmRequest request;
+    request.mode = static_cast<int>(which);
+    request.dateLabel = Q(RowDateLabel(m_month->day(row)));
+    request.nowText = Q(plan.unroundedText);
+    request.timeText = Q(plan.timeText);
+    if (const auto text = m_services->confirmTime(request))
+        setCell(row, column, S(*text));
+}
+
+void DayStringGrid::TeijiTimeIn() {
+    const int row = rowFor({ColArrival, ColLeaving});
+    if (row == 0 || !m_settings)
+        return;
+    setCell(row, currentColumn(),
+            StandardTimeText(m_month->day(row), currentColumn(), *m_settings));
+}
+
+void DayStringGrid::TopTimeInItemClick() {
+    const int row = rowFor({ColArrival, ColLeaving});
+    if (row == 0)
+        return;
+    const int column = currentColumn();
+    const int source = RowAboveWithTime(*m_month, row, column);
+    if (source == 0)
+        return;
+    setCell(row, column, ToHankaku(m_month->day(source).cells[static_cast<std::size_t>(column)]));
+}
+
+void DayStringGrid::UseTimeClick(int n) {
+    const int row = rowFor({ColArrival, ColLeaving});
+    if (row == 0 || !m_settings)
+        return;
+    const std::string text = UseTimeText(*m_settings, n);
+    if (!text.empty())
+        setCell(row, currentColumn(), text);
+}
+
+void DayStringGrid::UseTimeSetItemClick() {
+    if (m_services)
+        m_services->editUseTimes();
+}
+
+void DayStringGrid::UseMemoClick(int n) {
+    const int row = rowFor({ColMemo});
+    if (row == 0 || !m_settings || !m_editor)
+        return;
+    const std::string memo = UseMemoText(*m_settings, n);
+    if (!memo.empty())
+        m_editor->insert(Q(memo));
+}
+
+void DayStringGrid::UseMemoSetItemClick() {
+    if (m_services)
+        m_services->editUseMemos();
+}
+
+void DayStringGrid::CutItemClick() {
+    if (m_editor)
+        m_editor->cut();
+}
+
+void DayStringGrid::CopyItemClick() {
+    if (m_editor)
+        m_editor->copy();
+}
+
+void DayStringGrid::PasteItemClick() {
+    if (m_editor)
+        m_editor->paste();
+}
+
+void DayStringGrid::UndoItemClick() {
+    if (m_editor)
+        m_editor->undo();
+}
+
+void DayStringGrid::TimeClear() {
+    const int row = rowFor({ColArrival, ColLeaving, ColOvertime, ColLateNight, ColWorking});
+    if (row != 0)
+        setCell(row, currentColumn(), std::string());
+}
+
+void DayStringGrid::ZanTimeIn() {
+    const int row = rowFor({ColOvertime, ColLateNight, ColWorking});
+    if (row == 0 || !m_services)
+        return;
+    const auto column = static_cast<DayColumn>(currentColumn());
+    DayRow& day = *m_model->dayRow(row);
+    const DayRow before = day;
+    const QString name = Q(ManualValueName(column));
+
+    ManualTimeRequest request;
+    request.name = name;
+    request.label = Q(RowDateLabel(day)) + QStringLiteral("の") + name;
+    request.noCalc = day.isManual(column);
+    request.legalHolidayEnabled = day.kind() == DayKind::Holiday;
+    request.legalHoliday = request.legalHolidayEnabled && day.isLegalHoliday();
+    request.time = Q(MinutesToStr(StrToMinutes(day.cell(column)), 2, true));
+    const ManualTimeResult result = m_services->editManualTime(request);
+
+    // The statutory mark is only offered on holidays; elsewhere the box is unchecked.
+    day.ManualFlag[static_cast<std::size_t>(column - ColOvertime)] = result.noCalc ? "*" : "";
+    day.LegalHolidayFlag = request.legalHolidayEnabled && result.legalHoliday ? "*" : "";
+    const bool flagsChanged = !(day == before);
+    setCell(row, column, ManualValueText(S(result.time), result.noCalc));
+    m_model->rowChanged(row);
+    if (flagsChanged)
+        emit monthEdited();
+}
+
+void DayStringGrid::MemoColorItemClick() {
+    const int row = rowFor({ColMemo});
+    if (row == 0 || !m_services)
+        return;
+    DayRow& day = *m_model->dayRow(row);
+    const auto color = m_services->chooseMemoColor(day.MemoColor);
+    if (!color || *color == day.MemoColor)
+        return;
+    day.MemoColor = *color;
+    m_model->rowChanged(row);
+    emit monthEdited();
+}
+
+void DayStringGrid::MemoColorResetItemClick() {
+    const int row = rowFor({ColMemo});
+    if (row == 0)
+        return;
+    DayRow& day = *m_model->dayRow(row);
+    if (day.MemoColor == 0)
+        return;
+    day.MemoColor = 0;
+    m_model->rowChanged(row);
+    emit monthEdited();
+}
+
+}  // namespace tkv

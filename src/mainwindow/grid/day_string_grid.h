@@ -1,0 +1,163 @@
+#pragma once
+
+#include <array>
+
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QTableView>
+
+#include "core/month/month_record.h"
+
+class QAction;
+class QLineEdit;
+class QMenu;
+
+namespace tkv {
+
+class Clock;
+class DayGridDelegate;
+class DayGridModel;
+class GridServices;
+struct Settings;
+
+// The day grid of the main window: one row per day of the displayed month,
+// the title row as the header. Edits go straight into the MonthRecord; the
+// commands below act on the current cell and do nothing outside day rows.
+class DayStringGrid final : public QTableView {
+    Q_OBJECT
+public:
+    explicit DayStringGrid(QWidget* parent = nullptr);
+    ~DayStringGrid() override;
+
+    void setMonth(MonthRecord* month);
+    void setSettings(const Settings* settings);
+    void setClock(const Clock* clock);
+    void setServices(GridServices* services);
+    // While the arbitrary-period list is shown the grid takes no keys or
+    // double clicks and asks for no recalculation.
+    void setPeriodListShown(bool shown);
+
+    // The record changed underneath (recalculation, load): repaint and
+    // update the open editor.
+    void refresh();
+    // Writes the open editor's text into the record (it is written as typed,
+    // so this only matters for a caller that cannot be sure).
+    void commitEditor();
+
+    // Day row 1..LastDay of the current cell, 0 when there is none.
+    int currentDayRow() const;
+    int currentColumn() const;
+    void selectDay(int row, int column);
+
+    // Sizes for the window around: all nine columns at their design widths
+    // (lines, frame and scroll bar included), and the height showing `rows`
+    // grid rows (the title row counts as one).
+    int designWidth() const;
+    int heightForRows(int rows) const;
+    int blankWidth() const;
+    int rowHeight() const;
+
+    QLineEdit* cellEditor() const { return m_editor; }
+    QMenu* popupMenuFor(int column) const;
+    QMenu* useTimeMenu() const { return m_useTimeMenu; }
+    QMenu* useMemoMenu() const { return m_useMemoMenu; }
+    DayGridModel* dayModel() const { return m_model; }
+    DayGridDelegate* dayDelegate() const { return m_delegate; }
+
+    // Captions of the six used times and the ten fixed memos; run before
+    // their submenus open.
+    void updateUseTimeItems();
+    void updateUseMemoItems();
+
+    // What a double click on a cell does (modifiers from the services).
+    void doubleClickCell(int row, int column);
+
+public slots:
+    void KubunChange();
+    void KubunMenuClick(int code);
+    void NowTimeIn();
+    void TeijiTimeIn();
+    void TopTimeInItemClick();
+    void UseTimeClick(int n);
+    void UseTimeSetItemClick();
+    void UseMemoClick(int n);
+    void UseMemoSetItemClick();
+    void CutItemClick();
+    void CopyItemClick();
+    void PasteItemClick();
+    void UndoItemClick();
+    void TimeClear();
+    void ZanTimeIn();
+    void MemoColorItemClick();
+    void MemoColorResetItemClick();
+
+signals:
+    void recalculateRequested();
+    void focusExitButton();
+    void focusPreviousButton();
+    void monthEdited();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void keyboardSearch(const QString&) override {}
+
+private:
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const QString& caption, const char* name);
+    void attachMenu(int column);
+    void openEditorAt(const QModelIndex& index, bool giveFocus);
+    void closeEditor();
+    void applyInputMethod(int column);
+    void editorTextChanged(const QString& text);
+    void fitColumns();
+    void applyFont();
+
+    bool handleTab(bool backward, bool ctrl);
+    bool handleGridKey(QKeyEvent* event);
+    void leftGrid(const QFocusEvent* event);
+    void requestAutoCalc();
+
+    // The current day row when it is one and the current column is among
+    // `columns`; 0 otherwise.
+    int rowFor(std::initializer_list<int> columns) const;
+    void setCell(int row, int column, const std::string& text);
+
+    DayGridModel* m_model;
+    DayGridDelegate* m_delegate;
+    MonthRecord* m_month = nullptr;
+    const Settings* m_settings = nullptr;
+    const Clock* m_clock = nullptr;
+    GridServices* m_services = nullptr;
+    bool m_periodListShown = false;
+    bool m_loading = false;
+    bool m_switching = false;
+    bool m_fitting = false;
+
+    QPointer<QLineEdit> m_editor;
+    QPersistentModelIndex m_editorIndex;
+
+    QMenu* m_kubunMenu = nullptr;
+    QMenu* m_timeMenu = nullptr;
+    QMenu* m_zanMenu = nullptr;
+    QMenu* m_kinmuMenu = nullptr;
+    QMenu* m_memoMenu = nullptr;
+    QMenu* m_useTimeMenu = nullptr;
+    QMenu* m_useMemoMenu = nullptr;
+    std::array<QAction*, 6> m_useTimeItems{};
+    std::array<QAction*, 10> m_useMemoItems{};
+    QAction* m_zanInputItem = nullptr;
+    QAction* m_kinmuInputItem = nullptr;
+};
+
+}  // namespace tkv
