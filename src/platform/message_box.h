@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <vector>
+
+class QWidget;
+
+namespace tkv::platform {
+
+// Every message box of the program goes through here, so that tests can
+// answer them without a window ever blocking.
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                                        QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+namespace testing {
+
+struct ShownMessage {
+    QString caption;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// While answers are queued, ShowMessage shows nothing: it logs the message
+// and returns the next answer (first in, first out).
+void QueueMessageAnswer(QMessageBox::StandardButton answer);
+// The messages answered from the queue since the last call, oldest first.
+std::vector<ShownMessage> TakeMessageLog();
+// Drops queued answers and the log, so one test cannot leak into the next.
+void ResetMessageHook();
+
+}  // namespace testing
+
+}  // namespace tkv::platform
