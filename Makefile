@@ -19,7 +19,9 @@ build: deps
 	@cmake --build $(BUILD)
 
 run: build
-	$(BUILD)/bin/tokivane-cli settings list
+	@if [ -z "$$DISPLAY$$WAYLAND_DISPLAY$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display: start a desktop session, or run under xvfb-run, or set QT_QPA_PLATFORM=offscreen."; exit 1; fi
+	$(BUILD)/bin/tokivane
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2

@@ -1,15 +1,92 @@
 #include "mainwindow/program.h"
 
 #include <QApplication>
+#include <QTimer>
 
+#include "core/atomic_file.h"
+#include "core/paths.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/program_windows.h"
+#include "mainwindow/zangyo_main.h"
 #include "platform/fonts.h"
+#include "platform/message_box.h"
+#include "platform/os/environment.h"
+#include "platform/os/system_clock.h"
+#include "platform/single_instance.h"
+#include "platform/text_convert.h"
+#include "settings/ui/pass.h"
 
 namespace tkv {
+namespace {
+
+std::vector<std::string> argumentsOf(const QApplication& app) {
+    std::vector<std::string> args;
+    const QStringList all = app.arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) args.push_back(platform::S(all[i]));
+    return args;
+}
+
+void reportSettingsError(const IoResult& r) {
+    if (r.ok()) return;
+    platform::ShowMessage(nullptr, "設定エラー", "設定を保存できませんでした。\n" + platform::Q(r.path),
+                          QMessageBox::Ok, QMessageBox::Warning);
+}
+
+}  // namespace
 
 int RunProgram(QApplication& app) {
     app.setApplicationName("Tokivane");
+    app.setApplicationDisplayName("Tokivane");
     platform::InstallFontSubstitutions();
-    return 0;
+
+    AppContext ctx;
+    ctx.args = argumentsOf(app);
+    ctx.multiUser = MultiUserSwitch(ctx.args);
+    ctx.currentUser = ctx.multiUser ? std::string() : UserSwitch(ctx.args);
+    if (!IsValidUserName(ctx.currentUser)) ctx.currentUser.clear();
+    ctx.startUser = ctx.currentUser;
+
+    // The idle tool stands in for us while it runs; a second copy of us
+    // brings the first to the front instead.
+    if (platform::SingleInstance::isRunning("TDrowselForm")) return 0;
+    platform::SingleInstance single("TZangyoMain");
+    if (single.activateRunning()) return 0;
+
+    const FolderInputs folders = os::ReadFolderInputs();
+    ctx.dataDir = DataFolder(folders);
+    const std::string configDir = ConfigFolder(folders);
+    for (const std::string& dir : {ctx.dataDir, configDir,
+                                   ctx.currentUser.empty() ? std::string() : JoinPath(ctx.dataDir, ctx.currentUser)}) {
+        if (dir.empty()) continue;
+        if (const IoResult r = MakeDirectories(dir, 0700); !r.ok()) {
+            platform::ShowMessage(nullptr, "起動ｴﾗｰ", "フォルダを作成できません。\n" + platform::Q(r.path),
+                                  QMessageBox::Ok, QMessageBox::Critical);
+            return 1;
+        }
+    }
+    ctx.registry = std::make_unique<IniRegistryStore>(JoinPath(configDir, "registry.ini"));
+    ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(), ctx.startUser);
+    ctx.clock = std::make_unique<os::SystemClock>();
+    const SettingsLoadResult loaded = ctx.store->LoadSettings(ctx.settings);
+    reportSettingsError(loaded.registry);
+    reportSettingsError(loaded.setFile);
+
+    ProgramWindows windows(ctx);
+    if (!PassStartGate(ctx, windows.pass())) return 0;
+
+    TZangyoMain& main = windows.main();
+    single.listen([&main] {
+        if (main.isMinimized()) main.showNormal();
+        main.show();
+        main.raise();
+        main.activateWindow();
+    });
+    main.show();
+    main.firstShow();
+    // Without a notification area yet, /Down closes at once, which still
+    // records the leaving time.
+    if (DownSwitch(ctx.args)) QTimer::singleShot(0, &main, &QWidget::close);
+    return app.exec();
 }
 
 }  // namespace tkv

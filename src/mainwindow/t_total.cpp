@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +78,7 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
             grid->addWidget(new QLabel(f.label, box), row, col);
             grid->addWidget(e, row, col + 1);
             if (std::string_view(f.name) == "KakeMemo") grid->addWidget(new QLabel("%", box), row, col + 2);
+            e->setFocusPolicy(Qt::ClickFocus);
             m_fields[f.name] = e;
             ++i;
         }
@@ -110,6 +112,20 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
     groups->addLayout(right);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TTotal::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (auto* ok = findChild<QPushButton*>("OkButton")) ok->setFocus();
+}
+
+void TTotal::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        if (m_escapeAction) m_escapeAction();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 QLineEdit* TTotal::field(const QString& name) const {

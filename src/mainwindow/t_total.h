@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <map>
 
 #include "core/month/recalculate.h"
@@ -21,7 +22,16 @@ public:
     void showFigures(const MonthCalculation& calc, const Settings& s);
     QLineEdit* field(const QString& name) const;
 
+    // Esc is the program's Esc action (to the tray when the user wants that),
+    // not a way to close the window.
+    void setEscapeAction(std::function<void()> action) { m_escapeAction = std::move(action); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    std::function<void()> m_escapeAction;
     std::map<QString, QLineEdit*> m_fields;
 };
 

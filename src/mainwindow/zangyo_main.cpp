@@ -1,6 +1,8 @@
 #include "mainwindow/zangyo_main.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
 #include <tuple>
 
 #include <QAction>
@@ -11,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -23,6 +26,14 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
+#include "mainwindow/jump.h"
+#include "mainwindow/t_total.h"
+#include "mainwindow/target_bar_panel.h"
+#include "core/atomic_file.h"
+#include "core/month/target_bar.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
+#include "settings/ui/password_prompt.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
@@ -60,6 +71,10 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildPanels();
     updateTitle();
+    computeSizeLimits();
+    m_bar->setVisible(m_barAction->isChecked());
+    applySizeLimits();
+    resize(m_minSize.width(), m_minSize.height() + barHeight());
     restorePlacement();
 }
 
@@ -90,28 +105,36 @@ void TZangyoMain::buildMenus() {
 
     QMenu* search = menuBar()->addMenu("検索(&S)");
     search->setObjectName("SearchMenu");
-    add(search, "PreMenuItem", "前月(&P)", false);
-    add(search, "TodayMenuItem", "当月(&T)", false);
-    add(search, "NextMenuItem", "次月(&N)", false);
-    add(search, "JumpMenuItem", "指定月(&J)...", false);
+    connect(add(search, "PreMenuItem", "前月(&P)"), &QAction::triggered, this, &TZangyoMain::PreButtonClick);
+    connect(add(search, "TodayMenuItem", "当月(&T)"), &QAction::triggered, this,
+            &TZangyoMain::TodayButtonClick);
+    connect(add(search, "NextMenuItem", "次月(&N)"), &QAction::triggered, this, &TZangyoMain::NextButtonClick);
+    connect(add(search, "JumpMenuItem", "指定月(&J)..."), &QAction::triggered, this,
+            &TZangyoMain::JumpButtonClick);
 
     QMenu* view = menuBar()->addMenu("表示(&V)");
     view->setObjectName("ViewMenu");
     connect(add(view, "CalcMenuItem", "再計算(&C)"), &QAction::triggered, this,
             [this] { Recalculate(true); });
-    add(view, "KingakuMenuItem", "金額表示(&K)...", false);
+    connect(add(view, "KingakuMenuItem", "金額表示(&K)..."), &QAction::triggered, this,
+            &TZangyoMain::KingakuButtonClick);
     add(view, "SyukeiMenuItem", "期間集計(&S)...", false);
     add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
     add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
     view->addSeparator();
-    QAction* bar = add(view, "MokuhyoMenuItem", "目標達成率(&M)", false);
-    bar->setCheckable(true);
-    bar->setChecked(m_app.settings.MokuhyoBasShow);
+    m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
+    m_barAction->setCheckable(true);
+    m_barAction->setChecked(m_app.settings.MokuhyoBasShow);
+    connect(m_barAction, &QAction::triggered, this, [this] {
+        // The action has already flipped its check mark; the toggle flips it again.
+        m_barAction->setChecked(!m_barAction->isChecked());
+        ToggleTargetBar();
+    });
     connect(add(view, "HolidayReadMenuItem", "祝祭日読み込み"), &QAction::triggered, this, [this] {
         MarkCalendar(m_month, false, m_app.settings, m_app.holidays);
-        if (m_grid) m_grid->refresh();
+        m_grid->refresh();
     });
 
     QMenu* users = menuBar()->addMenu("切り替え(&C)");
@@ -150,13 +173,13 @@ void TZangyoMain::buildPanels() {
     auto* central = new QWidget(this);
     central->setObjectName("MainPanel");
     auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(4, 4, 4, 4);
-    outer->setSpacing(4);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
 
     auto* top = new QFrame(central);
     top->setObjectName("TopPanel");
     auto* topRow = new QHBoxLayout(top);
-    topRow->setContentsMargins(0, 0, 0, 0);
+    topRow->setContentsMargins(6, 4, 4, 4);
     m_yearMemo = new QLineEdit(top);
     m_yearMemo->setObjectName("YearMemo");
     m_monthMemo = new QLineEdit(top);
@@ -174,26 +197,34 @@ void TZangyoMain::buildPanels() {
     topRow->addWidget(m_monthMemo);
     topRow->addWidget(new QLabel("月", top));
     topRow->addSpacing(12);
-    for (auto [name, caption, hint] :
-         {std::tuple{"PreButton", "<< 前月", "前月が表示されます。"},
-          std::tuple{"TodayButton", "当 月", "今日が含まれる月が表示されます。"},
-          std::tuple{"NextButton", "次月 >>", "次月が表示されます。"},
-          std::tuple{"JumpButton", "指定月", "指定した月へ移動します。"}}) {
+    const std::tuple<const char*, const char*, const char*, void (TZangyoMain::*)()> navigation[] = {
+        {"PreButton", "<< 前月", "前月が表示されます。", &TZangyoMain::PreButtonClick},
+        {"TodayButton", "当 月", "今日が含まれる月が表示されます。", &TZangyoMain::TodayButtonClick},
+        {"NextButton", "次月 >>", "次月が表示されます。", &TZangyoMain::NextButtonClick},
+        {"JumpButton", "指定月", "指定した月へ移動します。", &TZangyoMain::JumpButtonClick}};
+    for (const auto& [name, caption, hint, handler] : navigation) {
         QPushButton* b = makeButton(top, name, caption, hint);
-        b->setEnabled(false);  // month navigation arrives with its own commands
+        connect(b, &QPushButton::clicked, this, handler);
         topRow->addWidget(b);
     }
-    topRow->addStretch(1);
+    auto* topRight = new QFrame(top);
+    topRight->setObjectName("TopRightPanel");
+    topRow->addWidget(topRight, 1);
     outer->addWidget(top);
 
     auto* middle = new QHBoxLayout;
+    middle->setSpacing(0);
+    auto* left = new QFrame(central);
+    left->setObjectName("LeftPanel");
+    left->setFixedWidth(6);
+    middle->addWidget(left);
     m_grid = new DayStringGrid(central);
     middle->addWidget(m_grid, 1);
 
     auto* right = new QFrame(central);
     right->setObjectName("RightPanel");
     auto* rightCol = new QVBoxLayout(right);
-    rightCol->setContentsMargins(0, 0, 0, 0);
+    rightCol->setContentsMargins(6, 0, 6, 0);
     auto* fields = new QGridLayout;
     int row = 0;
     addSummaryField(right, fields, row++, "出勤", "SyukinMemo", "出勤した日数");
@@ -211,8 +242,7 @@ void TZangyoMain::buildPanels() {
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
-    kingaku->setEnabled(false);
-    syukei->setEnabled(false);
+    syukei->setEnabled(false);  // the period totals and the leave window come later
     yuukyu->setEnabled(false);
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
@@ -221,25 +251,51 @@ void TZangyoMain::buildPanels() {
 
     auto* bottom = new QFrame(central);
     bottom->setObjectName("BottomPanel");
-    bottom->setFixedHeight(4);
+    bottom->setFixedHeight(6);
     outer->addWidget(bottom);
+    m_bar = new TargetBarPanel(central);
+    outer->addWidget(m_bar);
     setCentralWidget(central);
 
+    // Clicks on the bare panels switch the target bar.
+    for (QWidget* w : {static_cast<QWidget*>(central), static_cast<QWidget*>(top), static_cast<QWidget*>(topRight),
+                       static_cast<QWidget*>(right), static_cast<QWidget*>(left), static_cast<QWidget*>(bottom)})
+        w->installEventFilter(this);
+
     connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
+    connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
     connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
-        if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
-            pre->setFocus();
-        else if (auto* calcButton = findChild<QPushButton*>("CalcButton"))
-            calcButton->setFocus();
+        if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled()) pre->setFocus();
     });
     m_grid->setMonth(&m_month);
     m_grid->setSettings(&m_app.settings);
     m_grid->setClock(m_app.clock.get());
 }
+
+bool TZangyoMain::eventFilter(QObject* watched, QEvent* event) {
+    const QString name = watched->objectName();
+    const QEvent::Type type = event->type();
+    if (name == "LeftPanel" || name == "BottomPanel") {
+        // A single click switches; the second half of a double click does not.
+        if (type == QEvent::MouseButtonPress) ToggleTargetBar();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) return true;
+    } else if (type == QEvent::MouseButtonDblClick) {
+        ToggleTargetBar();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TZangyoMain::mouseDoubleClickEvent(QMouseEvent* event) {
+    ToggleTargetBar();
+    event->accept();
+}
+
+void TZangyoMain::setDialogs(const MainWindowDialogs& dialogs) { m_dialogs = dialogs; }
 
 void TZangyoMain::setGridServices(GridServices* services) {
     m_services = services;
@@ -277,9 +333,10 @@ void TZangyoMain::LoadMonth(int year, int month, bool force) {
     const MonthLoadResult r =
         tkv::LoadMonth(m_month, {year, month}, m_app.monthPath(year, month), m_app.settings, m_app.holidays);
     m_readOnlyMonth = !r.io.ok() && r.io.error != IoError::NotFound;
-    if (m_readOnlyMonth) reportFileError(r.io);
     m_grid->refresh();
     showSummary();
+    if (m_readOnlyMonth) reportFileError(r.io);
+    RefreshLeaveIndicator();
 }
 
 bool TZangyoMain::applyLeaveChanges(const std::vector<LeaveDayChange>& changes) {
@@ -290,13 +347,13 @@ bool TZangyoMain::applyLeaveChanges(const std::vector<LeaveDayChange>& changes) 
 
 bool TZangyoMain::SaveMonth() {
     m_grid->commitEditor();
+    const std::string path = m_app.monthPath(displayedYear(), displayedMonth());
     if (m_readOnlyMonth) {
         // Never replace a month file that could not be read.
-        reportFileError({IoError::ReadFailed, 0, m_app.monthPath(displayedYear(), displayedMonth())});
+        reportFileError({IoError::ReadFailed, 0, path});
         return false;
     }
-    const MonthSaveResult r = tkv::SaveMonth(m_month, m_app.monthPath(displayedYear(), displayedMonth()),
-                                             m_app.settings);
+    const MonthSaveResult r = tkv::SaveMonth(m_month, path, m_app.settings);
     m_calc = r.calculation;
     m_grid->refresh();
     showSummary();
@@ -304,7 +361,9 @@ bool TZangyoMain::SaveMonth() {
         reportFileError(r.io);
         return false;
     }
-    return applyLeaveChanges(r.leaveChanges);
+    const bool ledgerOk = applyLeaveChanges(r.leaveChanges);
+    RefreshLeaveIndicator();
+    return ledgerOk;
 }
 
 void TZangyoMain::Recalculate(bool cursorMove) {
@@ -334,14 +393,22 @@ void TZangyoMain::showSummary() {
                                        : QApplication::palette().color(QPalette::Text));
         e->setPalette(p);
     }
+    m_bar->setState(ComputeTargetBar(m_month, m_app.settings));
+    if (m_dialogs.total && m_dialogs.total->isVisible()) m_dialogs.total->showFigures(m_calc, m_app.settings);
+}
+
+bool TZangyoMain::ctrlHeld() const {
+    const Qt::KeyboardModifiers mods =
+        m_services ? m_services->keyboardModifiers() : QGuiApplication::queryKeyboardModifiers();
+    return mods.testFlag(Qt::ControlModifier);
 }
 
 bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
     if (!m_month.hasUnsavedChanges()) return true;
-    const bool shift = m_services ? (m_services->keyboardModifiers() & Qt::ShiftModifier)
-                                  : (QGuiApplication::queryKeyboardModifiers() & Qt::ShiftModifier);
-    if (m_app.settings.AutoSave && !shift) return SaveMonth();
+    const Qt::KeyboardModifiers mods =
+        m_services ? m_services->keyboardModifiers() : QGuiApplication::queryKeyboardModifiers();
+    if (m_app.settings.AutoSave && !mods.testFlag(Qt::ShiftModifier)) return SaveMonth();
     const auto answer = platform::ShowMessage(this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                               QMessageBox::Question);
@@ -353,10 +420,90 @@ bool TZangyoMain::ConfirmMonthSave() {
     return false;
 }
 
+void TZangyoMain::afterMove() {
+    // The pay window follows the displayed month.
+    if (m_dialogs.total && m_dialogs.total->isVisible()) Recalculate(false);
+}
+
+void TZangyoMain::moveTo(YearMonth target) {
+    LoadMonth(target.year, target.month, true);
+    afterMove();
+}
+
+void TZangyoMain::PreButtonClick() {
+    const bool wholeYear = ctrlHeld();
+    if (!ConfirmMonthSave()) return;
+    const YearMonth shown{displayedYear(), displayedMonth()};
+    moveTo(wholeYear ? YearMonth{shown.year - 1, shown.month} : PreviousMonth(shown));
+}
+
+void TZangyoMain::NextButtonClick() {
+    const bool wholeYear = ctrlHeld();
+    if (!ConfirmMonthSave()) return;
+    const YearMonth shown{displayedYear(), displayedMonth()};
+    moveTo(wholeYear ? YearMonth{shown.year + 1, shown.month} : NextMonth(shown));
+}
+
+void TZangyoMain::TodayButtonClick() {
+    const DateTime now = m_app.clock->now();
+    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    if (current.year == displayedYear() && current.month == displayedMonth()) return;
+    if (!ConfirmMonthSave()) return;
+    moveTo(current);
+}
+
+void TZangyoMain::JumpButtonClick() {
+    if (m_dialogs.jump == nullptr) return;
+    if (m_dialogs.jump->exec() != QDialog::Accepted) return;
+    if (!ConfirmMonthSave()) return;
+    const JumpTarget t = m_dialogs.jump->clampedTarget();
+    moveTo({t.year, t.month});
+}
+
+void TZangyoMain::SimeDayChanged() {
+    const DateTime now = m_app.clock->now();
+    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    const std::string path = m_app.monthPath(current.year, current.month);
+    // The old file holds the old period's days; the month is built afresh.
+    if (FileExists(path) && std::remove(path.c_str()) != 0)
+        reportFileError({IoError::WriteFailed, errno, path});
+    LoadMonth(current.year, current.month, true);
+}
+
+void TZangyoMain::KingakuButtonClick() {
+    if (m_dialogs.total == nullptr) return;
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass))) return;
+    m_dialogs.total->show();
+    Recalculate(false);
+    m_dialogs.total->raise();
+    m_dialogs.total->activateWindow();
+}
+
+int TZangyoMain::barHeight() const { return m_barAction->isChecked() ? m_bar->maximumHeight() : 0; }
+
+void TZangyoMain::ToggleTargetBar() {
+    const bool on = !m_barAction->isChecked();
+    m_barAction->setChecked(on);
+    const int step = m_bar->maximumHeight();
+    const int before = height();  // the new limits may already clamp it
+    m_bar->setVisible(on);
+    applySizeLimits();
+    resize(width(), before + (on ? step : -step));
+}
+
+void TZangyoMain::RefreshLeaveIndicator() {
+    if (!m_app.settings.YukyuMokuZanDisp) return;
+    Ledger ledger;
+    LoadLedger(ledger, m_app.ledgerPath());  // a missing or unreadable ledger reads as empty
+    const double value = StrToFloatDec(ledger.NowZan(), 1, 0) - StrToFloatDec(m_app.settings.YukyuMokuZan, 1, 0);
+    m_bar->setLeave(true, value);
+}
+
 void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (mode == AutoTimeMode::None) return;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
     LoadMonth(plan.month.year, plan.month.month, true);
+    afterMove();
     const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
@@ -369,6 +516,7 @@ void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
         return;
     }
     m_month.day(out.row).cells[static_cast<std::size_t>(out.column)] = text;
+    m_grid->refresh();
     SaveMonth();
 }
 
@@ -386,12 +534,14 @@ void TZangyoMain::selectToday() {
 }
 
 void TZangyoMain::firstShow() {
+    m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
     const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
     if (!holidays.io.ok()) reportFileError(holidays.io);
     AutoTimeInput(AutoTimeWhich::Arrival, static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
     const DateTime now = m_app.clock->now();
     const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
     LoadMonth(current.year, current.month, false);
+    RefreshLeaveIndicator();
     m_grid->setFocus();
     selectToday();
 }
@@ -401,20 +551,52 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    m_closing = true;
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
-                               m_app.settings.MokuhyoBasShow ? "1" : "0");
+                               m_barAction->isChecked() ? "1" : "0");
     AutoTimeInput(AutoTimeWhich::Leaving, static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
     savePlacement();
+    if (m_dialogs.total) m_dialogs.total->hide();
     event->accept();
+}
+
+void TZangyoMain::computeSizeLimits() {
+    // The grid asks for 22 day rows plus its title; the layout adds the
+    // panels around it (and the right panel's buttons when they are taller).
+    const bool barShown = m_bar->isVisible();
+    m_bar->hide();
+    m_grid->setMinimumSize(m_grid->designWidth(), m_grid->heightForRows(23));
+    centralWidget()->layout()->activate();
+    m_minSize = minimumSizeHint().expandedTo(centralWidget()->minimumSizeHint());
+    if (layout()) {
+        layout()->activate();
+        m_minSize = m_minSize.expandedTo(layout()->totalMinimumSize());
+    }
+    m_fullHeight = m_minSize.height() + m_grid->heightForRows(32) - m_grid->heightForRows(23);
+    m_maxWidth = m_minSize.width() + 50 * m_grid->blankWidth();
+    m_bar->setVisible(barShown);
+}
+
+QSize TZangyoMain::minimumWindowSize() const { return {m_minSize.width(), m_minSize.height() + barHeight()}; }
+
+QSize TZangyoMain::maximumWindowSize() const {
+    QSize max(m_maxWidth, m_fullHeight + barHeight());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect work = screen->availableGeometry().isValid() ? screen->availableGeometry() : screen->geometry();
+        max = max.boundedTo(work.size());
+    }
+    return max.expandedTo(minimumWindowSize());
+}
+
+void TZangyoMain::applySizeLimits() {
+    setMinimumSize(minimumWindowSize());
+    setMaximumSize(maximumWindowSize());
 }
 
 void TZangyoMain::restorePlacement() {
     const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->virtualGeometry()
                                                           : QRect(0, 0, 1024, 768);
     WindowPlacementStore placement(*m_app.registry, m_app.startUser);
-    resize(640, 560);
     if (m_app.store->startUserCopies().WindowSize) {
         const WindowSize size = placement.restoreSize(kClassName, {width(), height()});
         resize(size.width, size.height);
@@ -428,6 +610,7 @@ void TZangyoMain::savePlacement() {
     WindowPlacementStore placement(*m_app.registry, m_app.startUser);
     placement.savePosition(kClassName, {y(), x()});
     placement.saveSize(kClassName, {width(), height()});
+    if (m_dialogs.total) placement.savePosition("TTotal", {m_dialogs.total->y(), m_dialogs.total->x()});
     const IoResult r = placement.flush();
     if (!r.ok()) reportFileError(r);
 }

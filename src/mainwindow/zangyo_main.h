@@ -2,15 +2,14 @@
 
 #include <QMainWindow>
 #include <map>
-#include <memory>
 
 #include "core/month/auto_time_input.h"
 #include "core/month/month_file.h"
+#include "core/month/recalculate.h"
 
 class QAction;
-class QLabel;
+class QGridLayout;
 class QLineEdit;
-class QMenu;
 class QPushButton;
 
 namespace tkv {
@@ -18,15 +17,29 @@ namespace tkv {
 struct AppContext;
 class DayStringGrid;
 class GridServices;
+class TargetBarPanel;
+class TJump;
+class TPass;
+class TTotal;
+
+// The windows of the program that the main window opens itself.
+struct MainWindowDialogs {
+    TPass* pass = nullptr;    // KinPass before the pay window
+    TTotal* total = nullptr;  // "給与金額"
+    TJump* jump = nullptr;    // "指定月へ移動"
+};
 
 // The main window: one accounting month in the day grid, its totals beside
-// it, the navigation above and the menu bar. It forwards commands to the core
-// and shows what comes back.
+// it, the navigation above, the target bar below and the menu bar. It
+// forwards commands to the core and shows what comes back.
 class TZangyoMain final : public QMainWindow {
     Q_OBJECT
 public:
     explicit TZangyoMain(AppContext& app, QWidget* parent = nullptr);
     ~TZangyoMain() override;
+
+    void setGridServices(GridServices* services);
+    void setDialogs(const MainWindowDialogs& dialogs);
 
     // The first show: holiday list, automatic arrival input, current month.
     void firstShow();
@@ -41,28 +54,55 @@ public:
     bool ConfirmMonthSave();
     void AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode);
 
-    int displayedYear() const;
-    int displayedMonth() const;
-    MonthRecord& month() { return m_month; }
-    DayStringGrid* grid() const { return m_grid; }
-    QAction* action(const QString& objectName) const;
+    // Month navigation; Ctrl held moves by a whole year.
+    void PreButtonClick();
+    void NextButtonClick();
+    void TodayButtonClick();
+    void JumpButtonClick();
+    // After the closing day was changed: the current month is rebuilt with
+    // the new period (its old file is removed).
+    void SimeDayChanged();
 
-    void setGridServices(GridServices* services);
+    void KingakuButtonClick();
+    void ToggleTargetBar();
+    // NowZan of the ledger less the reserve the user wants to keep.
+    void RefreshLeaveIndicator();
+
     // Fills the window title from the settings and the users.
     void updateTitle();
 
+    int displayedYear() const;
+    int displayedMonth() const;
+    MonthRecord& month() { return m_month; }
+    const MonthCalculation& calculation() const { return m_calc; }
+    DayStringGrid* grid() const { return m_grid; }
+    TargetBarPanel* targetBar() const { return m_bar; }
+    QAction* action(const QString& objectName) const;
+
+    // Size limits of the window (the bar's height counts while it is on).
+    QSize minimumWindowSize() const;
+    QSize maximumWindowSize() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     void buildMenus();
     void buildPanels();
-    QLineEdit* addSummaryField(QWidget* panel, class QGridLayout* grid, int row, const QString& label,
+    QLineEdit* addSummaryField(QWidget* panel, QGridLayout* grid, int row, const QString& label,
                                const char* name, const QString& hint);
     void showSummary();
+    void afterMove();
+    void moveTo(YearMonth target);
     void selectToday();
+    bool ctrlHeld() const;
     bool applyLeaveChanges(const std::vector<LeaveDayChange>& changes);
     void reportFileError(const IoResult& r);
+    void computeSizeLimits();
+    void applySizeLimits();
+    int barHeight() const;
     void savePlacement();
     void restorePlacement();
 
@@ -75,10 +115,15 @@ private:
 
     DayStringGrid* m_grid = nullptr;
     GridServices* m_services = nullptr;
+    MainWindowDialogs m_dialogs;
+    TargetBarPanel* m_bar = nullptr;
+    QAction* m_barAction = nullptr;
     QLineEdit* m_yearMemo = nullptr;
     QLineEdit* m_monthMemo = nullptr;
     std::map<QString, QLineEdit*> m_summary;
-    bool m_closing = false;
+    QSize m_minSize;      // without the bar
+    int m_fullHeight = 0; // without the bar
+    int m_maxWidth = 0;
 };
 
 }  // namespace tkv

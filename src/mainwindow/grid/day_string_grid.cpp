@@ -1,5 +1,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -177,6 +179,12 @@ void DayStringGrid::selectDay(int row, int column) {
     const QModelIndex i = m_model->indexOf(row, column);
     if (i.isValid())
         setCurrentIndex(i);
+}
+
+void DayStringGrid::scrollToDay(int row) {
+    // Per-item scrolling: the scroll bar value is the first visible day row - 1,
+    // and its maximum already stops at the last full page.
+    verticalScrollBar()->setValue(std::max(0, row - 11));
 }
 
 int DayStringGrid::rowFor(std::initializer_list<int> columns) const {

@@ -48,6 +48,10 @@ public:
     int currentDayRow() const;
     int currentColumn() const;
     void selectDay(int row, int column);
+    // Scrolls so that day `row` is the eleventh visible day row: the first
+    // rows stay in view for the first ten days, and the grid never scrolls
+    // past its last full page.
+    void scrollToDay(int row);
 
     // Sizes for the window around: all nine columns at their design widths
     // (lines, frame and scroll bar included), and the height showing `rows`

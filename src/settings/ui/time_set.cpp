@@ -59,6 +59,7 @@ void TTimeSet::setNoCalc(bool on) { m_noCalc->setChecked(on); }
 bool TTimeSet::noCalc() const { return m_noCalc->isChecked(); }
 void TTimeSet::setLegalHoliday(bool on) { m_legalHoliday->setChecked(on); }
 bool TTimeSet::legalHoliday() const { return m_legalHoliday->isChecked(); }
+void TTimeSet::setLegalHolidayEnabled(bool on) { m_legalHoliday->setEnabled(on); }
 void TTimeSet::setTimeText(const QString& text) { m_time->setText(text); }
 QString TTimeSet::timeText() const { return m_time->text(); }
 

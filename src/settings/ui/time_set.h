@@ -29,6 +29,8 @@ public:
     bool noCalc() const;
     void setLegalHoliday(bool on);
     bool legalHoliday() const;
+    // The statutory-holiday mark only applies to holiday rows.
+    void setLegalHolidayEnabled(bool on);
     void setTimeText(const QString& text);
     QString timeText() const;
 

@@ -1,0 +1,94 @@
+#include "mainwindow/program_windows.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "core/calendar.h"
+#include "core/paths.h"
+#include "mainwindow/app_context.h"
+#include "mainwindow/jump.h"
+#include "mainwindow/main_services.h"
+#include "mainwindow/t_total.h"
+#include "mainwindow/zangyo_main.h"
+#include "platform/message_box.h"
+#include "platform/text_convert.h"
+#include "platform/waiting_form.h"
+#include "settings/ui/pass.h"
+#include "settings/ui/pass_change_form.h"
+#include "settings/ui/password_prompt.h"
+#include "settings/ui/time_adjust.h"
+#include "settings/ui/time_set.h"
+#include "settings/ui/use_memo_set_form.h"
+#include "settings/ui/use_time_set_form.h"
+#include "settings/window_placement.h"
+
+namespace tkv {
+
+ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
+    m_main = std::make_unique<TZangyoMain>(app);
+    TZangyoMain* main = m_main.get();
+    auto escape = [this] { escapeAction(); };
+
+    m_pass = new TPass(main);
+    m_total = new TTotal(main);
+    m_total->setEscapeAction(escape);
+    m_timeSet = new TTimeSet(main);
+    m_timeSet->setEscapeAction(escape);
+    m_jump = new TJump(main);
+    m_jump->setEscapeAction(escape);
+    m_timeAdjust = new TTimeAdjust(app.settings, main);
+    m_timeAdjust->setEscapeAction(escape);
+    m_passChange = new TPassChangeForm(main);
+    m_useTimes = new TUseTimeSetForm(app.settings, [this] { saveSettings(); }, main);
+    m_useMemos = new TUseMemoSetForm(app.settings, [this] { saveSettings(); }, main);
+    m_waiting = new platform::TWaitingForm(main);
+
+    // The go-to-month dialog starts on the month of the day the program was
+    // started, centred over the main window as it stands now; so does the
+    // hand-entry dialog.
+    const DateTime now = app.clock->now();
+    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, app.settings.SimeDay);
+    m_jump->setMonth(current.year, current.month);
+    m_jump->placeAtCentreOf(main->frameGeometry());
+    m_timeSet->placeAtCentreOf(main->frameGeometry());
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+    m_total->adjustSize();
+    const WindowPoint at = WindowPlacementStore(*app.registry, app.startUser)
+                               .restorePosition("TTotal", {desktop.width(), desktop.height()},
+                                                {m_total->width(), m_total->height()});
+    m_total->move(at.left, at.top);
+
+    m_services = std::make_unique<MainServices>(
+        main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
+    main->setGridServices(m_services.get());
+    main->setDialogs({m_pass, m_total, m_jump});
+}
+
+ProgramWindows::~ProgramWindows() {
+    // The grid keeps a pointer to the services: the window goes first.
+    m_main.reset();
+}
+
+void ProgramWindows::escapeAction() {
+    // Without a notification area to go to, Esc minimises.
+    if (m_app.settings.EscKeyMin) m_main->showMinimized();
+}
+
+void ProgramWindows::saveSettings() {
+    const SettingsSaveResult r = m_app.store->SaveSettings(m_app.settings);
+    for (const IoResult* io : {&r.registry, &r.setFile}) {
+        if (io->ok()) continue;
+        platform::ShowMessage(m_main.get(), "設定エラー", "設定を保存できませんでした。\n" + platform::Q(io->path),
+                              QMessageBox::Ok, QMessageBox::Warning);
+    }
+}
+
+bool PassStartGate(const AppContext& app, TPass& prompt) {
+    if (DisplaySwitch(app.args) || DownSwitch(app.args)) return true;
+    if (app.settings.StartPassSkip || app.settings.Pass.empty()) return true;
+    return AskPassword(nullptr, prompt, platform::Q(app.settings.Pass));
+}
+
+}  // namespace tkv

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+
+namespace tkv {
+
+struct AppContext;
+class MainServices;
+class TJump;
+class TPass;
+class TPassChangeForm;
+class TTimeAdjust;
+class TTimeSet;
+class TTotal;
+class TUseMemoSetForm;
+class TUseTimeSetForm;
+class TZangyoMain;
+namespace platform {
+class TWaitingForm;
+}
+
+// Every window of the program, created once and hidden, in a fixed order:
+// the main window first (it restores its placement and reads the settings
+// it needs), then the dialogs over it. They live until the program ends.
+class ProgramWindows {
+public:
+    explicit ProgramWindows(AppContext& app);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    TZangyoMain& main() const { return *m_main; }
+    TPass& pass() const { return *m_pass; }
+    TTotal& total() const { return *m_total; }
+    TTimeSet& timeSet() const { return *m_timeSet; }
+    TJump& jump() const { return *m_jump; }
+    TTimeAdjust& timeAdjust() const { return *m_timeAdjust; }
+    TPassChangeForm& passChange() const { return *m_passChange; }
+    TUseTimeSetForm& useTimes() const { return *m_useTimes; }
+    TUseMemoSetForm& useMemos() const { return *m_useMemos; }
+    platform::TWaitingForm& waiting() const { return *m_waiting; }
+    MainServices& services() const { return *m_services; }
+
+    // The Esc key of the main window and its dialogs.
+    void escapeAction();
+
+private:
+    void saveSettings();
+
+    AppContext& m_app;
+    std::unique_ptr<TZangyoMain> m_main;
+    // Children of the main window: Qt deletes them with it.
+    TPass* m_pass = nullptr;
+    TTotal* m_total = nullptr;
+    TTimeSet* m_timeSet = nullptr;
+    TJump* m_jump = nullptr;
+    TTimeAdjust* m_timeAdjust = nullptr;
+    TPassChangeForm* m_passChange = nullptr;
+    TUseTimeSetForm* m_useTimes = nullptr;
+    TUseMemoSetForm* m_useMemos = nullptr;
+    platform::TWaitingForm* m_waiting = nullptr;
+    std::unique_ptr<MainServices> m_services;
+};
+
+// The start-up password: asked unless a tray switch (/Disp, /Down) was
+// given, no password is set or the user chose to skip it. False: the program
+// ends without showing its window.
+bool PassStartGate(const AppContext& app, TPass& prompt);
+
+}  // namespace tkv

@@ -1,0 +1,375 @@
+#include <QCheckBox>
+#include <QScrollBar>
+#include <fstream>
+
+#include "core/atomic_file.h"
+#include "core/month/day_kind.h"
+#include "core/text_util.h"
+#include "mainwindow/grid/day_grid_model.h"
+#include "mainwindow/main_fixture.h"
+#include "platform/text_convert.h"
+#include "settings/ui/pass.h"
+#include "settings/ui/time_adjust.h"
+#include "settings/ui/time_set.h"
+
+namespace tkv::test {
+
+using platform::S;
+
+class MainWindowTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { platform::testing::ResetMessageHook(); }
+
+    void passwordGate_data();
+    void passwordGate();
+    void firstShowOpensTodayScrolled_data();
+    void firstShowOpensTodayScrolled();
+    void typedTimesRecalculateSaveAndComeBack();
+    void doubleClickOnArrival_data();
+    void doubleClickOnArrival();
+    void kindCyclesByDoubleClick();
+    void handEnteredZeroSurvivesRecalculation();
+    void statutoryHolidayRowIsRed();
+    void closeAsksAboutUnsavedChanges_data();
+    void closeAsksAboutUnsavedChanges();
+    void damagedMonthFileShowsWhatCanBeRead();
+    void sizeLimitsFitTheGrid();
+};
+
+namespace {
+
+QPoint centreOf(DayStringGrid& g, int row, int column) {
+    return g.visualRect(g.dayModel()->indexOf(row, column)).center();
+}
+
+// Types one entry per showing of the prompt (a null entry cancels); a
+// showing beyond the list cancels, so a wrong count fails instead of hanging.
+void AnswerPrompts(TPass& prompt, QStringList entries, int* shown) {
+    QTimer::singleShot(0, &prompt, [&prompt, entries, shown]() mutable {
+        if (!prompt.isVisible()) return;
+        ++*shown;
+        if (entries.isEmpty()) {
+            prompt.reject();
+            return;
+        }
+        const QString entry = entries.takeFirst();
+        AnswerPrompts(prompt, entries, shown);
+        if (entry.isNull()) {
+            prompt.reject();
+            return;
+        }
+        prompt.findChild<QLineEdit*>("PassEdit")->setText(entry);
+        prompt.findChild<QPushButton*>("OkButton")->click();
+    });
+}
+
+}  // namespace
+
+void MainWindowTest::passwordGate_data() {
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<bool>("skip");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QList<int>>("errorAnswers");  // QMessageBox buttons, in order
+    QTest::addColumn<bool>("runs");
+    QTest::addColumn<int>("prompts");
+
+    const int ok = QMessageBox::Ok, cancel = QMessageBox::Cancel;
+    QTest::newRow("other letter case") << "" << false << QStringList{"sECRET"} << QList<int>{} << true << 1;
+    QTest::newRow("second try") << "" << false << QStringList{"nope", "Secret"} << QList<int>{ok} << true << 2;
+    QTest::newRow("three wrong") << "" << false << QStringList{"a", "b", "c"} << QList<int>{ok, ok, ok} << false << 3;
+    QTest::newRow("cancel in the error box") << "" << false << QStringList{"a"} << QList<int>{cancel} << false << 1;
+    QTest::newRow("cancel in the prompt") << "" << false << QStringList{QString()} << QList<int>{} << false << 1;
+    QTest::newRow("/Down skips") << "/Down" << false << QStringList{} << QList<int>{} << true << 0;
+    QTest::newRow("/Disp skips") << "/Disp" << false << QStringList{} << QList<int>{} << true << 0;
+    QTest::newRow("/Disp not first") << "/M /Disp" << false << QStringList{"Secret"} << QList<int>{} << true << 1;
+    QTest::newRow("StartPassSkip") << "" << true << QStringList{} << QList<int>{} << true << 0;
+}
+
+void MainWindowTest::passwordGate() {
+    QFETCH(QString, args);
+    QFETCH(bool, skip);
+    QFETCH(QStringList, entries);
+    QFETCH(QList<int>, errorAnswers);
+    QFETCH(bool, runs);
+    QFETCH(int, prompts);
+
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [&](Settings& s) {
+        s.Pass = "Secret";
+        s.StartPassSkip = skip;
+    });
+    for (const QString& a : args.split(' ', Qt::SkipEmptyParts)) f.ctx.args.push_back(a.toStdString());
+    for (int answer : errorAnswers)
+        platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
+    f.windows = std::make_unique<ProgramWindows>(f.ctx);
+    int shown = 0;
+    AnswerPrompts(f.windows->pass(), entries, &shown);
+    QCOMPARE(PassStartGate(f.ctx, f.windows->pass()), runs);
+    QCOMPARE(shown, prompts);
+    const auto log = platform::testing::TakeMessageLog();
+    QCOMPARE(int(log.size()), int(errorAnswers.size()));
+    for (const auto& m : log) {
+        QCOMPARE(m.caption, U("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"));
+        QCOMPARE(m.text, U("ﾊﾟｽﾜｰﾄﾞが違います。"));
+    }
+    QVERIFY(!f.main().isVisible());
+}
+
+void MainWindowTest::firstShowOpensTodayScrolled_data() {
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("firstVisible");
+    QTest::newRow("among the first ten") << 5 << 1;
+    QTest::newRow("eleventh visible") << 18 << 8;
+    QTest::newRow("never past the last page") << 31 << 0;  // 0: the scroll bar's end
+}
+
+void MainWindowTest::firstShowOpensTodayScrolled() {
+    QFETCH(int, day);
+    QFETCH(int, firstVisible);
+    MainFixture f({2025, 3, day, 9, 0, 0}, [](Settings& s) { s.SimeDay = 31; });
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(f.field("YearMemo"), U("2025"));
+    QCOMPARE(f.field("MonthMemo"), U("3"));
+    QCOMPARE(f.grid().currentDayRow(), day);
+    QCOMPARE(f.grid().currentColumn(), int(ColArrival));
+    QScrollBar* bar = f.grid().verticalScrollBar();
+    if (firstVisible == 0) {
+        QCOMPARE(bar->value(), bar->maximum());
+        QVERIFY(bar->maximum() < day - 11);
+    } else {
+        QCOMPARE(bar->value() + 1, firstVisible);
+    }
+    QVERIFY(f.grid().hasFocus() || f.grid().cellEditor()->hasFocus());
+}
+
+void MainWindowTest::typedTimesRecalculateSaveAndComeBack() {
+    MainFixture f({2025, 5, 12, 20, 0, 0});
+    {
+        TZangyoMain& w = f.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // Today's arrival is current; type both times as a user would.
+        QTest::keyClicks(f.grid().cellEditor(), "8:30");
+        QTest::keyClick(f.grid().cellEditor(), Qt::Key_Tab);
+        QCOMPARE(f.grid().currentColumn(), int(ColLeaving));
+        QTest::keyClicks(f.grid().cellEditor(), "19:45");
+        f.click("CalcButton");
+        QCOMPARE(f.main().month().day(12).cells[ColArrival], std::string(" 8:30"));
+        QVERIFY(StrToMinutes(S(f.field("ZanTMemo"))) > 0);
+        QCOMPARE(f.field("ZanTMemo").trimmed(), QString::fromStdString(f.main().month().day(12).cells[ColOvertime]).trimmed());
+        QVERIFY(!FileExists(f.monthFile(2025, 5)));
+        f.click("SaveButton");
+        QVERIFY(FileExists(f.monthFile(2025, 5)));
+        QVERIFY(!f.main().month().hasUnsavedChanges());
+    }
+    const QString overtime = f.field("ZanTMemo").trimmed();
+    f.windows.reset();
+    // Starting again shows the same data.
+    f.start();
+    QCOMPARE(f.main().month().day(12).cells[ColArrival], std::string(" 8:30"));
+    QCOMPARE(f.main().month().day(12).cells[ColLeaving], std::string("19:45"));
+    QCOMPARE(f.field("ZanTMemo").trimmed(), overtime);
+}
+
+void MainWindowTest::doubleClickOnArrival_data() {
+    QTest::addColumn<int>("clickAutoSelect");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<bool>("asks");
+    QTest::newRow("standard start") << 0 << false << false;
+    QTest::newRow("shift: current time") << 0 << true << true;
+    QTest::newRow("reversed: current time") << 1 << false << true;
+    QTest::newRow("reversed with shift: standard") << 1 << true << false;
+}
+
+void MainWindowTest::doubleClickOnArrival() {
+    QFETCH(int, clickAutoSelect);
+    QFETCH(bool, shift);
+    QFETCH(bool, asks);
+    MainFixture f({2025, 5, 12, 8, 7, 0}, [&](Settings& s) { s.ClickAutoSelect = clickAutoSelect; });
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    f.modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    bool asked = false;
+    if (asks) {
+        WhenShown<TTimeAdjust>(w, [&](TTimeAdjust& d) {
+            asked = true;
+            QCOMPARE(d.findChild<QLineEdit*>("NowMemo")->text().trimmed(), U("8:07"));
+            d.findChild<QLineEdit*>("TimeMemo")->setText(" 8:05");
+            d.findChild<QPushButton*>("OkButton")->click();
+        });
+    }
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 13, ColArrival));
+    QCOMPARE(asked, asks);
+    QCOMPARE(f.main().month().day(13).cells[ColArrival], std::string(asks ? " 8:05" : " 8:00"));
+
+    // A filled cell takes no double click, unless Ctrl is held.
+    f.modifiers = Qt::NoModifier;
+    f.main().month().day(13).cells[ColArrival] = " 9:10";
+    f.grid().refresh();
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 13, ColArrival));
+    QCOMPARE(f.main().month().day(13).cells[ColArrival], std::string(" 9:10"));
+}
+
+void MainWindowTest::kindCyclesByDoubleClick() {
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const char* cycle[] = {"○", "有", "前", "後", "代", "欠", "半", "  "};
+    for (const char* expected : cycle) {
+        QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 14, ColKind));
+        QCOMPARE(QString::fromStdString(f.main().month().day(14).cells[ColKind]), U(expected));
+    }
+    f.main().month().day(14).cells[ColKind] = "?";
+    f.grid().refresh();
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 14, ColDate));
+    QCOMPARE(QString::fromStdString(f.main().month().day(14).cells[ColKind]), U("  "));
+}
+
+void MainWindowTest::handEnteredZeroSurvivesRecalculation() {
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    MonthRecord& m = f.main().month();
+    m.day(12).cells[ColArrival] = " 8:00";
+    m.day(12).cells[ColLeaving] = "20:00";
+    f.grid().refresh();
+    f.click("CalcButton");
+    QVERIFY(StrToMinutes(m.day(12).cells[ColOvertime]) > 0);
+
+    WhenShown<TTimeSet>(w, [](TTimeSet& d) {
+        QCOMPARE(d.windowTitle(), U("普通残業時間入力"));
+        QVERIFY(!d.findChild<QCheckBox*>("HouteiKyujituCheckBox")->isEnabled());
+        d.findChild<QCheckBox*>("NoCalcCheckBox")->setChecked(true);
+        auto* time = d.findChild<QLineEdit*>("ZanTimeMemo");
+        time->setText("0:00");
+        QTest::keyClick(time, Qt::Key_Return);
+    });
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 12, ColOvertime));
+    QCOMPARE(m.day(12).ManualFlag[0], std::string("*"));
+    QCOMPARE(m.day(12).cells[ColOvertime], std::string(" 0:00"));
+    f.click("CalcButton");
+    QCOMPARE(m.day(12).cells[ColOvertime], std::string(" 0:00"));
+    f.click("SaveButton");
+    f.windows.reset();
+    f.start();
+    QCOMPARE(f.main().month().day(12).cells[ColOvertime], std::string(" 0:00"));
+    QCOMPARE(f.main().month().day(12).ManualFlag[0], std::string("*"));
+}
+
+void MainWindowTest::statutoryHolidayRowIsRed() {
+    // 11 May 2025 is a Sunday: a holiday row.
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    MonthRecord& m = f.main().month();
+    QCOMPARE(QString::fromStdString(m.day(11).cells[ColKind]), U("○"));
+    m.day(11).cells[ColArrival] = "10:00";
+    m.day(11).cells[ColLeaving] = "15:00";
+    f.grid().refresh();
+    f.click("CalcButton");
+    WhenShown<TTimeSet>(w, [](TTimeSet& d) {
+        auto* legal = d.findChild<QCheckBox*>("HouteiKyujituCheckBox");
+        QVERIFY(legal->isEnabled());
+        legal->setChecked(true);
+        d.close();
+    });
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 11, ColWorking));
+    QCOMPARE(m.day(11).LegalHolidayFlag, std::string("*"));
+    f.grid().selectDay(20, ColMemo);
+    QTest::qWait(20);
+
+    const QImage img = f.grid().viewport()->grab().toImage();
+    auto hasRed = [&](int column) {
+        const QRect r = f.grid().visualRect(f.grid().dayModel()->indexOf(11, column));
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x) {
+                const QColor c(img.pixel(x, y));
+                if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return true;
+            }
+        return false;
+    };
+    for (int column : {int(ColKind), int(ColArrival), int(ColLeaving), int(ColWorking)})
+        QVERIFY2(hasRed(column), qPrintable(QString("column %1").arg(column)));
+    QVERIFY(!hasRed(ColMemo));
+}
+
+void MainWindowTest::closeAsksAboutUnsavedChanges_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("no") << int(QMessageBox::No) << true << false;
+    QTest::newRow("cancel") << int(QMessageBox::Cancel) << false << false;
+}
+
+void MainWindowTest::closeAsksAboutUnsavedChanges() {
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(bool, saved);
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.month().day(12).cells[ColMemo] = "会議";
+    f.grid().refresh();
+    platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
+    QCOMPARE(w.close(), closes);
+    const auto log = platform::testing::TakeMessageLog();
+    QCOMPARE(int(log.size()), 1);
+    QCOMPARE(log[0].caption, U("保存確認"));
+    QCOMPARE(log[0].text, U("ﾃﾞｰﾀが変更されています。保存しますか？"));
+    QCOMPARE(log[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(log[0].icon, QMessageBox::Question);
+    QCOMPARE(FileExists(f.monthFile(2025, 5)), saved);
+    QCOMPARE(w.isVisible(), !closes);
+    QCOMPARE(w.month().day(12).cells[ColMemo], std::string("会議"));  // Cancel keeps the edit
+
+    // Nothing changed: closing asks nothing.
+    if (!closes) {
+        w.month().takeSnapshot();
+        QVERIFY(w.close());
+        QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
+    }
+}
+
+void MainWindowTest::damagedMonthFileShowsWhatCanBeRead() {
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    {
+        std::ofstream out(f.monthFile(2025, 5), std::ios::binary);
+        out << "[System]\r\nLastDay=31\r\nZangyoTime=abc\r\n[DayData]\r\n"
+               "12= 5/12,\x8c\x8e,  , 8:30,17:45,garbage\r\n"
+               "13=\xff\xfe\x01,,,,,,,,,,,,99999999999999999999,\r\n"
+               "99=x\r\nnonsense line\r\n"
+               "14= 5/14,\x90\x85,  , 9:00\r\n";
+    }
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
+    QCOMPARE(w.month().rowCount(), 31);
+    QCOMPARE(w.month().day(12).cells[ColArrival], std::string(" 8:30"));
+    QCOMPARE(w.month().day(14).cells[ColArrival], std::string(" 9:00"));
+    f.click("CalcButton");
+    f.click("SaveButton");
+    QVERIFY(!w.month().hasUnsavedChanges());
+}
+
+void MainWindowTest::sizeLimitsFitTheGrid() {
+    MainFixture f({2025, 5, 12, 9, 0, 0});
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QSize min = w.minimumWindowSize();
+    const QSize max = w.maximumWindowSize();
+    QVERIFY(min.height() < max.height());
+    QVERIFY(min.width() < max.width());
+    QCOMPARE(w.minimumSize(), min);
+    // The minimum shows at least 22 day rows, the maximum all 31 at most
+    // once more the title row.
+    QVERIFY(f.grid().height() >= f.grid().heightForRows(23) - 1);
+    QVERIFY(max.height() - min.height() <= f.grid().heightForRows(32) - f.grid().heightForRows(23));
+    QVERIFY(f.grid().width() >= f.grid().designWidth());
+}
+
+}  // namespace tkv::test
+
+QTEST_MAIN(tkv::test::MainWindowTest)
+#include "main_window_test.moc"
