@@ -153,6 +153,9 @@ void NewMonth(MonthRecord& m, YearMonth ym, const Settings& s, const AnnualHolid
         DayRow& row = m.day(i);
         row.cells[ColDate] = GridDateText(d.month, d.day);
         row.cells[ColWeekday] = std::string(WeekdayName(WeekdayOf(d)));
+        // The ordinary day's own text, as the recalculation writes it: a new
+        // month must not read as changed after its first recalculation.
+        row.cells[ColKind] = "  ";
     }
     MarkCalendar(m, true, s, table);
 }

@@ -12,6 +12,7 @@ namespace {
 struct MessageHook {
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<testing::ShownMessage> log;
+    bool neverShow = false;
 };
 
 MessageHook& Hook() {
@@ -50,6 +51,10 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
         hook.log.push_back({caption, text, buttons, icon});
         return answer;
     }
+    if (hook.neverShow) {
+        hook.log.push_back({caption, text, buttons, icon});
+        return QMessageBox::NoButton;
+    }
 
     QMessageBox box(icon, caption, text, buttons, parent);
     LabelButtons(box);
@@ -63,6 +68,8 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
 namespace testing {
 
 void QueueMessageAnswer(QMessageBox::StandardButton answer) { Hook().answers.push_back(answer); }
+
+void NeverShowMessages(bool on) { Hook().neverShow = on; }
 
 std::vector<ShownMessage> TakeMessageLog() {
     std::vector<ShownMessage> log;

@@ -26,6 +26,9 @@ struct ShownMessage {
 // While answers are queued, ShowMessage shows nothing: it logs the message
 // and returns the next answer (first in, first out).
 void QueueMessageAnswer(QMessageBox::StandardButton answer);
+// With this on, a message with no queued answer is logged and answered with
+// NoButton instead of waiting for a click that never comes.
+void NeverShowMessages(bool on);
 // The messages answered from the queue since the last call, oldest first.
 std::vector<ShownMessage> TakeMessageLog();
 // Drops queued answers and the log, so one test cannot leak into the next.

@@ -96,7 +96,7 @@ TEST(NewMonth, AcrossTheYearWithClosingDay20) {
     EXPECT_EQ(dec23->cells[ColWeekday], "木");
     EXPECT_EQ(rowFor(m, 1, 1)->cells[ColMemo], "元旦");
     EXPECT_EQ(rowFor(m, 1, 10)->cells[ColMemo], "成人の日");
-    EXPECT_EQ(rowFor(m, 12, 22)->cells[ColKind], "");  // Wednesday, nothing
+    EXPECT_EQ(rowFor(m, 12, 22)->cells[ColKind], "  ");  // Wednesday, nothing
 }
 
 TEST(NewMonth, MondayAfterASundayHolidayAndWeeklyDaysOff) {
@@ -108,12 +108,12 @@ TEST(NewMonth, MondayAfterASundayHolidayAndWeeklyDaysOff) {
     EXPECT_EQ(m.day(24).cells[ColMemo], "");
     EXPECT_EQ(m.day(1).cells[ColKind], "○");   // Saturday
     EXPECT_EQ(m.day(3).cells[ColMemo], "文化の日");
-    EXPECT_EQ(m.day(4).cells[ColKind], "");
+    EXPECT_EQ(m.day(4).cells[ColKind], "  ");
 
     NewMonth(m, {2003, 5}, s, AnnualHolidayTable::Defaults());
     EXPECT_EQ(m.day(4).cells[ColMemo], "国民の休日");
     EXPECT_EQ(m.day(5).cells[ColMemo], "こどもの日");
-    EXPECT_EQ(m.day(6).cells[ColKind], "");  // Tuesday
+    EXPECT_EQ(m.day(6).cells[ColKind], "  ");  // Tuesday
 }
 
 TEST(MarkCalendar, OnlyBlankKindsAndMemosChange) {

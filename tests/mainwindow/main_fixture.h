@@ -33,6 +33,7 @@ struct MainFixture {
     std::unique_ptr<ProgramWindows> windows;
 
     explicit MainFixture(DateTime now, const std::function<void(Settings&)>& tweak = {}) {
+        platform::testing::NeverShowMessages(true);
         ctx.dataDir = folder.path();
         ctx.registry = std::make_unique<IniRegistryStore>();
         ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, ctx.dataDir, "");

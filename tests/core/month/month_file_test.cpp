@@ -96,7 +96,7 @@ TEST_F(MonthFileTest, LeaveChangesCarryTheDateAndBothKinds) {
     ASSERT_EQ(r.leaveChanges.size(), 2u);
     EXPECT_EQ(r.leaveChanges[0].date, "2004/12/21");
     EXPECT_TRUE(r.leaveChanges[0].kindOrColorChanged);
-    EXPECT_EQ(r.leaveChanges[0].previousMark, "");
+    EXPECT_EQ(r.leaveChanges[0].previousMark, "  ");
     EXPECT_EQ(r.leaveChanges[0].mark, "有");
     EXPECT_EQ(r.leaveChanges[1].date, "2005/01/20");
     EXPECT_FALSE(r.leaveChanges[1].kindOrColorChanged);

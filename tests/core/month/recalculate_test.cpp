@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/calendar.h"
 #include "core/month/month_builders.h"
+#include "settings/holiday_list.h"
 #include "core/text_util.h"
 #include "settings/settings.h"
 
@@ -489,6 +491,19 @@ TEST(RecalculateTest, AnyInputIsStableAndNeverFails) {
             EXPECT_TRUE(arrival >= 0 && arrival <= 2880) << "run " << run;
             EXPECT_TRUE(leaving >= 0 && leaving <= 2880) << "run " << run;
         }
+    }
+}
+
+// Leaving a month that was only looked at must not ask about saving it.
+TEST(RecalculateMonth, FreshMonthStaysUnchanged) {
+    for (int simeDay : {31, 20, 15}) {
+        Settings s = testing::DefaultSettings();
+        s.SimeDay = simeDay;
+        MonthRecord m;
+        NewMonth(m, {2025, 5}, s, AnnualHolidayTable::Defaults());
+        m.takeSnapshot();
+        Recalculate(m, s);
+        EXPECT_FALSE(m.hasUnsavedChanges()) << "closing day " << simeDay;
     }
 }
 
