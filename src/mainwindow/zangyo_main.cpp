@@ -13,31 +13,31 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "core/atomic_file.h"
 #include "core/calendar.h"
+#include "core/month/target_bar.h"
 #include "core/paths.h"
 #include "core/text_util.h"
 #include "leave/leave_sync.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
-#include "core/atomic_file.h"
-#include "core/month/target_bar.h"
-#include "leave/ledger.h"
-#include "leave/ledger_file.h"
-#include "settings/ui/password_prompt.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "settings/ui/password_prompt.h"
 #include "settings/window_placement.h"
 
 namespace tkv {
@@ -71,6 +71,8 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent)
     buildMenus();
     buildPanels();
     updateTitle();
+    // Hints stay up long enough to read the longer ones.
+    for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(10000);
     computeSizeLimits();
     m_bar->setVisible(m_barAction->isChecked());
     applySizeLimits();

@@ -498,7 +498,7 @@ bool DayStringGrid::viewportEvent(QEvent* e) {
         QRect area = visualRect(i);
         if (i.column() != ColMemo)
             area = QRect(area.left(), 0, area.width(), viewport()->height());
-        QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area);
+        QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area, 10000);
         return true;
     }
     return QTableView::viewportEvent(e);
