@@ -399,18 +399,14 @@ void TZangyoMain::showSummary() {
     if (m_dialogs.total && m_dialogs.total->isVisible()) m_dialogs.total->showFigures(m_calc, m_app.settings);
 }
 
-bool TZangyoMain::ctrlHeld() const {
-    const Qt::KeyboardModifiers mods =
-        m_services ? m_services->keyboardModifiers() : QGuiApplication::queryKeyboardModifiers();
-    return mods.testFlag(Qt::ControlModifier);
+Qt::KeyboardModifiers TZangyoMain::modifiers() const {
+    return m_services ? m_services->keyboardModifiers() : QGuiApplication::queryKeyboardModifiers();
 }
 
 bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
     if (!m_month.hasUnsavedChanges()) return true;
-    const Qt::KeyboardModifiers mods =
-        m_services ? m_services->keyboardModifiers() : QGuiApplication::queryKeyboardModifiers();
-    if (m_app.settings.AutoSave && !mods.testFlag(Qt::ShiftModifier)) return SaveMonth();
+    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier)) return SaveMonth();
     const auto answer = platform::ShowMessage(this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
                                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
                                               QMessageBox::Question);
@@ -433,14 +429,14 @@ void TZangyoMain::moveTo(YearMonth target) {
 }
 
 void TZangyoMain::PreButtonClick() {
-    const bool wholeYear = ctrlHeld();
+    const bool wholeYear = modifiers().testFlag(Qt::ControlModifier);
     if (!ConfirmMonthSave()) return;
     const YearMonth shown{displayedYear(), displayedMonth()};
     moveTo(wholeYear ? YearMonth{shown.year - 1, shown.month} : PreviousMonth(shown));
 }
 
 void TZangyoMain::NextButtonClick() {
-    const bool wholeYear = ctrlHeld();
+    const bool wholeYear = modifiers().testFlag(Qt::ControlModifier);
     if (!ConfirmMonthSave()) return;
     const YearMonth shown{displayedYear(), displayedMonth()};
     moveTo(wholeYear ? YearMonth{shown.year + 1, shown.month} : NextMonth(shown));

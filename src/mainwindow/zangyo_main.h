@@ -97,7 +97,7 @@ private:
     void afterMove();
     void moveTo(YearMonth target);
     void selectToday();
-    bool ctrlHeld() const;
+    Qt::KeyboardModifiers modifiers() const;
     bool applyLeaveChanges(const std::vector<LeaveDayChange>& changes);
     void reportFileError(const IoResult& r);
     void computeSizeLimits();
