@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/month/month_file.h"
+#include "core/month_file.h"
 #include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"

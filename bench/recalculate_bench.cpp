@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "core/month/month_record.h"
-#include "core/month/recalculate.h"
-#include "core/text_util.h"
+#include "core/month_record.h"
+#include "core/recalculate.h"
+#include "base/text_util.h"
 #include "settings/settings.h"
 
 namespace {

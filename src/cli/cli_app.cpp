@@ -3,11 +3,11 @@
 #include <iostream>
 #include <map>
 
-#include "core/atomic_file.h"
-#include "core/paths.h"
-#include "core/text_util.h"
-#include "platform/os/environment.h"
-#include "platform/os/system_clock.h"
+#include "base/atomic_file.h"
+#include "base/paths.h"
+#include "base/text_util.h"
+#include "os/environment.h"
+#include "os/system_clock.h"
 
 namespace tkv::cli {
 namespace {

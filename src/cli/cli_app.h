@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/registry_store.h"
+#include "base/clock.h"
+#include "base/registry_store.h"
 
 namespace tkv::cli {
 

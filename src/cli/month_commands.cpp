@@ -3,10 +3,10 @@
 #include "cli/cli_app.h"
 #include "cli/month_session.h"
 #include "core/calendar.h"
-#include "core/cp932.h"
-#include "core/month/auto_time_input.h"
-#include "core/month/day_kind.h"
-#include "core/text_util.h"
+#include "base/cp932.h"
+#include "core/auto_time_input.h"
+#include "core/day_kind.h"
+#include "base/text_util.h"
 
 namespace tkv::cli {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "core/month/pay_window.h"
-#include "core/paths.h"
+#include "core/pay_window.h"
+#include "base/paths.h"
 #include "leave/leave_sync.h"
 
 namespace tkv::cli {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/cli_app.h"
-#include "core/month/month_file.h"
+#include "core/month_file.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_app.h"
-#include "core/cp932.h"
+#include "base/cp932.h"
 #include "settings/settings_schema.h"
 #include "settings/settings_store.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/month/month_record.h"
-#include "core/text_util.h"
+#include "core/month_record.h"
+#include "base/text_util.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 
 namespace tkv {
 namespace {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/io_result.h"
-#include "core/month/month_file.h"
+#include "base/io_result.h"
+#include "core/month_file.h"
 #include "settings/settings.h"
 
 namespace tkv {

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <utility>
 
-#include "core/text_util.h"
-#include "core/utf8.h"
+#include "base/text_util.h"
+#include "base/utf8.h"
 
 namespace tkv {
 namespace {

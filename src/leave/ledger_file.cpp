@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/cp932.h"
-#include "core/ini_file.h"
-#include "core/text_util.h"
+#include "base/cp932.h"
+#include "base/ini_file.h"
+#include "base/text_util.h"
 
 namespace tkv {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/io_result.h"
+#include "base/io_result.h"
 #include "leave/ledger.h"
 
 // Vacation.dat: section [System] with KuriZan and NowZan, section

@@ -1,6 +1,6 @@
 #include "mainwindow/app_context.h"
 
-#include "core/paths.h"
+#include "base/paths.h"
 
 namespace tkv {
 

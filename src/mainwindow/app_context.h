@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "core/clock.h"
-#include "core/registry_store.h"
+#include "base/clock.h"
+#include "base/registry_store.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"

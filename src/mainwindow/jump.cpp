@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 #include "platform/text_convert.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"

@@ -3,15 +3,15 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "core/atomic_file.h"
-#include "core/paths.h"
+#include "base/atomic_file.h"
+#include "base/paths.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
-#include "platform/os/environment.h"
-#include "platform/os/system_clock.h"
+#include "os/environment.h"
+#include "os/system_clock.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"

@@ -4,7 +4,7 @@
 #include <QScreen>
 
 #include "core/calendar.h"
-#include "core/paths.h"
+#include "base/paths.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/month/pay_window.h"
+#include "core/pay_window.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/text_convert.h"

@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "core/month/recalculate.h"
+#include "core/recalculate.h"
 
 class QLineEdit;
 

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/text_convert.h"

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-#include "core/month/target_bar.h"
+#include "core/target_bar.h"
 
 class QLabel;
 

@@ -19,11 +19,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/atomic_file.h"
+#include "base/atomic_file.h"
 #include "core/calendar.h"
-#include "core/month/target_bar.h"
-#include "core/paths.h"
-#include "core/text_util.h"
+#include "core/target_bar.h"
+#include "base/paths.h"
+#include "base/text_util.h"
 #include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"

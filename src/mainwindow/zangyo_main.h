@@ -3,9 +3,9 @@
 #include <QMainWindow>
 #include <map>
 
-#include "core/month/auto_time_input.h"
-#include "core/month/month_file.h"
-#include "core/month/recalculate.h"
+#include "core/auto_time_input.h"
+#include "core/month_file.h"
+#include "core/recalculate.h"
 
 class QAction;
 class QGridLayout;

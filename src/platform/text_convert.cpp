@@ -1,6 +1,6 @@
 #include "platform/text_convert.h"
 
-#include "core/cp932.h"
+#include "base/cp932.h"
 
 namespace tkv::platform {
 

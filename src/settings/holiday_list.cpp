@@ -1,8 +1,8 @@
 #include "settings/holiday_list.h"
 
-#include "core/ini_file.h"
-#include "core/paths.h"
-#include "core/text_util.h"
+#include "base/ini_file.h"
+#include "base/paths.h"
+#include "base/text_util.h"
 
 namespace tkv {
 namespace {

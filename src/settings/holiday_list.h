@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/io_result.h"
+#include "base/io_result.h"
 
 namespace tkv {
 

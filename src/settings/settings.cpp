@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 
 namespace tkv {
 

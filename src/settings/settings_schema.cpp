@@ -1,6 +1,6 @@
 #include "settings/settings_schema.h"
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 
 namespace tkv {
 

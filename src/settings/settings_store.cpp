@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/atomic_file.h"
-#include "core/cp932.h"
-#include "core/paths.h"
-#include "core/registry_store.h"
-#include "core/text_util.h"
+#include "base/atomic_file.h"
+#include "base/cp932.h"
+#include "base/paths.h"
+#include "base/registry_store.h"
+#include "base/text_util.h"
 #include "settings/settings_schema.h"
 
 namespace tkv {

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/io_result.h"
+#include "base/io_result.h"
 #include "settings/settings.h"
 
 namespace tkv {

@@ -2,10 +2,10 @@
 
 #include <limits>
 
-#include "core/cp932.h"
-#include "core/paths.h"
-#include "core/registry_store.h"
-#include "core/text_util.h"
+#include "base/cp932.h"
+#include "base/paths.h"
+#include "base/registry_store.h"
+#include "base/text_util.h"
 
 namespace tkv {
 

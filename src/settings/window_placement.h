@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/io_result.h"
+#include "base/io_result.h"
 
 namespace tkv {
 

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "core/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace tkv::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/test_folder.h"
+#include "base/test_folder.h"
 
 namespace tkv::testing {
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
-#include "core/cp932.h"
-#include "core/ini_file.h"
+#include "base/cp932.h"
+#include "base/ini_file.h"
 
 namespace tkv {
 namespace {

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/cli_runner.h"
-#include "core/atomic_file.h"
-#include "core/cp932.h"
+#include "base/atomic_file.h"
+#include "base/cp932.h"
 
 namespace tkv {
 namespace {

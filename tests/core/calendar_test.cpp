@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 

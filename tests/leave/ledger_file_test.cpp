@@ -7,8 +7,8 @@
 #include <sstream>
 #include <string>
 
-#include "core/cp932.h"
-#include "core/test_folder.h"
+#include "base/cp932.h"
+#include "base/test_folder.h"
 
 namespace tkv {
 namespace {

@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 
-#include "core/clock.h"
-#include "core/registry_store.h"
-#include "core/test_folder.h"
+#include "base/clock.h"
+#include "base/registry_store.h"
+#include "base/test_folder.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/main_services.h"

@@ -2,9 +2,9 @@
 #include <QScrollBar>
 #include <fstream>
 
-#include "core/atomic_file.h"
-#include "core/month/day_kind.h"
-#include "core/text_util.h"
+#include "base/atomic_file.h"
+#include "core/day_kind.h"
+#include "base/text_util.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/main_fixture.h"
 #include "platform/text_convert.h"

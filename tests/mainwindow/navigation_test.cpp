@@ -3,9 +3,9 @@
 #include <QAction>
 #include <QLabel>
 
-#include "core/atomic_file.h"
-#include "core/paths.h"
-#include "core/month/pay_window.h"
+#include "base/atomic_file.h"
+#include "base/paths.h"
+#include "core/pay_window.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
 #include "mainwindow/jump.h"

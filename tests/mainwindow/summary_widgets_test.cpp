@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "core/month/month_record.h"
-#include "core/month/recalculate.h"
+#include "core/month_record.h"
+#include "core/recalculate.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "settings/settings.h"

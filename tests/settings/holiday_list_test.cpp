@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/atomic_file.h"
-#include "core/cp932.h"
-#include "core/ini_file.h"
-#include "core/test_folder.h"
+#include "base/atomic_file.h"
+#include "base/cp932.h"
+#include "base/ini_file.h"
+#include "base/test_folder.h"
 
 namespace tkv {
 namespace {

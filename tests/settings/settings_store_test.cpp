@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "core/atomic_file.h"
-#include "core/cp932.h"
-#include "core/registry_store.h"
-#include "core/test_folder.h"
+#include "base/atomic_file.h"
+#include "base/cp932.h"
+#include "base/registry_store.h"
+#include "base/test_folder.h"
 #include "settings/settings_schema.h"
 
 namespace tkv {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/registry_store.h"
+#include "base/registry_store.h"
 
 namespace tkv {
 namespace {

@@ -1,6 +1,6 @@
 #include "mainwindow/grid/cell_style.h"
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 #include "settings/settings.h"
 
 namespace tkv {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 
 namespace tkv {
 

@@ -2,7 +2,7 @@
 
 #include <QAbstractTableModel>
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 
 namespace tkv {
 

@@ -14,9 +14,9 @@
 #include <QScrollBar>
 #include <QToolTip>
 
-#include "core/clock.h"
-#include "core/month/auto_time_input.h"
-#include "core/text_util.h"
+#include "base/clock.h"
+#include "core/auto_time_input.h"
+#include "base/text_util.h"
 #include "mainwindow/grid/day_grid_delegate.h"
 #include "mainwindow/grid/day_grid_header.h"
 #include "mainwindow/grid/day_grid_model.h"

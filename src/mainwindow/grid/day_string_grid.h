@@ -2,14 +2,14 @@
 
 #include <array>
 
+#include <QLineEdit>
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 
 class QAction;
-class QLineEdit;
 class QMenu;
 
 namespace tkv {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 #include "settings/settings.h"
 
 namespace tkv {

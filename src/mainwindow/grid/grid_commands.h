@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 
 // The rules behind the grid's entry commands, free of widgets.
 namespace tkv {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 
 namespace tkv {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/month/month_record.h"
+#include "core/month_record.h"
 
 // The grid's geometry and hints, free of any widget so they can be checked
 // on their own.

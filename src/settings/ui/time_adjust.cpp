@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <QToolButton>
 
-#include "core/text_util.h"
+#include "base/text_util.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/calendar.h"
-#include "core/clock.h"
-#include "core/month/month_record.h"
+#include "base/clock.h"
+#include "core/month_record.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "base/io_result.h"
+
+namespace tkv {
+
+// Reads the whole file into `bytes`. A missing file gives IoError::NotFound.
+IoResult ReadWholeFile(const std::string& path, std::string& bytes);
+
+// Replaces `path` by `bytes` through a temporary file in the same folder that
+// is synced and renamed over the old one, so the old file survives any
+// failure intact. A new file gets `newFileMode`; an existing file keeps its mode.
+IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                             unsigned newFileMode = 0644);
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+
+// Creates the folder and its missing parents with `mode`.
+IoResult MakeDirectories(const std::string& path, unsigned mode = 0700);
+
+}  // namespace tkv

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "base/io_result.h"
+
+namespace tkv {
+
+// How the text after "=" is taken.
+enum class IniValueMode {
+    Profile,  // Windows profile files: surrounding blanks and one pair of quotes dropped
+    Exact,    // registry store: every byte after the first "=" is the value
+};
+
+// An ini file held in memory: read once, changed in memory, written whole by
+// flush(). Section and key names match case-insensitively (ASCII letters) with
+// surrounding blanks ignored (a new key is written as given, " 1" stays " 1");
+// keys keep their order, a new key goes to the end
+// of its section and a new section to the end of the file. Names are given in
+// UTF-8; values are raw CP932 bytes unless the *String helpers are used.
+class IniFile {
+public:
+    explicit IniFile(IniValueMode mode = IniValueMode::Profile) : m_mode(mode) {}
+
+    // Reads `path` and remembers it for flush(). A missing file gives an empty
+    // document and IoError::NotFound, which callers may treat as success.
+    IoResult load(const std::string& path);
+    void parse(std::string_view bytes);
+    std::string serialize() const;
+
+    // Writes the whole document atomically (CR LF line ends).
+    IoResult flush(unsigned newFileMode = 0644) const;
+
+    const std::string& path() const { return m_path; }
+    void setPath(std::string path) { m_path = std::move(path); }
+
+    std::optional<std::string> readRaw(std::string_view section, std::string_view key) const;
+    void writeRaw(std::string_view section, std::string_view key, std::string_view bytes);
+
+    // UTF-8 conveniences over the CP932 bytes.
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view fallback = {}) const;
+    void writeString(std::string_view section, std::string_view key, std::string_view utf8);
+    int readInteger(std::string_view section, std::string_view key, int fallback) const;
+
+    bool deleteKey(std::string_view section, std::string_view key);
+    bool deleteSection(std::string_view section);
+    // Removes the section and every section whose name continues with "\".
+    bool deleteSectionTree(std::string_view section);
+    void createSection(std::string_view section);
+
+    bool hasSection(std::string_view section) const;
+    // True when the section or one below it (name + "\" + ...) exists.
+    bool hasSectionTree(std::string_view section) const;
+    std::vector<std::string> sectionNames() const;
+    std::vector<std::string> keyNames(std::string_view section) const;
+
+    void clear();
+
+private:
+    struct Entry {
+        std::string key;    // raw bytes as in the file; empty for a kept foreign line
+        std::string value;  // raw bytes (or the whole foreign line)
+        std::string norm;   // normalised key for matching
+        bool foreign = false;
+        bool erased = false;
+    };
+    struct Section {
+        std::string name;  // raw bytes
+        std::vector<Entry> entries;
+        std::unordered_map<std::string, std::size_t> index;  // normalised key -> first entry
+        bool erased = false;
+    };
+
+    static std::string normalise(std::string_view utf8Name);
+    Section* findSection(std::string_view section);
+    const Section* findSection(std::string_view section) const;
+    Section& sectionFor(std::string_view section);
+    std::string takeValue(std::string_view afterEquals) const;
+
+    IniValueMode m_mode;
+    std::string m_path;
+    std::vector<std::string> m_preamble;  // lines before the first section
+    std::vector<Section> m_sections;
+    std::unordered_map<std::string, std::size_t> m_sectionIndex;
+};
+
+}  // namespace tkv

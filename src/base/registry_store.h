@@ -1,0 +1,61 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "base/ini_file.h"
+#include "base/io_result.h"
+
+namespace tkv {
+
+// The per-user hierarchical settings store. Key paths use "\" between parts
+// ("Software\Varnholt\Zangyo\System"); values are raw CP932 bytes, because the
+// stored forms of some values (reversed passwords) are defined on bytes.
+class RegistryStore {
+public:
+    virtual ~RegistryStore() = default;
+
+    virtual void createKey(std::string_view keyPath) = 0;
+    virtual bool keyExists(std::string_view keyPath) const = 0;
+    virtual std::optional<std::string> readValue(std::string_view keyPath,
+                                                 std::string_view name) const = 0;
+    virtual void writeValue(std::string_view keyPath, std::string_view name,
+                            std::string_view bytes) = 0;
+    virtual bool deleteValue(std::string_view keyPath, std::string_view name) = 0;
+    // Deletes the key and everything below it.
+    virtual void deleteKey(std::string_view keyPath) = 0;
+
+    // Re-reads the backing storage, dropping unflushed changes.
+    virtual IoResult reload() = 0;
+    // Makes every change durable.
+    virtual IoResult flush() = 0;
+};
+
+// The registry as one ini document: a section per key path, values exact.
+// Without a path it lives in memory only (tests); with one it is the file
+// registry.ini, written atomically with mode 0600.
+class IniRegistryStore final : public RegistryStore {
+public:
+    IniRegistryStore() = default;
+    explicit IniRegistryStore(std::string path);
+
+    void createKey(std::string_view keyPath) override;
+    bool keyExists(std::string_view keyPath) const override;
+    std::optional<std::string> readValue(std::string_view keyPath,
+                                         std::string_view name) const override;
+    void writeValue(std::string_view keyPath, std::string_view name,
+                    std::string_view bytes) override;
+    bool deleteValue(std::string_view keyPath, std::string_view name) override;
+    void deleteKey(std::string_view keyPath) override;
+    IoResult reload() override;
+    IoResult flush() override;
+
+    const IniFile& document() const { return m_ini; }
+
+private:
+    IniFile m_ini{IniValueMode::Exact};
+    bool m_backed = false;
+};
+
+}  // namespace tkv

@@ -1,0 +1,172 @@
+#include "core/month_file.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "base/ini_file.h"
+#include "base/text_util.h"
+#include "settings/settings.h"
+
+namespace tkv {
+namespace {
+
+constexpr std::string_view kSystem = "System";
+constexpr std::string_view kDayData = "DayData";
+
+// Cell texts never carry a comma into the file: it would shift every field.
+std::string field(const std::string& text) { return ReplaceAll(text, ",", "."); }
+
+std::string colorText(int color) {
+    if (color == 0) return {};
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "$%X", static_cast<unsigned>(color));
+    return buf;
+}
+
+// Year of a row's month: December rows of a January month lie a year back.
+Date rowDate(const MonthRecord& m, const DayRow& row) {
+    const std::string& text = row.cells[ColDate];
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos) return {};
+    Date d{m.year, StrToIntDef(text.substr(0, slash), 0), StrToIntDef(text.substr(slash + 1), 0)};
+    if (d.month > m.month) d.year -= 1;
+    return d;
+}
+
+}  // namespace
+
+std::string LedgerDateText(const Date& d) {
+    return IntToStrPad(d.year, 4, '0') + "/" + IntToStrPad(d.month, 2, '0') + "/" +
+           IntToStrPad(d.day, 2, '0');
+}
+
+std::string DayLine(const DayRow& row) {
+    const auto& c = row.cells;
+    const std::string fields[14] = {
+        field(c[ColDate]),     field(c[ColWeekday]),  field(c[ColKind]),     field(c[ColArrival]),
+        field(c[ColLeaving]),  field(c[ColOvertime]), field(c[ColLateNight]), field(c[ColMemo]),
+        row.ManualFlag[0],     row.ManualFlag[1],     row.ManualFlag[2],     field(c[ColWorking]),
+        colorText(row.MemoColor), row.LegalHolidayFlag};
+    std::string line;
+    for (const std::string& f : fields) {
+        line += f;
+        line += ',';
+    }
+    return TrimLeft(line);
+}
+
+void ReadDayLine(const std::string& line, DayRow& row) {
+    std::string fields[14];
+    std::size_t pos = 0;
+    for (int i = 0; i < 14 && pos <= line.size(); ++i) {
+        const std::size_t comma = line.find(',', pos);
+        if (comma == std::string::npos) {
+            // A truncated line: the last piece is still the field it stands in.
+            fields[i] = line.substr(pos);
+            break;
+        }
+        fields[i] = line.substr(pos, comma - pos);
+        pos = comma + 1;
+    }
+    for (int i = 0; i < 7; ++i) row.cells[static_cast<std::size_t>(i)] = fields[i];
+    row.cells[ColDate] = RightAlign(fields[0], 5);
+    row.cells[ColMemo] = fields[7];
+    row.ManualFlag = {Trim(fields[8]), Trim(fields[9]), Trim(fields[10])};
+    row.cells[ColWorking] = fields[11];
+    row.MemoColor = StrToIntDef(fields[12], 0);
+    row.LegalHolidayFlag = Trim(fields[13]);
+}
+
+MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
+                          const Settings& s, const AnnualHolidayTable& holidays) {
+    MonthLoadResult result;
+    m = MonthRecord{};
+    m.year = ym.year;
+    m.month = ym.month;
+    IniFile ini;
+    result.io = ini.load(path);
+    if (result.io.error == IoError::NotFound) {
+        NewMonth(m, ym, s, holidays);
+    } else if (result.io.ok()) {
+        result.fromFile = true;
+        m.LastDay = std::clamp(ini.readInteger(kSystem, "LastDay", 0), 0, MaxMonthDays);
+        SummaryTexts& t = m.summary;
+        t.SyukinMemo = ini.readString(kSystem, "SyukinDay");
+        t.KyujituMemo = ini.readString(kSystem, "KyujituDay");
+        t.ZanTMemo = ini.readString(kSystem, "ZangyoTime");
+        t.SZanTMemo = ini.readString(kSystem, "ShinyaTime");
+        t.MokuTMemo = ini.readString(kSystem, "MokuhyoTime");
+        t.KinmuTMemo = ini.readString(kSystem, "KinmuTime");
+        t.KeiTMemo = MinutesToStr(StrToMinutes(t.ZanTMemo) + StrToMinutes(t.SZanTMemo), 3, true);
+        for (int d = 1; d <= m.LastDay; ++d)
+            ReadDayLine(ini.readString(kDayData, IntToStrPad(d, 2)), m.day(d));
+    }
+    m.takeSnapshot();
+    return result;
+}
+
+Date SlotDate(const MonthRecord& m, int slot, int simeDay) {
+    Date last = m.LastDay > 0 ? rowDate(m, m.day(m.LastDay)) : Date{};
+    if (!IsRealDate(last)) {
+        // A damaged date column: fall back to the month's own closing date.
+        const Date first = FirstDayOf({m.year, m.month}, simeDay);
+        last = first;
+        for (int i = 1; i < DaysInMonth(first.year, first.month); ++i) last = NextDay(last);
+    }
+    Date d = last;
+    for (int i = m.LastDay; i > slot; --i) d = PreviousDay(d);
+    return d;
+}
+
+MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Settings& s) {
+    MonthSaveResult result;
+    result.calculation = Recalculate(m, s);
+
+    IniFile ini;
+    const IoResult loaded = ini.load(path);
+    if (!loaded.ok() && loaded.error != IoError::NotFound) {
+        result.io = loaded;  // never replace a file we could not read
+        return result;
+    }
+    const SummaryTexts& t = m.summary;
+    ini.writeString(kSystem, "LastDay", std::to_string(m.LastDay));
+    ini.writeString(kSystem, "SyukinDay", FloatToStrDec(0, 1, StrToFloatDec(t.SyukinMemo, 1, 0)));
+    ini.writeString(kSystem, "KyujituDay", FloatToStrDec(0, 1, StrToFloatDec(t.KyujituMemo, 1, 0)));
+    // KinmuTime goes too, so that saving twice writes the same file.
+    for (const char* key :
+         {"ZangyoTime", "ShinyaTime", "KZangyoTime", "KShinyaTime", "MokuhyoTime", "KinmuTime"})
+        ini.deleteKey(kSystem, key);
+    ini.writeString(kSystem, "ZangyoTime", TrimLeft(t.ZanTMemo));
+    ini.writeString(kSystem, "ShinyaTime", TrimLeft(t.SZanTMemo));
+    ini.writeString(kSystem, "MokuhyoTime", TrimLeft(t.MokuTMemo));
+    ini.writeString(kSystem, "KinmuTime", TrimLeft(t.KinmuTMemo));
+    for (int d = 1; d <= m.rowCount(); ++d) {
+        const std::string key = IntToStrPad(d, 2);
+        ini.deleteKey(kDayData, key);
+        ini.writeString(kDayData, key, DayLine(m.day(d)));
+    }
+    result.io = ini.flush();
+    if (!result.io.ok()) return result;
+
+    for (int slot = 1; slot <= m.rowCount(); ++slot) {
+        const DayRow& now = m.day(slot);
+        const DayRow& before = m.snapshot[static_cast<std::size_t>(slot - 1)];
+        LeaveDayChange change;
+        // Kinds compare as kinds: a blank cell and "  " are the same ordinary day.
+        change.kindOrColorChanged =
+            now.kind() != before.kind() || now.MemoColor != before.MemoColor;
+        change.memoOrColorChanged =
+            now.cells[ColMemo] != before.cells[ColMemo] || now.MemoColor != before.MemoColor;
+        if (!change.kindOrColorChanged && !change.memoOrColorChanged) continue;
+        change.date = LedgerDateText(SlotDate(m, slot, s.SimeDay));
+        change.previousMark = before.cells[ColKind];
+        change.mark = now.cells[ColKind];
+        change.memoColor = now.MemoColor;
+        change.memo = now.cells[ColMemo];
+        result.leaveChanges.push_back(std::move(change));
+    }
+    m.takeSnapshot();
+    return result;
+}
+
+}  // namespace tkv

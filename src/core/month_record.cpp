@@ -1,0 +1,31 @@
+#include "core/month_record.h"
+
+#include <algorithm>
+
+#include "base/text_util.h"
+
+namespace tkv {
+
+bool DayRow::isManual(DayColumn column) const {
+    if (column < ColOvertime || column > ColWorking)
+        return false;
+    return Trim(ManualFlag[static_cast<std::size_t>(column - ColOvertime)]) == "*";
+}
+
+bool DayRow::isLegalHoliday() const {
+    return Trim(LegalHolidayFlag) == "*";
+}
+
+DayRow& MonthRecord::day(int number) {
+    return days[static_cast<std::size_t>(std::clamp(number, 1, MaxMonthDays) - 1)];
+}
+
+const DayRow& MonthRecord::day(int number) const {
+    return days[static_cast<std::size_t>(std::clamp(number, 1, MaxMonthDays) - 1)];
+}
+
+int MonthRecord::rowCount() const {
+    return std::clamp(LastDay, 0, MaxMonthDays);
+}
+
+}  // namespace tkv

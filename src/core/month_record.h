@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/day_kind.h"
+
+// The displayed month as the program holds it: one row of texts per day, as
+// the grid shows them and the month file stores them.
+namespace tkv {
+
+// Grid columns of a day row.
+enum DayColumn : int {
+    ColDate = 0,     // month "/" day, each right-aligned in two characters
+    ColWeekday = 1,  // "日".."土"
+    ColKind = 2,     // DayKind text
+    ColArrival = 3,
+    ColLeaving = 4,   // may exceed 24:00
+    ColOvertime = 5,  // normal overtime
+    ColLateNight = 6,
+    ColWorking = 7,
+    ColMemo = 8,
+};
+inline constexpr int DayColumnCount = 9;
+
+inline constexpr int MaxMonthDays = 31;
+
+struct DayRow {
+    std::array<std::string, DayColumnCount> cells;
+    // "*" when the value of column 5, 6 or 7 (in that order) was typed by
+    // hand and must survive recalculation; empty otherwise.
+    std::array<std::string, 3> ManualFlag;
+    // "*" when a holiday is a statutory holiday for pay purposes.
+    std::string LegalHolidayFlag;
+    // 0x00BBGGRR; 0 is the standard text colour.
+    int MemoColor = 0;
+
+    std::string& cell(DayColumn column) { return cells[column]; }
+    const std::string& cell(DayColumn column) const { return cells[column]; }
+
+    // Whether column 5, 6 or 7 holds a hand-entered value; false for other columns.
+    bool isManual(DayColumn column) const;
+    bool isLegalHoliday() const;
+    DayKind kind() const { return DayKindFromText(cells[ColKind]); }
+
+    bool operator==(const DayRow&) const = default;
+};
+
+// The month values beside the grid, named after their fields.
+struct SummaryTexts {
+    std::string SyukinMemo;   // days worked
+    std::string KyujituMemo;  // holiday days worked
+    std::string ZanTMemo;     // normal overtime
+    std::string SZanTMemo;    // late-night overtime
+    std::string KeiTMemo;     // both together
+    std::string MokuTMemo;    // overtime left to the target
+    std::string KinmuTMemo;   // working time
+
+    bool operator==(const SummaryTexts&) const = default;
+};
+
+struct MonthRecord {
+    int year = 0;
+    int month = 0;
+    int LastDay = 0;                        // number of day rows in use
+    std::array<DayRow, MaxMonthDays> days;  // day 1 of the accounting month is days[0]
+    SummaryTexts summary;
+    // The rows as they were loaded or last saved.
+    std::array<DayRow, MaxMonthDays> snapshot;
+
+    // Day rows are numbered from 1; a number outside 1..31 gives the nearest slot.
+    DayRow& day(int number);
+    const DayRow& day(int number) const;
+
+    // LastDay limited to the slots that exist.
+    int rowCount() const;
+
+    void takeSnapshot() { snapshot = days; }
+    bool hasUnsavedChanges() const { return days != snapshot; }
+};
+
+}  // namespace tkv

@@ -1,0 +1,158 @@
+#include "base/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <unistd.h>
+
+#include "base/atomic_file.h"
+#include "base/cp932.h"
+#include "base/registry_store.h"
+#include "base/test_folder.h"
+
+#include <filesystem>
+
+namespace tkv {
+namespace {
+
+TEST(IniFile, ProfileSemantics) {
+    IniFile ini;
+    ini.parse(cp932::fromUtf8("[System]\r\n  LastDay = 31 \r\nQuoted=\" a b \"\r\n[DayData]\n 1=3/ 1,月,\n"));
+    EXPECT_EQ(ini.readString("system", "lastday"), "31");
+    EXPECT_EQ(ini.readString(" SYSTEM ", "LASTDAY"), "31");
+    EXPECT_EQ(ini.readString("System", "Quoted"), " a b ");
+    EXPECT_EQ(ini.readString("DayData", "1"), "3/ 1,月,");
+    EXPECT_EQ(ini.readString("DayData", " 1"), "3/ 1,月,");
+    EXPECT_EQ(ini.readInteger("System", "LastDay", 0), 31);
+    EXPECT_EQ(ini.readInteger("System", "Missing", 7), 7);
+    EXPECT_EQ(ini.readString("Nowhere", "x", "dflt"), "dflt");
+}
+
+TEST(IniFile, OrderOfNewKeysAndSections) {
+    IniFile ini;
+    ini.parse("[A]\r\nk1=1\r\nk2=2\r\n[B]\r\nx=1\r\n");
+    ini.writeString("A", "k3", "3");
+    ini.writeString("A", "K1", "one");  // an existing key keeps its place
+    ini.writeString("C", "y", "2");
+    EXPECT_EQ(ini.serialize(), "[A]\r\nk1=one\r\nk2=2\r\nk3=3\r\n[B]\r\nx=1\r\n[C]\r\ny=2\r\n");
+
+    EXPECT_TRUE(ini.deleteKey("a", "k1"));
+    ini.writeString("A", "k1", "again");  // deleted and rewritten: goes to the end
+    EXPECT_EQ(ini.keyNames("A"), (std::vector<std::string>{"k2", "k3", "k1"}));
+    EXPECT_FALSE(ini.deleteKey("A", "nope"));
+    EXPECT_TRUE(ini.deleteSection("B"));
+    EXPECT_EQ(ini.sectionNames(), (std::vector<std::string>{"A", "C"}));
+}
+
+TEST(IniFile, KeepsForeignLinesAndFirstDuplicate) {
+    IniFile ini;
+    ini.parse("; header comment\n[S]\n; note\nk=first\nk=second\ngarbage line\n");
+    EXPECT_EQ(ini.readString("S", "k"), "first");
+    EXPECT_EQ(ini.serialize(), "; header comment\r\n[S]\r\n; note\r\nk=first\r\nk=second\r\ngarbage line\r\n");
+    ini.deleteKey("S", "k");
+    EXPECT_FALSE(ini.readRaw("S", "k").has_value());
+}
+
+TEST(IniFile, ValuesAreCp932OnDisk) {
+    testing::TestFolder dir;
+    IniFile ini;
+    ini.setPath(dir.file("h.dat"));
+    ini.writeString("HolidayData", "1", "1月 1日, ○ ,元旦,");
+    ASSERT_TRUE(ini.flush().ok());
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(dir.file("h.dat"), bytes).ok());
+    EXPECT_NE(bytes.find("\x8c\xb3\x92\x55"), std::string::npos);  // 元旦
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+
+    IniFile back;
+    ASSERT_TRUE(back.load(dir.file("h.dat")).ok());
+    EXPECT_EQ(back.readString("HolidayData", "1"), "1月 1日, ○ ,元旦,");
+}
+
+TEST(IniFile, MissingFileIsEmptyAndReportedAsNotFound) {
+    testing::TestFolder dir;
+    IniFile ini;
+    EXPECT_EQ(ini.load(dir.file("none.dat")).error, IoError::NotFound);
+    EXPECT_TRUE(ini.sectionNames().empty());
+}
+
+TEST(IniFile, FailedWriteIsReportedAndOldFileSurvives) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    testing::TestFolder dir;
+    IniFile ini;
+    ini.setPath(dir.file("m.dat"));
+    ini.writeString("System", "LastDay", "31");
+    ASSERT_TRUE(ini.flush().ok());
+    ::chmod(dir.path().c_str(), 0500);
+    ini.writeString("System", "LastDay", "30");
+    const IoResult r = ini.flush();
+    ::chmod(dir.path().c_str(), 0700);
+    EXPECT_EQ(r.error, IoError::WriteFailed);
+    IniFile back;
+    back.load(dir.file("m.dat"));
+    EXPECT_EQ(back.readString("System", "LastDay"), "31");
+}
+
+// A full disk, simulated with a file-size limit (works as root too): the
+// write fails, is reported, and the file on disk is the old one.
+TEST(IniFile, WriteFailureMidwayKeepsOldFile) {
+    testing::TestFolder dir;
+    IniFile ini;
+    ini.setPath(dir.file("m.dat"));
+    ini.writeString("System", "LastDay", "31");
+    ASSERT_TRUE(ini.flush().ok());
+    for (int i = 1; i <= 31; ++i) ini.writeString("DayData", std::to_string(i), std::string(40, 'x'));
+
+    rlimit old {};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 64;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const IoResult r = ini.flush();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(r.error, IoError::WriteFailed);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(dir.file("m.dat"), bytes).ok());
+    EXPECT_EQ(bytes, "[System]\r\nLastDay=31\r\n");
+    EXPECT_EQ(std::filesystem::directory_iterator(dir.path())->path().filename(), "m.dat");
+}
+
+TEST(IniFile, WriteIntoMissingFolderFails) {
+    testing::TestFolder dir;
+    IniFile ini;
+    ini.setPath(dir.file("no/such/folder/m.dat"));
+    ini.writeString("S", "k", "v");
+    EXPECT_EQ(ini.flush().error, IoError::WriteFailed);
+}
+
+TEST(RegistryStore, ExactValuesAndKeyTree) {
+    testing::TestFolder dir;
+    const std::string path = dir.file("registry.ini");
+    {
+        IniRegistryStore reg(path);
+        reg.writeValue("Software\\Varnholt\\Zangyo\\Setting", "Time11", " 8:00,17:00");
+        reg.writeValue("Software\\Varnholt\\Zangyo\\User\\taro\\System", "SimeDay", "20");
+        reg.createKey("Software\\Varnholt\\Zangyo\\User\\hanako");
+        ASSERT_TRUE(reg.flush().ok());
+    }
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+
+    IniRegistryStore reg(path);
+    EXPECT_EQ(reg.readValue("software\\varnholt\\zangyo\\setting", "time11"), " 8:00,17:00");
+    EXPECT_TRUE(reg.keyExists("Software\\Varnholt\\Zangyo\\User\\taro"));
+    EXPECT_TRUE(reg.keyExists("Software\\Varnholt\\Zangyo\\User\\hanako"));
+    EXPECT_FALSE(reg.keyExists("Software\\Varnholt\\Zangyo\\User\\tar"));
+    reg.deleteKey("Software\\Varnholt\\Zangyo\\User");
+    EXPECT_FALSE(reg.keyExists("Software\\Varnholt\\Zangyo\\User\\taro"));
+    EXPECT_TRUE(reg.keyExists("Software\\Varnholt\\Zangyo\\Setting"));
+}
+
+}  // namespace
+}  // namespace tkv

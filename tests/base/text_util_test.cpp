@@ -1,0 +1,192 @@
+#include "base/text_util.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace tkv {
+namespace {
+
+struct MinutesCase {
+    const char* text;
+    int minutes;
+};
+
+class StrToMinutesTest : public ::testing::TestWithParam<MinutesCase> {};
+
+TEST_P(StrToMinutesTest, Parses) {
+    EXPECT_EQ(StrToMinutes(GetParam().text), GetParam().minutes) << "text: [" << GetParam().text << "]";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, StrToMinutesTest,
+    ::testing::Values(MinutesCase{"830", 510}, MinutesCase{"8:30", 510}, MinutesCase{"8.30", 510},
+                      MinutesCase{"８：３０", 510}, MinutesCase{" 8:30 ", 510},
+                      MinutesCase{"-0:30", -30}, MinutesCase{"0:-30", -30},
+                      MinutesCase{"25:30", 1530}, MinutesCase{"", 0}, MinutesCase{"abc", 0},
+                      MinutesCase{"8", 480}, MinutesCase{"17", 1020}, MinutesCase{"1745", 1065},
+                      MinutesCase{"8:75", 555}, MinutesCase{"-8:00", -480},
+                      MinutesCase{"－８：００", -480}, MinutesCase{":", 0},
+                      MinutesCase{"99999999999:00", 0}));
+
+struct ToStrCase {
+    int minutes;
+    int width;
+    bool showZero;
+    const char* text;
+};
+
+class MinutesToStrTest : public ::testing::TestWithParam<ToStrCase> {};
+
+TEST_P(MinutesToStrTest, Formats) {
+    const auto& c = GetParam();
+    EXPECT_EQ(MinutesToStr(c.minutes, c.width, c.showZero), c.text) << c.minutes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Widths, MinutesToStrTest,
+    ::testing::Values(ToStrCase{0, 2, false, ""}, ToStrCase{0, 2, true, " 0:00"},
+                      ToStrCase{480, 2, false, " 8:00"}, ToStrCase{1020, 2, false, "17:00"},
+                      ToStrCase{1530, 2, false, "25:30"}, ToStrCase{-480, 2, false, "-8:00"},
+                      ToStrCase{-480, 3, false, " -8:00"}, ToStrCase{-600, 2, false, "-10:00"},
+                      ToStrCase{2730, 3, true, " 45:30"}, ToStrCase{-30, 2, false, "-0:30"},
+                      // A hundred hours widens the field instead of losing a digit.
+                      ToStrCase{6000, 2, false, "100:00"}, ToStrCase{-6000, 3, false, "-100:00"}));
+
+struct AdjustCase {
+    const char* text;
+    int method;
+    int unit;
+    const char* result;
+};
+
+class AdjustTimeStrTest : public ::testing::TestWithParam<AdjustCase> {};
+
+TEST_P(AdjustTimeStrTest, Rounds) {
+    const auto& c = GetParam();
+    EXPECT_EQ(AdjustTimeStr(c.text, c.method, c.unit), c.result)
+        << c.text << " method " << c.method << " unit " << c.unit;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Methods, AdjustTimeStrTest,
+    ::testing::Values(AdjustCase{"8:07", RoundNearest, 15, " 8:00"},
+                      AdjustCase{"8:08", RoundNearest, 15, " 8:15"},
+                      AdjustCase{"8:05", RoundNearest, 10, " 8:10"},
+                      AdjustCase{"8:59", RoundUp, 15, " 9:00"},
+                      AdjustCase{"-0:20", RoundDown, 15, "-0:30"},
+                      AdjustCase{"-0:20", RoundUp, 15, "-0:15"},
+                      AdjustCase{"8:07", RoundNone, 15, " 8:07"},
+                      AdjustCase{"8:14", RoundDown, 15, " 8:00"},
+                      AdjustCase{"8:15", RoundUp, 15, " 8:15"},
+                      AdjustCase{"0:10", RoundDown, 15, ""},
+                      AdjustCase{"23:50", RoundUp, 30, "24:00"},
+                      AdjustCase{"8:75", RoundDown, 20, " 9:00"},
+                      AdjustCase{"8:10", 7, 15, " 8:10"},
+                      AdjustCase{"8:10", RoundUp, 0, " 8:10"},
+                      AdjustCase{"", RoundUp, 15, ""}));
+
+TEST(NumberText, IntegersAndPadding) {
+    EXPECT_EQ(StrToIntDef(" 42 ", 0), 42);
+    EXPECT_EQ(StrToIntDef("４２", 0), 42);
+    EXPECT_EQ(StrToIntDef("-7", 0), -7);
+    EXPECT_EQ(StrToIntDef("$FF", 0), 255);
+    EXPECT_EQ(StrToIntDef("0x1F", 0), 31);
+    EXPECT_EQ(StrToIntDef("0X80000005", 0), static_cast<int>(0x80000005u));
+    EXPECT_EQ(StrToIntDef("12a", -1), -1);
+    EXPECT_EQ(StrToIntDef("", -1), -1);
+    EXPECT_EQ(StrToIntDef("99999999999", -1), -1);
+    EXPECT_EQ(StrToIntDef("-2147483643", 0), -2147483643);
+
+    EXPECT_EQ(IntToStrPad(5, 2, '0'), "05");
+    EXPECT_EQ(IntToStrPad(2004, 2, '0'), "04");
+    EXPECT_EQ(IntToStrPad(123, 2), "23");
+    EXPECT_EQ(IntToStrPad(7, 3), "  7");
+}
+
+TEST(NumberText, RoundingAndDecimals) {
+    EXPECT_EQ(RoundOff(2.5), 3);
+    EXPECT_EQ(RoundOff(-2.5), -3);
+    EXPECT_EQ(RoundOff(2.4999), 2);
+    EXPECT_EQ(RoundOff(NAN), 0);
+
+    EXPECT_EQ(FloatToStrDec(6, 1, 20.0), "  20.0");
+    EXPECT_EQ(FloatToStrDec(5, 1, -1.0), " -1.0");
+    EXPECT_EQ(FloatToStrDec(0, 1, -0.04), "0.0");
+    EXPECT_EQ(FloatToStrDec(0, 1, INFINITY), "");
+
+    EXPECT_DOUBLE_EQ(StrToFloatDec("1.26", 1, 9), 1.3);
+    EXPECT_DOUBLE_EQ(StrToFloatDec("-0.5", 1, 9), -0.5);
+    EXPECT_DOUBLE_EQ(StrToFloatDec("１２．５", 1, 9), 12.5);
+    EXPECT_DOUBLE_EQ(StrToFloatDec("nan", 1, 9), 9);
+    EXPECT_DOUBLE_EQ(StrToFloatDec("1,5", 1, 9), 9);
+    EXPECT_DOUBLE_EQ(StrToFloatDec("", 1, 9), 9);
+
+    EXPECT_EQ(DayCountStr("  20.0", true), "  20.0");
+    EXPECT_EQ(DayCountStr("  19.5", false), "    20");
+    EXPECT_EQ(DayCountStr("", false), "");
+}
+
+TEST(NumberText, ThousandsAndFields) {
+    EXPECT_EQ(ThousandsStr("1234567"), "1,234,567");
+    EXPECT_EQ(ThousandsStr("-123456"), "-123,456");
+    EXPECT_EQ(ThousandsStr("-123"), "-123");
+    EXPECT_EQ(ThousandsStr("999"), "999");
+    EXPECT_EQ(ThousandsStr("abc"), "0");
+
+    EXPECT_EQ(CommaField("a,b,,d", 1), "a");
+    EXPECT_EQ(CommaField("a,b,,d", 3), "");
+    EXPECT_EQ(CommaField("a,b,,d", 4), "d");
+    EXPECT_EQ(CommaField("a,b,,d", 5), "");
+    EXPECT_EQ(CommaField("a,b", 0), "");
+
+    EXPECT_EQ(ReplaceAll("a,b,c", ",", "."), "a.b.c");
+    EXPECT_EQ(StripCommas(" 1,234,567 "), "1234567");
+}
+
+TEST(FixedText, WidthsCountShiftJisBytes) {
+    EXPECT_EQ(FixedWidth("ab", 4), "ab  ");
+    EXPECT_EQ(FixedWidth("abcdef", 4), "abcd");
+    EXPECT_EQ(FixedWidth("あい", 4), "あい");
+    // A cut through a double-byte character is made one byte earlier.
+    EXPECT_EQ(FixedWidth("aあい", 4), "aあ ");
+    EXPECT_EQ(FixedWidth("ｱｲｳ", 2), "ｱｲ");
+
+    EXPECT_EQ(RightAlign("7", 3), "  7");
+    EXPECT_EQ(RightAlign("12345", 3), "345");
+    EXPECT_EQ(RightAlign("あい", 3), " い");
+}
+
+TEST(FixedText, HankakuFolding) {
+    EXPECT_EQ(ToHankaku("ＡＢｃ１２３　：－＋"), "ABC123 :-+");
+    EXPECT_EQ(ToHankaku("abc"), "ABC");
+    EXPECT_EQ(ToHankaku("￥＄％＃＆＊＠"), "\\$%#&*@");
+    EXPECT_EQ(ToHankaku("（）［］｛｝＜＞＝"), "()[]{}<>=");
+    EXPECT_EQ(ToHankaku("漢字ｶﾅ"), "漢字ｶﾅ");
+}
+
+TEST(Calendar, ClampsAndMonthLengths) {
+    EXPECT_EQ(YearClamp("1980"), 1990);
+    EXPECT_EQ(YearClamp("2100"), 2090);
+    EXPECT_EQ(YearClamp("x"), 1990);
+    EXPECT_EQ(MonthClamp("13"), 12);
+    EXPECT_EQ(MonthClamp("0"), 1);
+    EXPECT_EQ(DaysInMonth(2004, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(2005, 4), 30);
+    EXPECT_EQ(DaysInMonth(2005, 13), 0);
+    EXPECT_EQ(UnitMinutes(3), 15);
+    EXPECT_EQ(UnitMinutes(-1), 5);
+    EXPECT_EQ(UnitMinutes(9), 60);
+}
+
+TEST(Calendar, DecimalHours) {
+    EXPECT_EQ(DecimalHourStr(" 8:30"), "8.50");
+    EXPECT_EQ(DecimalHourStr("-0:45"), "-0.75");
+    EXPECT_EQ(DecimalHourStr(" 45:20"), "45.33");
+    EXPECT_EQ(DecimalHourStr("   "), "   ");
+}
+
+}  // namespace
+}  // namespace tkv
