@@ -7,7 +7,7 @@ else
 CMAKE_FLAGS += -DTOKIVANE_WERROR=OFF
 endif
 
-.PHONY: all deps build run test bench clean
+.PHONY: all deps build run test bench format format-check clean
 
 all: build
 
@@ -28,6 +28,14 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
+
+# clang-format is the formatting authority; CI fails on unformatted code.
+FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp')
+format:
+	@clang-format -i $(FORMAT_FILES)
+
+format-check:
+	@clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
 	rm -rf $(BUILD)

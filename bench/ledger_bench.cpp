@@ -1,11 +1,11 @@
 // RecalcLedger runs on every cell move of the leave window when automatic
 // calculation is on, and after every ledger operation, so a full ledger has
 // to recalculate well inside a millisecond.
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <random>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "leave/ledger.h"
 

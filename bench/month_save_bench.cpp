@@ -1,10 +1,10 @@
 // Opening, recalculating and saving a month is what every month switch and
 // every "保  存" does, ledger synchronisation included.
-#include <benchmark/benchmark.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include <benchmark/benchmark.h>
 
 #include "core/month_file.h"
 #include "leave/leave_sync.h"
@@ -47,9 +47,14 @@ void BM_LoadRecalculateSaveMonth(benchmark::State& state) {
     tkv::Ledger ledger;
     ledger.entry(1) = {"2023/04/01", "", "増加", "20.0", "", "grant", 0};
     for (int i = 2; i <= 200; ++i)
-        ledger.entry(i) = {"2023/" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) +
-                               "/15",
-                           "", "有給", "-1.0", "", "", 0};
+        ledger.entry(i) = {
+            "2023/" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) + "/15",
+            "",
+            "有給",
+            "-1.0",
+            "",
+            "",
+            0};
     tkv::SaveLedger(ledger, ledgerPath);
 
     tkv::MonthRecord m;

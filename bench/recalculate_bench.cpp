@@ -1,12 +1,12 @@
 // Recalculating a whole month is what runs whenever the grid's current cell
 // changes with automatic calculation on, so it has to be instant.
-#include <benchmark/benchmark.h>
-
 #include <string>
 
+#include <benchmark/benchmark.h>
+
+#include "base/text_util.h"
 #include "core/month_record.h"
 #include "core/recalculate.h"
-#include "base/text_util.h"
 #include "settings/settings.h"
 
 namespace {

@@ -1,19 +1,20 @@
 #include "base/atomic_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tkv {
 
 std::string describe(const IoResult& result) {
     switch (result.error) {
-        case IoError::None: return "ok";
-        case IoError::NotFound: return result.path + ": not found";
+        case IoError::None:
+            return "ok";
+        case IoError::NotFound:
+            return result.path + ": not found";
         case IoError::ReadFailed:
             return result.path + ": cannot read: " + std::strerror(result.sysErrno);
         case IoError::WriteFailed:
@@ -27,14 +28,17 @@ IoResult ReadWholeFile(const std::string& path, std::string& bytes) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        return IoResult::failure(err == ENOENT ? IoError::NotFound : IoError::ReadFailed, err, path);
+        return IoResult::failure(err == ENOENT ? IoError::NotFound : IoError::ReadFailed, err,
+                                 path);
     }
     char buf[65536];
     while (true) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n == 0) break;
+        if (n == 0)
+            break;
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             const int err = errno;
             ::close(fd);
             bytes.clear();
@@ -50,8 +54,10 @@ namespace {
 
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
     return path.substr(0, slash);
 }
 
@@ -60,7 +66,8 @@ bool writeAll(int fd, const std::string& bytes) {
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         done += static_cast<std::size_t>(n);
@@ -74,20 +81,25 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
                              unsigned newFileMode) {
     mode_t mode = static_cast<mode_t>(newFileMode);
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) mode = st.st_mode & 07777;
+    if (::stat(path.c_str(), &st) == 0)
+        mode = st.st_mode & 07777;
 
     std::string tmpl = path + ".tmpXXXXXX";
     const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) return IoResult::failure(IoError::WriteFailed, errno, path);
+    if (fd < 0)
+        return IoResult::failure(IoError::WriteFailed, errno, path);
 
     auto fail = [&](int err) {
         ::close(fd);
         ::unlink(tmpl.c_str());
         return IoResult::failure(IoError::WriteFailed, err, path);
     };
-    if (::fchmod(fd, mode) != 0) return fail(errno);
-    if (!writeAll(fd, bytes)) return fail(errno);
-    if (::fsync(fd) != 0) return fail(errno);
+    if (::fchmod(fd, mode) != 0)
+        return fail(errno);
+    if (!writeAll(fd, bytes))
+        return fail(errno);
+    if (::fsync(fd) != 0)
+        return fail(errno);
     if (::close(fd) != 0) {
         const int err = errno;
         ::unlink(tmpl.c_str());
@@ -118,11 +130,13 @@ bool DirectoryExists(const std::string& path) {
 }
 
 IoResult MakeDirectories(const std::string& path, unsigned mode) {
-    if (path.empty() || DirectoryExists(path)) return IoResult::success();
+    if (path.empty() || DirectoryExists(path))
+        return IoResult::success();
     const std::size_t slash = path.find_last_of('/');
     if (slash != std::string::npos && slash > 0) {
         const IoResult parent = MakeDirectories(path.substr(0, slash), mode);
-        if (!parent.ok()) return parent;
+        if (!parent.ok())
+            return parent;
     }
     if (::mkdir(path.c_str(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST)
         return IoResult::failure(IoError::WriteFailed, errno, path);

@@ -1,8 +1,7 @@
 #include "base/cp932.h"
 
-#include <iconv.h>
-
 #include <cerrno>
+#include <iconv.h>
 #include <memory>
 
 #include "base/utf8.h"
@@ -16,7 +15,8 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
     ~Converter() {
-        if (valid()) iconv_close(m_cd);
+        if (valid())
+            iconv_close(m_cd);
     }
     Converter(const Converter&) = delete;
     Converter& operator=(const Converter&) = delete;
@@ -32,7 +32,8 @@ public:
         char* outPtr = buf;
         std::size_t outLeft = sizeof buf;
         const std::size_t rc = iconv(m_cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        if (rc == static_cast<std::size_t>(-1) || inLeft != 0) return false;
+        if (rc == static_cast<std::size_t>(-1) || inLeft != 0)
+            return false;
         out.append(buf, static_cast<std::size_t>(outPtr - buf));
         return true;
     }
@@ -52,16 +53,20 @@ Converter& decoder() {
 
 bool isAscii(std::string_view s) {
     for (char ch : s)
-        if (static_cast<unsigned char>(ch) >= 0x80) return false;
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return false;
     return true;
 }
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
 
 }  // namespace
 
 std::string fromUtf8(std::string_view text, std::string* unencodable) {
-    if (isAscii(text)) return std::string(text);
+    if (isAscii(text))
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
@@ -75,7 +80,8 @@ std::string fromUtf8(std::string_view text, std::string* unencodable) {
         utf8::append(one, cp);
         if (cp == 0xFFFD || !encoder().convert(one, out)) {
             out += '?';
-            if (unencodable) unencodable->append(text.substr(start, pos - start));
+            if (unencodable)
+                unencodable->append(text.substr(start, pos - start));
         }
     }
     return out;
@@ -84,12 +90,14 @@ std::string fromUtf8(std::string_view text, std::string* unencodable) {
 bool canEncode(std::string_view text, std::string* unencodable) {
     std::string bad;
     fromUtf8(text, &bad);
-    if (unencodable) *unencodable = bad;
+    if (unencodable)
+        *unencodable = bad;
     return bad.empty();
 }
 
 std::string toUtf8(std::string_view bytes) {
-    if (isAscii(bytes)) return std::string(bytes);
+    if (isAscii(bytes))
+        return std::string(bytes);
     std::string out;
     out.reserve(bytes.size() * 3 / 2);
     for (std::size_t i = 0; i < bytes.size();) {
@@ -100,15 +108,18 @@ std::string toUtf8(std::string_view bytes) {
             continue;
         }
         const std::size_t len = (isLeadByte(b) && i + 1 < bytes.size()) ? 2 : 1;
-        if (!decoder().convert(bytes.substr(i, len), out)) utf8::append(out, 0xFFFD);
+        if (!decoder().convert(bytes.substr(i, len), out))
+            utf8::append(out, 0xFFFD);
         i += len;
     }
     return out;
 }
 
 int byteWidth(char32_t cp) {
-    if (cp < 0x80) return 1;
-    if (cp >= 0xFF61 && cp <= 0xFF9F) return 1;
+    if (cp < 0x80)
+        return 1;
+    if (cp >= 0xFF61 && cp <= 0xFF9F)
+        return 1;
     return 2;
 }
 

@@ -13,7 +13,8 @@ std::string IniFile::normalise(std::string_view utf8Name) {
     // unlike CP932, whose trail bytes include the ASCII letters.
     std::string s = Trim(utf8Name);
     for (char& ch : s)
-        if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
+        if (ch >= 'A' && ch <= 'Z')
+            ch = static_cast<char>(ch - 'A' + 'a');
     return s;
 }
 
@@ -22,7 +23,8 @@ IoResult IniFile::load(const std::string& path) {
     clear();
     std::string bytes;
     const IoResult r = ReadWholeFile(path, bytes);
-    if (r.ok()) parse(bytes);
+    if (r.ok())
+        parse(bytes);
     return r;
 }
 
@@ -33,9 +35,11 @@ void IniFile::clear() {
 }
 
 std::string IniFile::takeValue(std::string_view afterEquals) const {
-    if (m_mode == IniValueMode::Exact) return std::string(afterEquals);
+    if (m_mode == IniValueMode::Exact)
+        return std::string(afterEquals);
     std::string v = Trim(afterEquals);
-    if (v.size() >= 2 && v.front() == '"' && v.back() == '"') v = v.substr(1, v.size() - 2);
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
+        v = v.substr(1, v.size() - 2);
     return v;
 }
 
@@ -45,16 +49,20 @@ void IniFile::parse(std::string_view bytes) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         std::size_t end = bytes.find('\n', pos);
-        if (end == std::string_view::npos) end = bytes.size();
+        if (end == std::string_view::npos)
+            end = bytes.size();
         std::string_view line = bytes.substr(pos, end - pos);
         pos = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
 
         const std::string trimmed = Trim(line);
-        if (trimmed.empty()) continue;
+        if (trimmed.empty())
+            continue;
         if (trimmed.front() == '[') {
             const std::size_t close = trimmed.find(']');
-            const std::string name = trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+            const std::string name =
+                trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1);
             const std::string norm = normalise(cp932::toUtf8(name));
             const auto it = m_sectionIndex.find(norm);
             if (it != m_sectionIndex.end()) {
@@ -78,7 +86,8 @@ void IniFile::parse(std::string_view bytes) {
         std::string key = TrimRight(line.substr(0, eq));  // " 1" keeps its alignment
         const std::string norm = normalise(cp932::toUtf8(key));
         current->index.emplace(norm, current->entries.size());  // the first occurrence wins
-        current->entries.push_back(Entry{std::move(key), takeValue(line.substr(eq + 1)), norm, false, false});
+        current->entries.push_back(
+            Entry{std::move(key), takeValue(line.substr(eq + 1)), norm, false, false});
     }
 }
 
@@ -86,12 +95,14 @@ std::string IniFile::serialize() const {
     std::string out;
     for (const std::string& line : m_preamble) out += line + "\r\n";
     for (const Section& s : m_sections) {
-        if (s.erased) continue;
+        if (s.erased)
+            continue;
         out += '[';
         out += s.name;
         out += "]\r\n";
         for (const Entry& e : s.entries) {
-            if (e.erased) continue;
+            if (e.erased)
+                continue;
             if (e.foreign) {
                 out += e.value;
             } else {
@@ -111,7 +122,8 @@ IoResult IniFile::flush(unsigned newFileMode) const {
 
 const IniFile::Section* IniFile::findSection(std::string_view section) const {
     const auto it = m_sectionIndex.find(normalise(section));
-    if (it == m_sectionIndex.end() || m_sections[it->second].erased) return nullptr;
+    if (it == m_sectionIndex.end() || m_sections[it->second].erased)
+        return nullptr;
     return &m_sections[it->second];
 }
 
@@ -139,9 +151,11 @@ IniFile::Section& IniFile::sectionFor(std::string_view section) {
 
 std::optional<std::string> IniFile::readRaw(std::string_view section, std::string_view key) const {
     const Section* s = findSection(section);
-    if (s == nullptr) return std::nullopt;
+    if (s == nullptr)
+        return std::nullopt;
     const auto it = s->index.find(normalise(key));
-    if (it == s->index.end()) return std::nullopt;
+    if (it == s->index.end())
+        return std::nullopt;
     return s->entries[it->second].value;
 }
 
@@ -174,20 +188,24 @@ int IniFile::readInteger(std::string_view section, std::string_view key, int fal
 
 bool IniFile::deleteKey(std::string_view section, std::string_view key) {
     Section* s = findSection(section);
-    if (s == nullptr) return false;
+    if (s == nullptr)
+        return false;
     const std::string norm = normalise(key);
     const auto it = s->index.find(norm);
-    if (it == s->index.end()) return false;
+    if (it == s->index.end())
+        return false;
     s->index.erase(it);
     // Erase every copy so a duplicate line of a hand-edited file cannot resurface.
     for (Entry& e : s->entries)
-        if (!e.foreign && !e.erased && e.norm == norm) e.erased = true;
+        if (!e.foreign && !e.erased && e.norm == norm)
+            e.erased = true;
     return true;
 }
 
 bool IniFile::deleteSection(std::string_view section) {
     Section* s = findSection(section);
-    if (s == nullptr) return false;
+    if (s == nullptr)
+        return false;
     s->erased = true;
     s->entries.clear();
     s->index.clear();
@@ -200,7 +218,8 @@ bool IniFile::deleteSectionTree(std::string_view section) {
     bool any = false;
     for (auto& [name, idx] : m_sectionIndex) {
         Section& s = m_sections[idx];
-        if (s.erased) continue;
+        if (s.erased)
+            continue;
         if (name == norm || name.compare(0, below.size(), below) == 0) {
             s.erased = true;
             s.entries.clear();
@@ -211,16 +230,22 @@ bool IniFile::deleteSectionTree(std::string_view section) {
     return any;
 }
 
-void IniFile::createSection(std::string_view section) { sectionFor(section); }
+void IniFile::createSection(std::string_view section) {
+    sectionFor(section);
+}
 
-bool IniFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
+bool IniFile::hasSection(std::string_view section) const {
+    return findSection(section) != nullptr;
+}
 
 bool IniFile::hasSectionTree(std::string_view section) const {
     const std::string norm = normalise(section);
     const std::string below = norm + "\\";
     for (const auto& [name, idx] : m_sectionIndex) {
-        if (m_sections[idx].erased) continue;
-        if (name == norm || name.compare(0, below.size(), below) == 0) return true;
+        if (m_sections[idx].erased)
+            continue;
+        if (name == norm || name.compare(0, below.size(), below) == 0)
+            return true;
     }
     return false;
 }
@@ -228,7 +253,8 @@ bool IniFile::hasSectionTree(std::string_view section) const {
 std::vector<std::string> IniFile::sectionNames() const {
     std::vector<std::string> out;
     for (const Section& s : m_sections)
-        if (!s.erased) out.push_back(cp932::toUtf8(s.name));
+        if (!s.erased)
+            out.push_back(cp932::toUtf8(s.name));
     return out;
 }
 
@@ -236,7 +262,8 @@ std::vector<std::string> IniFile::keyNames(std::string_view section) const {
     std::vector<std::string> out;
     if (const Section* s = findSection(section))
         for (const Entry& e : s->entries)
-            if (!e.foreign && !e.erased) out.push_back(cp932::toUtf8(e.key));
+            if (!e.foreign && !e.erased)
+                out.push_back(cp932::toUtf8(e.key));
     return out;
 }
 

@@ -5,22 +5,27 @@
 namespace tkv {
 namespace {
 
-bool present(const std::optional<std::string>& v) { return v.has_value() && !v->empty(); }
+bool present(const std::optional<std::string>& v) {
+    return v.has_value() && !v->empty();
+}
 
 std::string upperAscii(std::string_view s) {
     std::string out(s);
     for (char& ch : out)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
     return out;
 }
 
 }  // namespace
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
-    if (folder.empty()) return std::string(name);
+    if (folder.empty())
+        return std::string(name);
     std::string out(folder);
     while (out.size() > 1 && out.back() == '/') out.pop_back();
-    if (out != "/") out += '/';
+    if (out != "/")
+        out += '/';
     std::size_t skip = 0;
     while (skip < name.size() && name[skip] == '/') ++skip;
     out.append(name.substr(skip));
@@ -28,15 +33,20 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 }
 
 std::string DataFolder(const FolderInputs& in) {
-    if (present(in.dataDirOverride)) return *in.dataDirOverride;
-    if (in.portableMarker) return in.executableDir;
-    if (present(in.xdgDataHome)) return JoinPath(*in.xdgDataHome, "tokivane");
+    if (present(in.dataDirOverride))
+        return *in.dataDirOverride;
+    if (in.portableMarker)
+        return in.executableDir;
+    if (present(in.xdgDataHome))
+        return JoinPath(*in.xdgDataHome, "tokivane");
     return JoinPath(in.home, ".local/share/tokivane");
 }
 
 std::string ConfigFolder(const FolderInputs& in) {
-    if (present(in.configDirOverride)) return *in.configDirOverride;
-    if (present(in.xdgConfigHome)) return JoinPath(*in.xdgConfigHome, "tokivane");
+    if (present(in.configDirOverride))
+        return *in.configDirOverride;
+    if (present(in.xdgConfigHome))
+        return JoinPath(*in.xdgConfigHome, "tokivane");
     return JoinPath(in.home, ".config/tokivane");
 }
 
@@ -46,7 +56,8 @@ std::string MonthFileName(std::string_view dataDir, int year, int month, std::st
 }
 
 std::string UserFilePath(std::string_view user, std::string_view path) {
-    if (user.empty()) return std::string(path);
+    if (user.empty())
+        return std::string(path);
     const std::size_t slash = path.rfind('/');
     const std::string_view folder = slash == std::string_view::npos ? "" : path.substr(0, slash);
     const std::string_view file = slash == std::string_view::npos ? path : path.substr(slash + 1);
@@ -54,7 +65,8 @@ std::string UserFilePath(std::string_view user, std::string_view path) {
 }
 
 std::string UserRegKey(std::string_view user, std::string_view baseKey) {
-    if (user.empty()) return std::string(baseKey);
+    if (user.empty())
+        return std::string(baseKey);
     std::string key(baseKey);
     key += "\\User\\";
     key += user;
@@ -62,23 +74,27 @@ std::string UserRegKey(std::string_view user, std::string_view baseKey) {
 }
 
 bool IsValidUserName(std::string_view user) {
-    if (user.empty() || user == "." || user == "..") return false;
+    if (user.empty() || user == "." || user == "..")
+        return false;
     for (char ch : user) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || ch == '/' || ch == '\\' || b == 0x7F) return false;
+        if (b < 0x20 || ch == '/' || ch == '\\' || b == 0x7F)
+            return false;
     }
     return Trim(user) == user;
 }
 
 std::string UserSwitch(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (a.size() > 3 && upperAscii(a.substr(0, 3)) == "/U:") return a.substr(3);
+        if (a.size() > 3 && upperAscii(a.substr(0, 3)) == "/U:")
+            return a.substr(3);
     return {};
 }
 
 bool MultiUserSwitch(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (upperAscii(a) == "/M") return true;
+        if (upperAscii(a) == "/M")
+            return true;
     return false;
 }
 

@@ -8,7 +8,8 @@ IniRegistryStore::IniRegistryStore(std::string path) : m_backed(true) {
 }
 
 void IniRegistryStore::createKey(std::string_view keyPath) {
-    if (!m_ini.hasSectionTree(keyPath)) m_ini.createSection(keyPath);
+    if (!m_ini.hasSectionTree(keyPath))
+        m_ini.createSection(keyPath);
 }
 
 bool IniRegistryStore::keyExists(std::string_view keyPath) const {
@@ -29,17 +30,21 @@ bool IniRegistryStore::deleteValue(std::string_view keyPath, std::string_view na
     return m_ini.deleteKey(keyPath, name);
 }
 
-void IniRegistryStore::deleteKey(std::string_view keyPath) { m_ini.deleteSectionTree(keyPath); }
+void IniRegistryStore::deleteKey(std::string_view keyPath) {
+    m_ini.deleteSectionTree(keyPath);
+}
 
 IoResult IniRegistryStore::reload() {
-    if (!m_backed) return IoResult::success();
+    if (!m_backed)
+        return IoResult::success();
     const std::string path = m_ini.path();
     const IoResult r = m_ini.load(path);
     return r.error == IoError::NotFound ? IoResult::success() : r;
 }
 
 IoResult IniRegistryStore::flush() {
-    if (!m_backed) return IoResult::success();
+    if (!m_backed)
+        return IoResult::success();
     return m_ini.flush(0600);
 }
 

@@ -14,7 +14,9 @@
 namespace tkv {
 namespace {
 
-bool isBlank(char ch) { return static_cast<unsigned char>(ch) <= 0x20; }
+bool isBlank(char ch) {
+    return static_cast<unsigned char>(ch) <= 0x20;
+}
 
 // Full-width characters that fold to one ASCII character, by their CP932 code.
 // The table is turned into code points through the codec, so it matches
@@ -26,20 +28,22 @@ const std::unordered_map<char32_t, char>& hankakuMap() {
             char ascii;
         };
         static constexpr Entry entries[] = {
-            {0x8140, ' '},  {0x8143, ','}, {0x8144, '.'},  {0x8146, ':'},  {0x8147, ';'},
-            {0x8148, '?'},  {0x8149, '!'}, {0x814F, '^'},  {0x815E, '/'},  {0x8160, '~'},
-            {0x8162, '|'},  {0x8165, '\''}, {0x8166, '\''}, {0x818C, '\''}, {0x8167, '"'},
-            {0x8168, '"'},  {0x818D, '"'}, {0x8169, '('},  {0x816A, ')'},  {0x816D, '['},
-            {0x816E, ']'},  {0x816F, '{'}, {0x8170, '}'},  {0x817B, '+'},  {0x817C, '-'},
-            {0x8181, '='},  {0x81AC, '='}, {0x8183, '<'},  {0x8184, '>'},  {0x818F, '\\'},
-            {0x8190, '$'},  {0x8193, '%'}, {0x8194, '#'},  {0x8195, '&'},  {0x8196, '*'},
+            {0x8140, ' '}, {0x8143, ','},  {0x8144, '.'},  {0x8146, ':'},  {0x8147, ';'},
+            {0x8148, '?'}, {0x8149, '!'},  {0x814F, '^'},  {0x815E, '/'},  {0x8160, '~'},
+            {0x8162, '|'}, {0x8165, '\''}, {0x8166, '\''}, {0x818C, '\''}, {0x8167, '"'},
+            {0x8168, '"'}, {0x818D, '"'},  {0x8169, '('},  {0x816A, ')'},  {0x816D, '['},
+            {0x816E, ']'}, {0x816F, '{'},  {0x8170, '}'},  {0x817B, '+'},  {0x817C, '-'},
+            {0x8181, '='}, {0x81AC, '='},  {0x8183, '<'},  {0x8184, '>'},  {0x818F, '\\'},
+            {0x8190, '$'}, {0x8193, '%'},  {0x8194, '#'},  {0x8195, '&'},  {0x8196, '*'},
             {0x8197, '@'},
         };
         std::unordered_map<char32_t, char> m;
         auto add = [&m](unsigned code, char ascii) {
             const char bytes[2] = {static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)};
-            const std::u32string cps = utf8::toCodePoints(cp932::toUtf8(std::string_view(bytes, 2)));
-            if (cps.size() == 1 && cps[0] != 0xFFFD) m.emplace(cps[0], ascii);
+            const std::u32string cps =
+                utf8::toCodePoints(cp932::toUtf8(std::string_view(bytes, 2)));
+            if (cps.size() == 1 && cps[0] != 0xFFFD)
+                m.emplace(cps[0], ascii);
         };
         for (const Entry& e : entries) add(e.code, e.ascii);
         for (unsigned i = 0; i < 10; ++i) add(0x824F + i, static_cast<char>('0' + i));
@@ -53,11 +57,13 @@ const std::unordered_map<char32_t, char>& hankakuMap() {
 }
 
 bool allDigits(std::string_view s, bool hex) {
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     for (char ch : s) {
-        const bool ok = hex ? std::isxdigit(static_cast<unsigned char>(ch)) != 0
-                            : (ch >= '0' && ch <= '9');
-        if (!ok) return false;
+        const bool ok =
+            hex ? std::isxdigit(static_cast<unsigned char>(ch)) != 0 : (ch >= '0' && ch <= '9');
+        if (!ok)
+            return false;
     }
     return true;
 }
@@ -80,19 +86,23 @@ bool parseInteger(std::string_view text, long long& out, bool limitTo32) {
         hex = true;
         s.remove_prefix(2);
     }
-    if (!allDigits(s, hex)) return false;
+    if (!allDigits(s, hex))
+        return false;
     if (hex) {
-        if (s.size() > (limitTo32 ? 8u : 16u)) return false;
+        if (s.size() > (limitTo32 ? 8u : 16u))
+            return false;
         const unsigned long long bits = std::strtoull(std::string(s).c_str(), nullptr, 16);
         const long long v = limitTo32 ? static_cast<int>(static_cast<unsigned>(bits))
                                       : static_cast<long long>(bits);
         out = negative ? -v : v;
         return true;
     }
-    if (s.size() > 18) return false;
+    if (s.size() > 18)
+        return false;
     const unsigned long long magnitude = std::strtoull(std::string(s).c_str(), nullptr, 10);
     long long v = static_cast<long long>(magnitude);
-    if (negative) v = -v;
+    if (negative)
+        v = -v;
     if (limitTo32 && (v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()))
         return false;
     out = v;
@@ -103,24 +113,30 @@ bool parseInteger(std::string_view text, long long& out, bool limitTo32) {
 bool parseReal(std::string_view text, double& out) {
     const std::string s = Trim(ToHankaku(Trim(text)));
     std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
     std::size_t digits = 0;
     while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
     if (i < s.size() && s[i] == '.') {
         ++i;
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
     }
-    if (digits == 0) return false;
+    if (digits == 0)
+        return false;
     if (i < s.size() && s[i] == 'E') {
         ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
         std::size_t expDigits = 0;
         while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++expDigits;
-        if (expDigits == 0) return false;
+        if (expDigits == 0)
+            return false;
     }
-    if (i != s.size()) return false;
+    if (i != s.size())
+        return false;
     const double v = std::strtod(s.c_str(), nullptr);
-    if (!std::isfinite(v)) return false;
+    if (!std::isfinite(v))
+        return false;
     out = v;
     return true;
 }
@@ -143,7 +159,9 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, e));
 }
 
-std::string Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+std::string Trim(std::string_view text) {
+    return TrimRight(TrimLeft(text));
+}
 
 std::string ToHankaku(std::string_view text) {
     std::string out;
@@ -154,7 +172,8 @@ std::string ToHankaku(std::string_view text) {
         const char32_t cp = utf8::next(text, pos);
         if (cp < 0x80) {
             char ch = static_cast<char>(cp);
-            if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+            if (ch >= 'a' && ch <= 'z')
+                ch = static_cast<char>(ch - 'a' + 'A');
             out += ch;
             continue;
         }
@@ -179,9 +198,11 @@ long long StrToInt64Def(std::string_view text, long long fallback) {
 
 std::string IntToStrPad(long long value, int width, char pad) {
     std::string digits = std::to_string(value);
-    if (width <= 0) return digits;
+    if (width <= 0)
+        return digits;
     const auto w = static_cast<std::size_t>(width);
-    if (digits.size() >= w) return digits.substr(digits.size() - w);
+    if (digits.size() >= w)
+        return digits.substr(digits.size() - w);
     return std::string(w - digits.size(), pad) + digits;
 }
 
@@ -189,7 +210,8 @@ int StrToMinutes(std::string_view text) {
     std::string s = ReplaceAll(Trim(ToHankaku(Trim(text))), ".", ":");
     const bool negative = s.find('-') != std::string::npos;
     s.erase(std::remove(s.begin(), s.end(), '-'), s.end());
-    if (s.empty()) return 0;
+    if (s.empty())
+        return 0;
     long long hours = 0;
     long long minutes = 0;
     const std::size_t colon = s.find(':');
@@ -212,7 +234,8 @@ std::string MinutesToStr(int minutes, int hourWidth, bool showZero) {
     const long long magnitude = std::llabs(static_cast<long long>(minutes));
     const long long hours = magnitude / 60;
     const long long mins = magnitude % 60;
-    if (!showZero && hours == 0 && mins == 0) return {};
+    if (!showZero && hours == 0 && mins == 0)
+        return {};
     // Hours are never cut: a total of 100 hours or more widens the field.
     std::string hourText = std::to_string(hours);
     if (static_cast<int>(hourText.size()) < hourWidth)
@@ -242,20 +265,26 @@ std::string AdjustTimeStr(std::string_view text, int method, int unitMinutes) {
             method = RoundDown;
     }
     int unit = unitMinutes;
-    if (method < RoundDown || method > RoundUp || unit <= 0) unit = 1;
+    if (method < RoundDown || method > RoundUp || unit <= 0)
+        unit = 1;
     const int magnitude = value < 0 ? -value : value;
     int hours = magnitude / 60;
     int minutes = magnitude % 60;
     const int below = minutes % unit;
     if (below != 0) {
         switch (method) {
-            case RoundDown: minutes -= below; break;
-            case RoundUp: minutes += unit - below; break;
+            case RoundDown:
+                minutes -= below;
+                break;
+            case RoundUp:
+                minutes += unit - below;
+                break;
             case RoundNearest:
                 // Ties go up: 5 with a unit of 10 gives 10.
                 minutes += (below < unit - below) ? -below : unit - below;
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     if (minutes == 60) {
@@ -266,25 +295,30 @@ std::string AdjustTimeStr(std::string_view text, int method, int unitMinutes) {
 }
 
 long long RoundOff(double value) {
-    if (!std::isfinite(value)) return 0;
+    if (!std::isfinite(value))
+        return 0;
     const double r = std::round(value);
-    if (r >= 9.2e18 || r <= -9.2e18) return 0;
+    if (r >= 9.2e18 || r <= -9.2e18)
+        return 0;
     return static_cast<long long>(r);
 }
 
 std::string FloatToStrDec(int width, int decimals, double value) {
-    if (!std::isfinite(value)) return {};
+    if (!std::isfinite(value))
+        return {};
     char buf[64];
     const int n = std::snprintf(buf, sizeof buf, "%*.*f", std::max(width, 0),
                                 std::clamp(decimals, 0, 18), value);
-    if (n < 0 || n >= static_cast<int>(sizeof buf)) return {};
+    if (n < 0 || n >= static_cast<int>(sizeof buf))
+        return {};
     std::string s(buf, static_cast<std::size_t>(n));
     // "-0.0" is not a count anyone typed.
     if (s.find_first_of("123456789") == std::string::npos) {
         const std::size_t minus = s.find('-');
         if (minus != std::string::npos) {
             s.erase(minus, 1);
-            if (width > 0 && static_cast<int>(s.size()) < width) s.insert(0, 1, ' ');
+            if (width > 0 && static_cast<int>(s.size()) < width)
+                s.insert(0, 1, ' ');
         }
     }
     return s;
@@ -292,18 +326,22 @@ std::string FloatToStrDec(int width, int decimals, double value) {
 
 double StrToFloatDec(std::string_view text, int decimals, double fallback) {
     double v = 0;
-    if (!parseReal(text, v)) return fallback;
+    if (!parseReal(text, v))
+        return fallback;
     const std::string formatted = FloatToStrDec(10, decimals, v);
     double back = 0;
-    if (formatted.empty() || !parseReal(formatted, back)) return fallback;
+    if (formatted.empty() || !parseReal(formatted, back))
+        return fallback;
     return back;
 }
 
 std::string DayCountStr(std::string_view text, bool oneDecimal) {
-    if (text.empty()) return {};
+    if (text.empty())
+        return {};
     const int width = static_cast<int>(text.size());
     const double v = StrToFloatDec(text, 1, 0.0);
-    if (oneDecimal) return FloatToStrDec(width, 1, v);
+    if (oneDecimal)
+        return FloatToStrDec(width, 1, v);
     return RightAlign(std::to_string(RoundOff(v)), width);
 }
 
@@ -314,18 +352,21 @@ std::string ThousandsStr(std::string_view text) {
     std::string out;
     const std::size_t n = digits.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
+        if (i > 0 && (n - i) % 3 == 0)
+            out += ',';
         out += digits[i];
     }
     return v < 0 ? "-" + out : out;
 }
 
 std::string CommaField(std::string_view text, int n) {
-    if (n < 1) return {};
+    if (n < 1)
+        return {};
     std::size_t start = 0;
     for (int field = 1; field < n; ++field) {
         const std::size_t comma = text.find(',', start);
-        if (comma == std::string_view::npos) return {};
+        if (comma == std::string_view::npos)
+            return {};
         start = comma + 1;
     }
     const std::size_t end = text.find(',', start);
@@ -333,13 +374,15 @@ std::string CommaField(std::string_view text, int n) {
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement) {
-    if (find.empty()) return std::string(text);
+    if (find.empty())
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     std::size_t pos = 0;
     while (true) {
         const std::size_t hit = text.find(find, pos);
-        if (hit == std::string_view::npos) break;
+        if (hit == std::string_view::npos)
+            break;
         out.append(text.substr(pos, hit - pos));
         out.append(replacement);
         pos = hit + find.size();
@@ -348,7 +391,9 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
     return out;
 }
 
-std::string StripCommas(std::string_view text) { return ReplaceAll(Trim(text), ",", ""); }
+std::string StripCommas(std::string_view text) {
+    return ReplaceAll(Trim(text), ",", "");
+}
 
 std::string FixedWidth(std::string_view text, int width) {
     std::string out;
@@ -362,44 +407,57 @@ std::string FixedWidth(std::string_view text, int width) {
         out.append(text.substr(start, pos - start));
         used += w;
     }
-    if (used < width) out.append(static_cast<std::size_t>(width - used), ' ');
+    if (used < width)
+        out.append(static_cast<std::size_t>(width - used), ' ');
     return out;
 }
 
 std::string RightAlign(std::string_view text, int width) {
-    if (width <= 0) return {};
+    if (width <= 0)
+        return {};
     const std::u32string cps = utf8::toCodePoints(text);
     int total = 0;
     for (char32_t cp : cps) total += cp932::byteWidth(cp);
-    if (total <= width) return std::string(static_cast<std::size_t>(width - total), ' ') + std::string(text);
+    if (total <= width)
+        return std::string(static_cast<std::size_t>(width - total), ' ') + std::string(text);
     // Keep the last `width` bytes; a double-byte character split at the left
     // edge becomes a blank.
     std::u32string kept;
     int used = 0;
     for (auto it = cps.rbegin(); it != cps.rend(); ++it) {
         const int w = cp932::byteWidth(*it);
-        if (used + w > width) break;
+        if (used + w > width)
+            break;
         kept.insert(kept.begin(), *it);
         used += w;
     }
     return std::string(static_cast<std::size_t>(width - used), ' ') + utf8::fromCodePoints(kept);
 }
 
-int YearClamp(std::string_view text) { return std::clamp(StrToIntDef(text, 0), 1990, 2090); }
+int YearClamp(std::string_view text) {
+    return std::clamp(StrToIntDef(text, 0), 1990, 2090);
+}
 
-int MonthClamp(std::string_view text) { return std::clamp(StrToIntDef(text, 0), 1, 12); }
+int MonthClamp(std::string_view text) {
+    return std::clamp(StrToIntDef(text, 0), 1, 12);
+}
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int DaysInMonth(int year, int month) {
     static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12) return 0;
-    if (month == 2 && IsLeapYear(year)) return 29;
+    if (month < 1 || month > 12)
+        return 0;
+    if (month == 2 && IsLeapYear(year))
+        return 29;
     return days[month - 1];
 }
 
 std::string DecimalHourStr(std::string_view text) {
-    if (Trim(text).empty()) return std::string(text);
+    if (Trim(text).empty())
+        return std::string(text);
     const int minutes = StrToMinutes(text);
     const bool negative = text.find('-') != std::string_view::npos;
     const int magnitude = minutes < 0 ? -minutes : minutes;

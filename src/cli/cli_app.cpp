@@ -27,17 +27,19 @@ using Command = int (*)(Context&, const std::vector<std::string>&);
 
 const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
-        {"settings", &SettingsCommand}, {"month", &MonthCommand},     {"recalc", &RecalcCommand},
-        {"day", &DayCommand},           {"punch", &PunchCommand},     {"holidays", &HolidaysCommand},
+        {"settings", &SettingsCommand}, {"month", &MonthCommand}, {"recalc", &RecalcCommand},
+        {"day", &DayCommand},           {"punch", &PunchCommand}, {"holidays", &HolidaysCommand},
         {"ledger", &LedgerCommand},
     };
     return table;
 }
 
 bool allDigits(const std::string& s) {
-    if (s.empty()) return false;
+    if (s.empty())
+        return false;
     for (char ch : s)
-        if (ch < '0' || ch > '9') return false;
+        if (ch < '0' || ch > '9')
+            return false;
     return true;
 }
 
@@ -46,11 +48,13 @@ bool allDigits(const std::string& s) {
 std::optional<DateTime> ParseAt(const std::string& text) {
     // YYYY-MM-DD HH:MM, hours may be one digit.
     const std::string t = Trim(text);
-    if (t.size() < 15 || t[4] != '-' || t[7] != '-' || t[10] != ' ') return std::nullopt;
+    if (t.size() < 15 || t[4] != '-' || t[7] != '-' || t[10] != ' ')
+        return std::nullopt;
     const std::string y = t.substr(0, 4), mo = t.substr(5, 2), d = t.substr(8, 2);
     const std::string time = t.substr(11);
     const std::size_t colon = time.find(':');
-    if (colon == std::string::npos) return std::nullopt;
+    if (colon == std::string::npos)
+        return std::nullopt;
     const std::string h = time.substr(0, colon), mi = time.substr(colon + 1);
     if (!allDigits(y) || !allDigits(mo) || !allDigits(d) || !allDigits(h) || h.size() > 2 ||
         !allDigits(mi) || mi.size() != 2)
@@ -105,16 +109,23 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
 
     const FolderInputs inputs = os::ReadFolderInputs();
-    Context ctx{DataFolder(inputs), ConfigFolder(inputs), user, os::CurrentDir(), nullptr, nullptr,
-                out, err};
+    Context ctx{DataFolder(inputs),
+                ConfigFolder(inputs),
+                user,
+                os::CurrentDir(),
+                nullptr,
+                nullptr,
+                out,
+                err};
     if (at)
         ctx.clock = std::make_unique<FixedClock>(*at);
     else
         ctx.clock = std::make_unique<os::SystemClock>();
 
-    for (const std::string& dir : {ctx.dataDir, ctx.configDir,
-                                   user.empty() ? std::string() : JoinPath(ctx.dataDir, user)}) {
-        if (dir.empty()) continue;
+    for (const std::string& dir :
+         {ctx.dataDir, ctx.configDir, user.empty() ? std::string() : JoinPath(ctx.dataDir, user)}) {
+        if (dir.empty())
+            continue;
         const IoResult r = MakeDirectories(dir, 0700);
         if (!r.ok()) {
             err << "tokivane-cli: " << describe(r) << "\n";
@@ -129,7 +140,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     ctx.registry = std::move(registry);
 
     try {
-        return cmd->second(ctx, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
+        return cmd->second(
+            ctx, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
     } catch (const UsageError& e) {
         err << "tokivane-cli: " << e.message << "\n";
         return ExitUsage;

@@ -8,17 +8,21 @@
 namespace tkv::cli {
 
 int LedgerCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (!args.empty()) throw UsageError{"ledger takes no arguments"};
+    if (!args.empty())
+        throw UsageError{"ledger takes no arguments"};
     MonthSession session(ctx);
-    if (!session.open()) return ExitFile;
+    if (!session.open())
+        return ExitFile;
     Ledger ledger;
     const HalfDayValues half = HalfDayValuesOf(session.settings());
     ledger.SetHalfDayValues(half.morning, half.afternoon);
-    if (!session.report(LoadLedger(ledger, session.ledgerPath()))) return ExitFile;
+    if (!session.report(LoadLedger(ledger, session.ledgerPath())))
+        return ExitFile;
     ctx.out << "KuriZan\t" << ledger.KuriZan() << '\n' << "NowZan\t" << ledger.NowZan() << '\n';
     for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
         const LeaveEntry& e = ledger.entry(slot);
-        if (!e.used()) continue;
+        if (!e.used())
+            continue;
         ctx.out << slot << '\t' << e.date << '\t' << e.weekday << '\t' << e.kind << '\t' << e.days
                 << '\t' << e.remaining << '\t' << e.memo << '\n';
     }

@@ -1,32 +1,36 @@
 #include <ostream>
 
+#include "base/cp932.h"
+#include "base/text_util.h"
 #include "cli/cli_app.h"
 #include "cli/month_session.h"
-#include "core/calendar.h"
-#include "base/cp932.h"
 #include "core/auto_time_input.h"
+#include "core/calendar.h"
 #include "core/day_kind.h"
-#include "base/text_util.h"
 
 namespace tkv::cli {
 namespace {
 
 int parseNumber(const std::string& text, const char* what, int low, int high) {
     const int v = StrToIntDef(text, low - 1);
-    if (v < low || v > high) throw UsageError{std::string("not a ") + what + ": " + text};
+    if (v < low || v > high)
+        throw UsageError{std::string("not a ") + what + ": " + text};
     return v;
 }
 
 YearMonth parseYearMonth(const std::vector<std::string>& args, const char* command) {
-    if (args.size() != 2) throw UsageError{std::string(command) + " wants YEAR MONTH"};
+    if (args.size() != 2)
+        throw UsageError{std::string(command) + " wants YEAR MONTH"};
     return {parseNumber(args[0], "year", 1, 9999), parseNumber(args[1], "month", 1, 12)};
 }
 
 Date parseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') throw UsageError{"not a date: " + text};
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        throw UsageError{"not a date: " + text};
     const Date d{StrToIntDef(text.substr(0, 4), 0), StrToIntDef(text.substr(5, 2), 0),
                  StrToIntDef(text.substr(8, 2), 0)};
-    if (d.year < 1 || !IsRealDate(d)) throw UsageError{"not a date: " + text};
+    if (d.year < 1 || !IsRealDate(d))
+        throw UsageError{"not a date: " + text};
     return d;
 }
 
@@ -37,21 +41,25 @@ std::string isoDate(const Date& d) {
 
 void requireEncodable(const std::string& text) {
     std::string bad;
-    if (!cp932::canEncode(text, &bad)) throw UsageError{"cannot be stored in Shift-JIS: " + bad};
+    if (!cp932::canEncode(text, &bad))
+        throw UsageError{"cannot be stored in Shift-JIS: " + bad};
 }
 
 int findRow(const MonthRecord& m, const Date& d) {
     for (int i = 1; i <= m.rowCount(); ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(d.month, d.day)) return i;
+        if (m.day(i).cells[ColDate] == GridDateText(d.month, d.day))
+            return i;
     return 0;
 }
 
 int monthCommand(Context& ctx, const std::vector<std::string>& args, bool save) {
     const YearMonth ym = parseYearMonth(args, save ? "recalc" : "month");
     MonthSession session(ctx);
-    if (!session.open() || !session.loadMonth(ym)) return ExitFile;
+    if (!session.open() || !session.loadMonth(ym))
+        return ExitFile;
     if (save) {
-        if (!session.save()) return ExitFile;
+        if (!session.save())
+            return ExitFile;
     } else {
         session.recalculate();
     }
@@ -70,20 +78,26 @@ int RecalcCommand(Context& ctx, const std::vector<std::string>& args) {
 }
 
 int DayCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError{"day wants YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]"};
+    if (args.empty())
+        throw UsageError{"day wants YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]"};
     const Date date = parseDate(args[0]);
     std::vector<std::pair<int, std::string>> edits;
     for (std::size_t i = 1; i < args.size(); i += 2) {
         const std::string& opt = args[i];
-        if (i + 1 >= args.size()) throw UsageError{opt + " needs a value"};
+        if (i + 1 >= args.size())
+            throw UsageError{opt + " needs a value"};
         const std::string& value = args[i + 1];
         requireEncodable(value);
         if (opt == "--kind") {
             std::optional<DayKind> kind;
-            if (value == "none" || Trim(value).empty()) kind = DayKind::Ordinary;
-            else if (Trim(value) == "半ドン") kind = DayKind::ShortDay;
-            else kind = DayKindFromName(value);
-            if (!kind) throw UsageError{"unknown kind: " + value};
+            if (value == "none" || Trim(value).empty())
+                kind = DayKind::Ordinary;
+            else if (Trim(value) == "半ドン")
+                kind = DayKind::ShortDay;
+            else
+                kind = DayKindFromName(value);
+            if (!kind)
+                throw UsageError{"unknown kind: " + value};
             edits.emplace_back(ColKind, std::string(DayKindText(*kind)));
         } else if (opt == "--in") {
             edits.emplace_back(ColArrival, value);
@@ -97,8 +111,10 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     }
 
     MonthSession session(ctx);
-    if (!session.open()) return ExitFile;
-    if (!session.loadMonth(AccountingMonthOf(date, session.settings().SimeDay))) return ExitFile;
+    if (!session.open())
+        return ExitFile;
+    if (!session.loadMonth(AccountingMonthOf(date, session.settings().SimeDay)))
+        return ExitFile;
     const int row = findRow(session.month(), date);
     if (row == 0) {
         ctx.err << "tokivane-cli: " << isoDate(date) << " is not in its month file\n";
@@ -106,7 +122,8 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     }
     for (const auto& [column, value] : edits)
         session.month().day(row).cells[static_cast<std::size_t>(column)] = value;
-    if (!session.save()) return ExitFile;
+    if (!session.save())
+        return ExitFile;
     session.printRow(session.month().day(row));
     return ExitOk;
 }
@@ -119,17 +136,19 @@ int PunchCommand(Context& ctx, const std::vector<std::string>& args) {
     const bool force = args.size() == 2;
 
     MonthSession session(ctx);
-    if (!session.open()) return ExitFile;
-    const AutoTimePlan plan =
-        PlanAutoTimeInput(ctx.clock->now(), session.settings(),
-                          leaving ? AutoTimeWhich::Leaving : AutoTimeWhich::Arrival, AutoTimeMode::Automatic);
-    if (!session.loadMonth(plan.month)) return ExitFile;
+    if (!session.open())
+        return ExitFile;
+    const AutoTimePlan plan = PlanAutoTimeInput(
+        ctx.clock->now(), session.settings(),
+        leaving ? AutoTimeWhich::Leaving : AutoTimeWhich::Arrival, AutoTimeMode::Automatic);
+    if (!session.loadMonth(plan.month))
+        return ExitFile;
     const AutoTimeOutcome outcome = ResolveAutoTimeInput(plan, session.month(), session.settings());
     const std::string day = isoDate(plan.workingDay);
     const char* which = leaving ? "out" : "in";
     // Nobody can be asked here: only --force overwrites a leaving time.
-    const bool write = outcome.action == AutoTimeAction::Write ||
-                       (outcome.action == AutoTimeAction::Ask && force);
+    const bool write =
+        outcome.action == AutoTimeAction::Write || (outcome.action == AutoTimeAction::Ask && force);
     if (outcome.action == AutoTimeAction::Nothing) {
         ctx.err << "tokivane-cli: " << day << " is not in its month file\n";
         return ExitFile;
@@ -138,22 +157,28 @@ int PunchCommand(Context& ctx, const std::vector<std::string>& args) {
         ctx.out << day << ' ' << which << " kept " << outcome.existingText << '\n';
         return ExitOk;
     }
-    session.month().day(outcome.row).cells[static_cast<std::size_t>(outcome.column)] = plan.timeText;
-    if (!session.save()) return ExitFile;
+    session.month().day(outcome.row).cells[static_cast<std::size_t>(outcome.column)] =
+        plan.timeText;
+    if (!session.save())
+        return ExitFile;
     ctx.out << day << ' ' << which << ' ' << TrimLeft(plan.timeText) << '\n';
     return ExitOk;
 }
 
 int HolidaysCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (args.size() != 1) throw UsageError{"holidays wants YEAR"};
+    if (args.size() != 1)
+        throw UsageError{"holidays wants YEAR"};
     const int year = parseNumber(args[0], "year", 1, 9999);
     MonthSession session(ctx);
-    if (!session.open()) return ExitFile;
+    if (!session.open())
+        return ExitFile;
     for (Date d{year, 1, 1}; d.year == year; d = NextDay(d)) {
         HolidayInfo info = HolidayLookup(d, session.settings(), session.holidays());
-        if (WeekdayOf(d) == 1 && HolidayLookup(PreviousDay(d), session.settings(), session.holidays()).mark == "○")
+        if (WeekdayOf(d) == 1 &&
+            HolidayLookup(PreviousDay(d), session.settings(), session.holidays()).mark == "○")
             info.mark = "○";
-        if (info.mark.empty() && info.name.empty()) continue;
+        if (info.mark.empty() && info.name.empty())
+            continue;
         ctx.out << isoDate(d) << '\t' << info.mark << '\t' << info.name << '\n';
     }
     return ExitOk;

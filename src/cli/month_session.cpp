@@ -2,8 +2,8 @@
 
 #include <ostream>
 
-#include "core/pay_window.h"
 #include "base/paths.h"
+#include "core/pay_window.h"
 #include "leave/leave_sync.h"
 
 namespace tkv::cli {
@@ -12,14 +12,16 @@ MonthSession::MonthSession(Context& ctx)
     : m_ctx(ctx), m_store(*ctx.registry, ctx.dataDir, ctx.currentDir, ctx.user) {}
 
 bool MonthSession::report(const IoResult& r) const {
-    if (r.ok()) return true;
+    if (r.ok())
+        return true;
     m_ctx.err << "tokivane-cli: " << describe(r) << "\n";
     return false;
 }
 
 bool MonthSession::open() {
     const SettingsLoadResult loaded = m_store.LoadSettings(m_settings);
-    if (!report(loaded.registry) || !report(loaded.setFile)) return false;
+    if (!report(loaded.registry) || !report(loaded.setFile))
+        return false;
     return report(ReadHolidayList(HolidayFilePath(m_ctx.dataDir, m_ctx.user), m_holidays).io);
 }
 
@@ -42,15 +44,18 @@ MonthCalculation MonthSession::recalculate() {
 }
 
 bool MonthSession::save() {
-    const MonthSaveResult r = SaveMonth(m_month, monthPath({m_month.year, m_month.month}), m_settings);
+    const MonthSaveResult r =
+        SaveMonth(m_month, monthPath({m_month.year, m_month.month}), m_settings);
     m_calc = r.calculation;
-    if (!report(r.io)) return false;
+    if (!report(r.io))
+        return false;
     return report(ApplyLeaveChanges(r.leaveChanges, ledgerPath(), HalfDayValuesOf(m_settings)));
 }
 
 void MonthSession::printRow(const DayRow& row) const {
     for (std::size_t c = 0; c < row.cells.size(); ++c) {
-        if (c > 0) m_ctx.out << '\t';
+        if (c > 0)
+            m_ctx.out << '\t';
         m_ctx.out << row.cells[c];
     }
     m_ctx.out << '\n';

@@ -1,7 +1,7 @@
 #include <ostream>
 
-#include "cli/cli_app.h"
 #include "base/cp932.h"
+#include "cli/cli_app.h"
 #include "settings/settings_schema.h"
 #include "settings/settings_store.h"
 
@@ -21,14 +21,16 @@ bool reportFailures(Context& ctx, const IoResult& registry, const IoResult& setF
 
 const SettingField& field(const std::string& name) {
     const SettingField* f = FindSetting(name);
-    if (f == nullptr) throw UsageError{"unknown setting: " + name};
+    if (f == nullptr)
+        throw UsageError{"unknown setting: " + name};
     return *f;
 }
 
 }  // namespace
 
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (args.empty()) throw UsageError{"settings wants list, get NAME or set NAME VALUE"};
+    if (args.empty())
+        throw UsageError{"settings wants list, get NAME or set NAME VALUE"};
     const std::string& verb = args[0];
     if (!((verb == "list" && args.size() == 1) || (verb == "get" && args.size() == 2) ||
           (verb == "set" && args.size() == 3)))
@@ -38,12 +40,14 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
     SettingsStore store(*ctx.registry, ctx.dataDir, ctx.currentDir, ctx.user);
     Settings s;
     const SettingsLoadResult loaded = store.LoadSettings(s);
-    if (!reportFailures(ctx, loaded.registry, loaded.setFile)) return ExitFile;
+    if (!reportFailures(ctx, loaded.registry, loaded.setFile))
+        return ExitFile;
 
     if (verb == "list") {
         for (const SettingField& f : SettingsSchema()) {
             std::string text = f.text(s);
-            if (f.type == SettingType::Password && !text.empty()) text = "********";
+            if (f.type == SettingType::Password && !text.empty())
+                text = "********";
             ctx.out << f.name << '\t' << text << '\n';
         }
         return ExitOk;
@@ -55,18 +59,21 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
 
     const std::string& value = args[2];
     std::string bad;
-    if (!cp932::canEncode(value, &bad)) throw UsageError{"cannot be stored in Shift-JIS: " + bad};
-    const std::string section = store.userKey() +
-                                (named->section == SettingSection::System ? "\\System" : "\\Setting");
+    if (!cp932::canEncode(value, &bad))
+        throw UsageError{"cannot be stored in Shift-JIS: " + bad};
+    const std::string section =
+        store.userKey() + (named->section == SettingSection::System ? "\\System" : "\\Setting");
     std::string bytes = cp932::fromUtf8(value);
-    if (named->type == SettingType::Password) bytes = ReverseText(bytes);
+    if (named->type == SettingType::Password)
+        bytes = ReverseText(bytes);
     ctx.registry->writeValue(section, named->name, bytes);
     if (const IoResult r = ctx.registry->flush(); !r.ok()) {
         ctx.err << "tokivane-cli: " << describe(r) << "\n";
         return ExitFile;
     }
     const SettingsLoadResult reloaded = store.LoadSettings(s);
-    if (!reportFailures(ctx, reloaded.registry, reloaded.setFile)) return ExitFile;
+    if (!reportFailures(ctx, reloaded.registry, reloaded.setFile))
+        return ExitFile;
     const SettingsSaveResult saved = store.SaveSettings(s);
     return reportFailures(ctx, saved.registry, saved.setFile) ? ExitOk : ExitFile;
 }

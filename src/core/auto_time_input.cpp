@@ -1,7 +1,7 @@
 #include "core/auto_time_input.h"
 
-#include "core/month_record.h"
 #include "base/text_util.h"
+#include "core/month_record.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -11,7 +11,8 @@ AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeW
     AutoTimePlan plan;
     plan.which = which;
     plan.mode = mode;
-    if (mode == AutoTimeMode::None) return plan;
+    if (mode == AutoTimeMode::None)
+        return plan;
     plan.active = true;
 
     const int standardStart = StrToMinutes(s.timeFirst(11));
@@ -28,7 +29,8 @@ AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeW
     plan.unroundedText = std::to_string(hours) + ":" + IntToStrPad(now.minute, 2, '0');
     int method = which == AutoTimeWhich::Arrival ? s.StartAdjustSelect : s.EndAdjustSelect;
     const int unit = UnitMinutes(which == AutoTimeWhich::Arrival ? s.StartTime2 : s.EndTime2);
-    if (s.NoAutoInAdjust) method = RoundNone;
+    if (s.NoAutoInAdjust)
+        method = RoundNone;
     const std::string rounded = AdjustTimeStr(plan.unroundedText, method, unit);
     plan.timeText = MinutesToStr(StrToMinutes(rounded), 2, true);
 
@@ -46,7 +48,8 @@ AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeW
 AutoTimeOutcome ResolveAutoTimeInput(const AutoTimePlan& plan, const MonthRecord& m,
                                      const Settings& s) {
     AutoTimeOutcome out;
-    if (!plan.active) return out;
+    if (!plan.active)
+        return out;
     const std::string dateText = GridDateText(plan.workingDay.month, plan.workingDay.day);
     for (int i = 1; i <= m.rowCount(); ++i) {
         if (m.day(i).cells[ColDate] == dateText) {
@@ -54,7 +57,8 @@ AutoTimeOutcome ResolveAutoTimeInput(const AutoTimePlan& plan, const MonthRecord
             break;
         }
     }
-    if (out.row == 0) return out;
+    if (out.row == 0)
+        return out;
 
     const bool arrival = plan.which == AutoTimeWhich::Arrival;
     out.column = arrival ? ColArrival : ColLeaving;

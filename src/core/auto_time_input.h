@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/calendar.h"
 #include "base/clock.h"
+#include "core/calendar.h"
 
 namespace tkv {
 
@@ -16,15 +16,15 @@ enum class AutoTimeMode { None = 0, Automatic = 1, Confirm = 2 };
 // What the automatic arrival/leaving input will do, decided before the month
 // is loaded: which working day and accounting month, and the time texts.
 struct AutoTimePlan {
-    bool active = false;          // false for mode None
+    bool active = false;  // false for mode None
     AutoTimeWhich which = AutoTimeWhich::Arrival;
     AutoTimeMode mode = AutoTimeMode::None;
-    Date workingDay;              // a leaving before the standard start belongs to the day before
-    YearMonth month;              // the accounting month to load (with force)
-    std::string unroundedText;    // the dialog's NowMemo ("8:10", "25:30")
-    std::string timeText;         // TimeMemo: rounded (width 2, zero shown), or the standard start
+    Date workingDay;            // a leaving before the standard start belongs to the day before
+    YearMonth month;            // the accounting month to load (with force)
+    std::string unroundedText;  // the dialog's NowMemo ("8:10", "25:30")
+    std::string timeText;       // TimeMemo: rounded (width 2, zero shown), or the standard start
     bool standardStartUsed = false;
-    std::string dialogDate;       // "3月10日(月)"
+    std::string dialogDate;  // "3月10日(月)"
 };
 
 AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeWhich which,

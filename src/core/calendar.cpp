@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "core/month_record.h"
 #include "base/text_util.h"
+#include "core/month_record.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 
@@ -15,20 +15,24 @@ namespace {
 constexpr std::string_view kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 constexpr std::string_view kHolidayMark = "○";
 
-double sinDeg(double x) { return std::sin(x / 180.0 * std::numbers::pi); }
+double sinDeg(double x) {
+    return std::sin(x / 180.0 * std::numbers::pi);
+}
 
 // Julian day number to calendar date, applied to the number itself.
 Date fromJulianDay(long long j) {
     long long a = j;
     if (j >= 2299161) {
-        const long long alpha = static_cast<long long>((static_cast<double>(j) - 1867216.25) / 36524.25);
+        const long long alpha =
+            static_cast<long long>((static_cast<double>(j) - 1867216.25) / 36524.25);
         a = j + 1 + alpha - alpha / 4;
     }
     const long long b = a + 1524;
     const long long c = static_cast<long long>((static_cast<double>(b) - 122.1) / 365.25);
     const long long d = static_cast<long long>(365.25 * static_cast<double>(c));
     const long long e = static_cast<long long>(static_cast<double>(b - d) / 30.6001);
-    const int day = static_cast<int>(b - d - static_cast<long long>(30.6001 * static_cast<double>(e)));
+    const int day =
+        static_cast<int>(b - d - static_cast<long long>(30.6001 * static_cast<double>(e)));
     const int month = static_cast<int>(e < 14 ? e - 1 : e - 13);
     const int year = static_cast<int>(month > 2 ? c - 4716 : c - 4715);
     return {year, month, day};
@@ -40,22 +44,28 @@ bool isMondayInRange(const Date& d, int month, int fromDay, int toDay) {
 
 }  // namespace
 
-YearMonth NextMonth(YearMonth ym) { return ym.month >= 12 ? YearMonth{ym.year + 1, 1} : YearMonth{ym.year, ym.month + 1}; }
+YearMonth NextMonth(YearMonth ym) {
+    return ym.month >= 12 ? YearMonth{ym.year + 1, 1} : YearMonth{ym.year, ym.month + 1};
+}
 
-YearMonth PreviousMonth(YearMonth ym) { return ym.month <= 1 ? YearMonth{ym.year - 1, 12} : YearMonth{ym.year, ym.month - 1}; }
+YearMonth PreviousMonth(YearMonth ym) {
+    return ym.month <= 1 ? YearMonth{ym.year - 1, 12} : YearMonth{ym.year, ym.month - 1};
+}
 
 bool IsRealDate(const Date& d) {
     return d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= DaysInMonth(d.year, d.month);
 }
 
 Date NextDay(Date d) {
-    if (d.day < DaysInMonth(d.year, d.month)) return {d.year, d.month, d.day + 1};
+    if (d.day < DaysInMonth(d.year, d.month))
+        return {d.year, d.month, d.day + 1};
     const YearMonth n = NextMonth({d.year, d.month});
     return {n.year, n.month, 1};
 }
 
 Date PreviousDay(Date d) {
-    if (d.day > 1) return {d.year, d.month, d.day - 1};
+    if (d.day > 1)
+        return {d.year, d.month, d.day - 1};
     const YearMonth p = PreviousMonth({d.year, d.month});
     return {p.year, p.month, DaysInMonth(p.year, p.month)};
 }
@@ -65,21 +75,26 @@ int WeekdayOf(const Date& d) {
     static constexpr int t[12] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
     int y = d.year;
     const int m = std::clamp(d.month, 1, 12);
-    if (m < 3) y -= 1;
+    if (m < 3)
+        y -= 1;
     const int w = (y + y / 4 - y / 100 + y / 400 + t[m - 1] + d.day) % 7;
     return w < 0 ? w + 7 : w;
 }
 
-std::string_view WeekdayName(int weekday) { return kWeekdays[((weekday % 7) + 7) % 7]; }
+std::string_view WeekdayName(int weekday) {
+    return kWeekdays[((weekday % 7) + 7) % 7];
+}
 
 int WeekdayFromName(std::string_view name) {
     for (int i = 0; i < 7; ++i)
-        if (kWeekdays[i] == name) return i;
+        if (kWeekdays[i] == name)
+            return i;
     return -1;
 }
 
 YearMonth AccountingMonthOf(const Date& d, int simeDay) {
-    if (d.day > simeDay) return NextMonth({d.year, d.month});
+    if (d.day > simeDay)
+        return NextMonth({d.year, d.month});
     return {d.year, d.month};
 }
 
@@ -118,11 +133,14 @@ Date AutumnalEquinox(int year) {
 
 HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
     HolidayInfo info;
-    if (!IsRealDate(d)) return info;
+    if (!IsRealDate(d))
+        return info;
     auto match = [&](bool matches, std::string_view name, bool on) {
-        if (!matches) return;
+        if (!matches)
+            return;
         info.name = std::string(name);
-        if (on) info.mark = std::string(kHolidayMark);
+        if (on)
+            info.mark = std::string(kHolidayMark);
     };
     const auto sameDay = [&](const Date& e) { return e.month == d.month && e.day == d.day; };
     match(d.year >= 2000 && isMondayInRange(d, 1, 8, 14), "成人の日", s.SeijinDay);
@@ -133,8 +151,10 @@ HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayT
     match(d.year >= 2003 && isMondayInRange(d, 9, 15, 21), "敬老の日", s.OldManDay);
 
     const HolidayEntry& fixed = table.at(d.month, d.day);
-    if (Trim(fixed.mark) == kHolidayMark) info.mark = std::string(kHolidayMark);
-    if (!Trim(fixed.memo).empty()) info.name = fixed.memo;
+    if (Trim(fixed.mark) == kHolidayMark)
+        info.mark = std::string(kHolidayMark);
+    if (!Trim(fixed.memo).empty())
+        info.name = fixed.memo;
     return info;
 }
 
@@ -166,19 +186,25 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
         DayRow& row = m.day(i);
         const std::string dateText = row.cells[ColDate];
         const std::size_t slash = dateText.find('/');
-        if (slash == std::string::npos) continue;
-        Date d{m.year, StrToIntDef(dateText.substr(0, slash), 0), StrToIntDef(dateText.substr(slash + 1), 0)};
+        if (slash == std::string::npos)
+            continue;
+        Date d{m.year, StrToIntDef(dateText.substr(0, slash), 0),
+               StrToIntDef(dateText.substr(slash + 1), 0)};
         // December rows of a January accounting month lie in the year before.
-        if (d.month > m.month) d.year -= 1;
-        if (!IsRealDate(d)) continue;
+        if (d.month > m.month)
+            d.year -= 1;
+        if (!IsRealDate(d))
+            continue;
 
         HolidayInfo info = HolidayLookup(d, s, table);
         // A Monday after a Sunday holiday is a holiday too (keeping its own name).
         if (Trim(row.cells[ColWeekday]) == "月" &&
             HolidayLookup(PreviousDay(d), s, table).mark == kHolidayMark)
             info.mark = std::string(kHolidayMark);
-        if (Trim(row.cells[ColKind]).empty() && !info.mark.empty()) row.cells[ColKind] = info.mark;
-        if (Trim(row.cells[ColMemo]).empty() && !info.name.empty()) row.cells[ColMemo] = info.name;
+        if (Trim(row.cells[ColKind]).empty() && !info.mark.empty())
+            row.cells[ColKind] = info.mark;
+        if (Trim(row.cells[ColMemo]).empty() && !info.name.empty())
+            row.cells[ColMemo] = info.name;
         if (withWeeklyDaysOff) {
             const int w = WeekdayFromName(Trim(row.cells[ColWeekday]));
             if (w >= 0 && s.WeekCheck[static_cast<std::size_t>(w)])

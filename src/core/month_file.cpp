@@ -14,10 +14,13 @@ constexpr std::string_view kSystem = "System";
 constexpr std::string_view kDayData = "DayData";
 
 // Cell texts never carry a comma into the file: it would shift every field.
-std::string field(const std::string& text) { return ReplaceAll(text, ",", "."); }
+std::string field(const std::string& text) {
+    return ReplaceAll(text, ",", ".");
+}
 
 std::string colorText(int color) {
-    if (color == 0) return {};
+    if (color == 0)
+        return {};
     char buf[16];
     std::snprintf(buf, sizeof buf, "$%X", static_cast<unsigned>(color));
     return buf;
@@ -27,9 +30,11 @@ std::string colorText(int color) {
 Date rowDate(const MonthRecord& m, const DayRow& row) {
     const std::string& text = row.cells[ColDate];
     const std::size_t slash = text.find('/');
-    if (slash == std::string::npos) return {};
+    if (slash == std::string::npos)
+        return {};
     Date d{m.year, StrToIntDef(text.substr(0, slash), 0), StrToIntDef(text.substr(slash + 1), 0)};
-    if (d.month > m.month) d.year -= 1;
+    if (d.month > m.month)
+        d.year -= 1;
     return d;
 }
 
@@ -43,9 +48,10 @@ std::string LedgerDateText(const Date& d) {
 std::string DayLine(const DayRow& row) {
     const auto& c = row.cells;
     const std::string fields[14] = {
-        field(c[ColDate]),     field(c[ColWeekday]),  field(c[ColKind]),     field(c[ColArrival]),
-        field(c[ColLeaving]),  field(c[ColOvertime]), field(c[ColLateNight]), field(c[ColMemo]),
-        row.ManualFlag[0],     row.ManualFlag[1],     row.ManualFlag[2],     field(c[ColWorking]),
+        field(c[ColDate]),        field(c[ColWeekday]), field(c[ColKind]),
+        field(c[ColArrival]),     field(c[ColLeaving]), field(c[ColOvertime]),
+        field(c[ColLateNight]),   field(c[ColMemo]),    row.ManualFlag[0],
+        row.ManualFlag[1],        row.ManualFlag[2],    field(c[ColWorking]),
         colorText(row.MemoColor), row.LegalHolidayFlag};
     std::string line;
     for (const std::string& f : fields) {
@@ -77,8 +83,8 @@ void ReadDayLine(const std::string& line, DayRow& row) {
     row.LegalHolidayFlag = Trim(fields[13]);
 }
 
-MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
-                          const Settings& s, const AnnualHolidayTable& holidays) {
+MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path, const Settings& s,
+                          const AnnualHolidayTable& holidays) {
     MonthLoadResult result;
     m = MonthRecord{};
     m.year = ym.year;
@@ -146,7 +152,8 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
         ini.writeString(kDayData, key, DayLine(m.day(d)));
     }
     result.io = ini.flush();
-    if (!result.io.ok()) return result;
+    if (!result.io.ok())
+        return result;
 
     for (int slot = 1; slot <= m.rowCount(); ++slot) {
         const DayRow& now = m.day(slot);
@@ -157,7 +164,8 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
             now.kind() != before.kind() || now.MemoColor != before.MemoColor;
         change.memoOrColorChanged =
             now.cells[ColMemo] != before.cells[ColMemo] || now.MemoColor != before.MemoColor;
-        if (!change.kindOrColorChanged && !change.memoOrColorChanged) continue;
+        if (!change.kindOrColorChanged && !change.memoOrColorChanged)
+            continue;
         change.date = LedgerDateText(SlotDate(m, slot, s.SimeDay));
         change.previousMark = before.cells[ColKind];
         change.mark = now.cells[ColKind];

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/calendar.h"
 #include "base/io_result.h"
+#include "core/calendar.h"
 #include "core/recalculate.h"
 
 namespace tkv {
@@ -26,7 +26,7 @@ struct LeaveDayChange {
 };
 
 struct MonthLoadResult {
-    IoResult io;            // NotFound means the month was built from the calendar
+    IoResult io;  // NotFound means the month was built from the calendar
     bool fromFile = false;
 };
 
@@ -41,8 +41,8 @@ struct MonthSaveResult {
 // when there is none. The snapshot is taken either way. A file that exists
 // but cannot be read leaves an empty month and returns the error, so nobody
 // saves over it.
-MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
-                          const Settings& s, const AnnualHolidayTable& holidays);
+MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path, const Settings& s,
+                          const AnnualHolidayTable& holidays);
 
 // Recalculates, writes the month file and refreshes the snapshot. A failed
 // write leaves the snapshot alone, so the month stays marked unsaved.

@@ -6,8 +6,12 @@
 namespace tkv {
 namespace {
 
-std::string amount(long long yen) { return ThousandsStr(std::to_string(yen)); }
-std::string days(double d) { return FloatToStrDec(0, 1, d); }
+std::string amount(long long yen) {
+    return ThousandsStr(std::to_string(yen));
+}
+std::string days(double d) {
+    return FloatToStrDec(0, 1, d);
+}
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/month_record.h"
 #include "base/text_util.h"
+#include "core/month_record.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -16,9 +16,11 @@ TargetBarState ComputeTargetBar(const MonthRecord& m, const Settings& s) {
     const long long target = s.MokuhyoTime ? StrToMinutes(s.timeFirst(16)) : achieved - remainder;
     st.percentText = "---%";
     st.perDayText = "--:--";
-    if (target <= 0) return st;
+    if (target <= 0)
+        return st;
     st.hasTarget = true;
-    st.percent = static_cast<int>(std::clamp<long long>(achieved * 100 / target, -1000000, 1000000));
+    st.percent =
+        static_cast<int>(std::clamp<long long>(achieved * 100 / target, -1000000, 1000000));
     st.percentRed = st.percent < 0;
     st.percentText = std::to_string(st.percent) + "%";
 
@@ -34,20 +36,23 @@ TargetBarState ComputeTargetBar(const MonthRecord& m, const Settings& s) {
         }
     }
     if (st.workedDays < st.plannedDays && st.percent < 100)
-        st.perDayText = MinutesToStr(static_cast<int>(-remainder / (st.plannedDays - st.workedDays)), 2, true);
+        st.perDayText =
+            MinutesToStr(static_cast<int>(-remainder / (st.plannedDays - st.workedDays)), 2, true);
     return st;
 }
 
 std::vector<BarShape> TargetBarShapes(const TargetBarState& st, int width, int height) {
     std::vector<BarShape> shapes;
-    if (!st.hasTarget || width < 45) return shapes;
+    if (!st.hasTarget || width < 45)
+        return shapes;
     const int s = width / 45;
     const int n = (width + s + 1) / s;
     const bool positive = st.percent >= 0;
     for (int k = 1; k <= n; ++k) {
         const int every = positive ? 3 : 9;
         const int wideEvery = positive ? 15 : 45;
-        if (k % every != 0) continue;
+        if (k % every != 0)
+            continue;
         const int widen = k % wideEvery == 0 ? 1 : 0;
         shapes.push_back({BarShape::Tick, k * s - 1 - widen, 0, k * s + 1 + widen, 2, 0x000000});
     }
@@ -56,13 +61,17 @@ std::vector<BarShape> TargetBarShapes(const TargetBarState& st, int width, int h
     for (int k = 1; k <= n; ++k) {
         int filled = 0x0000FF, empty = 0x8080FF;
         if (positive) {
-            if (k <= 15) filled = 0xFFFF00, empty = 0xFFFF80;
-            else if (k <= 30) filled = 0xFF0000, empty = 0xFF8080;
-            else filled = 0x00FFFF, empty = 0x80FFFF;
+            if (k <= 15)
+                filled = 0xFFFF00, empty = 0xFFFF80;
+            else if (k <= 30)
+                filled = 0xFF0000, empty = 0xFF8080;
+            else
+                filled = 0x00FFFF, empty = 0x80FFFF;
         }
         const bool isFilled = k <= std::min<long long>(f, n);
-        shapes.push_back({isFilled ? BarShape::FilledSegment : BarShape::EmptySegment, (k - 1) * s + 1, 3,
-                          std::min(k * s - 1, width), height - 1, isFilled ? filled : empty});
+        shapes.push_back({isFilled ? BarShape::FilledSegment : BarShape::EmptySegment,
+                          (k - 1) * s + 1, 3, std::min(k * s - 1, width), height - 1,
+                          isFilled ? filled : empty});
     }
     return shapes;
 }

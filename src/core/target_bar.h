@@ -14,7 +14,7 @@ struct TargetBarState {
     int percent = 0;          // achieved * 100 / target, truncated
     std::string percentText;  // "87%", "---%"
     bool percentRed = false;
-    std::string perDayText;   // overtime still needed per remaining working day, or "--:--"
+    std::string perDayText;  // overtime still needed per remaining working day, or "--:--"
     int plannedDays = 0;
     int workedDays = 0;
 };

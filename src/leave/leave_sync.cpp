@@ -16,7 +16,8 @@ bool concernsLedger(const LeaveDayChange& c) {
 bool ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, Ledger& ledger) {
     bool touched = false;
     for (const LeaveDayChange& c : changes) {
-        if (!concernsLedger(c)) continue;
+        if (!concernsLedger(c))
+            continue;
         touched = true;
         if (c.kindOrColorChanged) {
             ledger.RemoveLeaveEntries(c.date, c.previousMark);
@@ -30,15 +31,17 @@ bool ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, Ledger& ledge
     return touched;
 }
 
-IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, const std::string& ledgerPath,
-                           HalfDayValues halfDays) {
+IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
+                           const std::string& ledgerPath, HalfDayValues halfDays) {
     bool needed = false;
     for (const LeaveDayChange& c : changes) needed = needed || concernsLedger(c);
-    if (!needed) return IoResult::success();
+    if (!needed)
+        return IoResult::success();
     Ledger ledger;
     ledger.SetHalfDayValues(halfDays.morning, halfDays.afternoon);
     const IoResult loaded = LoadLedger(ledger, ledgerPath);
-    if (!loaded.ok()) return loaded;
+    if (!loaded.ok())
+        return loaded;
     ApplyLeaveChanges(changes, ledger);
     return SaveLedger(ledger, ledgerPath);
 }

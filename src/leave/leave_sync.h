@@ -15,8 +15,8 @@ class Ledger;
 // changed kind or colour removes the day's old entry and adds the new one, a
 // changed memo of a leave day updates its entry. The ledger is loaded only
 // when something concerns it, and saved when it was loaded.
-IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, const std::string& ledgerPath,
-                           HalfDayValues halfDays);
+IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
+                           const std::string& ledgerPath, HalfDayValues halfDays);
 
 // The same on a ledger already in memory; returns whether it was touched.
 bool ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, Ledger& ledger);

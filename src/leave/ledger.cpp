@@ -248,7 +248,8 @@ void Ledger::sortByDate() {
     }
     // Already in order (the usual case): the sort would swap nothing, since
     // only a strictly smaller date moves.
-    if (std::is_sorted(keys.begin(), keys.end())) return;
+    if (std::is_sorted(keys.begin(), keys.end()))
+        return;
     for (std::size_t j = 0; j + 1 < n; ++j) {
         std::size_t min = j;
         for (std::size_t k = j + 1; k < n; ++k)

@@ -12,6 +12,8 @@ std::string AppContext::ledgerPath() const {
     return UserFilePath(currentUser, JoinPath(dataDir, "Vacation.dat"));
 }
 
-std::string AppContext::holidayPath() const { return HolidayFilePath(dataDir, currentUser); }
+std::string AppContext::holidayPath() const {
+    return HolidayFilePath(dataDir, currentUser);
+}
 
 }  // namespace tkv

@@ -19,7 +19,7 @@ struct AppContext {
     std::string dataDir;
     std::string startUser;
     std::string currentUser;
-    bool multiUser = false;   // started with /M
+    bool multiUser = false;  // started with /M
     std::vector<std::string> args;
 
     std::unique_ptr<RegistryStore> registry;

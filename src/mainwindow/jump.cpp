@@ -26,7 +26,8 @@ TJump::TJump(QWidget* parent) : QDialog(parent) {
     help->setObjectName("HelpLabel");
     help->setGeometry(8, 8, 193, 16);
 
-    auto makeField = [this](const char* name, const char* unit, const char* hint, int x, int width) {
+    auto makeField = [this](const char* name, const char* unit, const char* hint, int x,
+                            int width) {
         auto* edit = new SingleLineEdit(this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setGeometry(x, 31, width, 22);
@@ -40,9 +41,11 @@ TJump::TJump(QWidget* parent) : QDialog(parent) {
     m_year = makeField("YearMemo", "年", "移動したい年を入力します。", 24, 49);
     m_month = makeField("MonthMemo", "月", "移動したい月を入力します。", 105, 33);
 
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("移動"), QRect(34, 62, 80, 25), U("指定した月に移動します。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", U("移動"), QRect(34, 62, 80, 25),
+                                    U("指定した月に移動します。"));
     m_ok->setDefault(true);
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(121, 62, 80, 25), U("移動をｷｬﾝｾﾙします。"));
+    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(121, 62, 80, 25),
+                                        U("移動をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key.
     m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
     m_esc->setFocusPolicy(Qt::NoFocus);
@@ -58,17 +61,22 @@ TJump::TJump(QWidget* parent) : QDialog(parent) {
     setTabOrder(m_ok, m_cancel);
 }
 
-TJump::TJump(int year, int month, QWidget* parent) : TJump(parent) { setMonth(year, month); }
+TJump::TJump(int year, int month, QWidget* parent) : TJump(parent) {
+    setMonth(year, month);
+}
 
 void TJump::setMonth(int year, int month) {
     m_year->setText(QString::number(year));
     m_month->setText(QString::number(month));
 }
 
-void TJump::placeAtCentreOf(const QRect& frame) { move(frame.center() - QPoint(width() / 2, height() / 2)); }
+void TJump::placeAtCentreOf(const QRect& frame) {
+    move(frame.center() - QPoint(width() / 2, height() / 2));
+}
 
 JumpTarget TJump::clampedTarget() {
-    const JumpTarget target = ClampJumpTarget(platform::S(m_year->text()), platform::S(m_month->text()));
+    const JumpTarget target =
+        ClampJumpTarget(platform::S(m_year->text()), platform::S(m_month->text()));
     setMonth(target.year, target.month);
     return target;
 }
@@ -78,7 +86,8 @@ JumpTarget TJump::clampedTarget() {
 void TJump::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The field selects its text as the focus comes in.
-    if (!event->spontaneous()) m_year->setFocus();
+    if (!event->spontaneous())
+        m_year->setFocus();
 }
 
 void TJump::keyPressEvent(QKeyEvent* event) {
@@ -94,13 +103,15 @@ void TJump::keyPressEvent(QKeyEvent* event) {
 bool TJump::eventFilter(QObject* watched, QEvent* event) {
     if ((watched == m_year || watched == m_month) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
     }
     return QDialog::eventFilter(watched, event);
 }
 
 void TJump::EscButtonClick() {
-    if (m_escapeAction) m_escapeAction();
+    if (m_escapeAction)
+        m_escapeAction();
 }
 
 }  // namespace tkv

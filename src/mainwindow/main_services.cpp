@@ -20,7 +20,8 @@ std::optional<QString> MainServices::confirmTime(const TimeConfirmRequest& reque
     d.setDateLabel(request.dateLabel);
     d.setNowText(request.nowText);
     d.setTimeText(request.timeText);
-    if (d.exec() != QDialog::Accepted) return std::nullopt;
+    if (d.exec() != QDialog::Accepted)
+        return std::nullopt;
     return d.timeText();
 }
 
@@ -28,7 +29,8 @@ ManualTimeResult MainServices::editManualTime(const ManualTimeRequest& request) 
     TTimeSet& d = *m_dialogs.timeSet;
     // The label of the dialog repeats the name after "の"; the date is what precedes it.
     QString dateLabel = request.label;
-    if (dateLabel.endsWith("の" + request.name)) dateLabel.chop(request.name.size() + 1);
+    if (dateLabel.endsWith("の" + request.name))
+        dateLabel.chop(request.name.size() + 1);
     d.setColumn(request.name, dateLabel);
     d.setNoCalc(request.noCalc);
     d.setLegalHoliday(request.legalHoliday);
@@ -38,14 +40,19 @@ ManualTimeResult MainServices::editManualTime(const ManualTimeRequest& request) 
     return {d.noCalc(), d.legalHoliday(), d.timeText()};
 }
 
-void MainServices::editUseTimes() { m_dialogs.useTimes->exec(); }
+void MainServices::editUseTimes() {
+    m_dialogs.useTimes->exec();
+}
 
-void MainServices::editUseMemos() { m_dialogs.useMemos->exec(); }
+void MainServices::editUseMemos() {
+    m_dialogs.useMemos->exec();
+}
 
 std::optional<int> MainServices::chooseMemoColor(int current) {
     const QColor start = platform::ToQColor(current, m_window->palette());
     const QColor chosen = QColorDialog::getColor(start, m_window);
-    if (!chosen.isValid()) return std::nullopt;
+    if (!chosen.isValid())
+        return std::nullopt;
     return platform::FromQColor(chosen);
 }
 
@@ -54,7 +61,8 @@ Qt::KeyboardModifiers MainServices::keyboardModifiers() const {
 }
 
 void MainServices::escapeAction() {
-    if (m_escape) m_escape();
+    if (m_escape)
+        m_escape();
 }
 
 }  // namespace tkv

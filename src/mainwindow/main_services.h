@@ -35,7 +35,9 @@ public:
     void escapeAction() override;
 
     // Where Shift and Ctrl are read from; tests hold keys down through it.
-    void setModifierSource(std::function<Qt::KeyboardModifiers()> source) { m_modifiers = std::move(source); }
+    void setModifierSource(std::function<Qt::KeyboardModifiers()> source) {
+        m_modifiers = std::move(source);
+    }
 
 private:
     QWidget* m_window;

@@ -8,10 +8,10 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/zangyo_main.h"
-#include "platform/fonts.h"
-#include "platform/message_box.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
+#include "platform/fonts.h"
+#include "platform/message_box.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
@@ -27,9 +27,11 @@ std::vector<std::string> argumentsOf(const QApplication& app) {
 }
 
 void reportSettingsError(const IoResult& r) {
-    if (r.ok()) return;
-    platform::ShowMessage(nullptr, "設定エラー", "設定を保存できませんでした。\n" + platform::Q(r.path),
-                          QMessageBox::Ok, QMessageBox::Warning);
+    if (r.ok())
+        return;
+    platform::ShowMessage(nullptr, "設定エラー",
+                          "設定を保存できませんでした。\n" + platform::Q(r.path), QMessageBox::Ok,
+                          QMessageBox::Warning);
 }
 
 }  // namespace
@@ -43,40 +45,49 @@ int RunProgram(QApplication& app) {
     ctx.args = argumentsOf(app);
     ctx.multiUser = MultiUserSwitch(ctx.args);
     ctx.currentUser = ctx.multiUser ? std::string() : UserSwitch(ctx.args);
-    if (!IsValidUserName(ctx.currentUser)) ctx.currentUser.clear();
+    if (!IsValidUserName(ctx.currentUser))
+        ctx.currentUser.clear();
     ctx.startUser = ctx.currentUser;
 
     // The idle tool stands in for us while it runs; a second copy of us
     // brings the first to the front instead.
-    if (platform::SingleInstance::isRunning("TDrowselForm")) return 0;
+    if (platform::SingleInstance::isRunning("TDrowselForm"))
+        return 0;
     platform::SingleInstance single("TZangyoMain");
-    if (single.activateRunning()) return 0;
+    if (single.activateRunning())
+        return 0;
 
     const FolderInputs folders = os::ReadFolderInputs();
     ctx.dataDir = DataFolder(folders);
     const std::string configDir = ConfigFolder(folders);
-    for (const std::string& dir : {ctx.dataDir, configDir,
-                                   ctx.currentUser.empty() ? std::string() : JoinPath(ctx.dataDir, ctx.currentUser)}) {
-        if (dir.empty()) continue;
+    for (const std::string& dir :
+         {ctx.dataDir, configDir,
+          ctx.currentUser.empty() ? std::string() : JoinPath(ctx.dataDir, ctx.currentUser)}) {
+        if (dir.empty())
+            continue;
         if (const IoResult r = MakeDirectories(dir, 0700); !r.ok()) {
-            platform::ShowMessage(nullptr, "起動ｴﾗｰ", "フォルダを作成できません。\n" + platform::Q(r.path),
+            platform::ShowMessage(nullptr, "起動ｴﾗｰ",
+                                  "フォルダを作成できません。\n" + platform::Q(r.path),
                                   QMessageBox::Ok, QMessageBox::Critical);
             return 1;
         }
     }
     ctx.registry = std::make_unique<IniRegistryStore>(JoinPath(configDir, "registry.ini"));
-    ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(), ctx.startUser);
+    ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
+                                                ctx.startUser);
     ctx.clock = std::make_unique<os::SystemClock>();
     const SettingsLoadResult loaded = ctx.store->LoadSettings(ctx.settings);
     reportSettingsError(loaded.registry);
     reportSettingsError(loaded.setFile);
 
     ProgramWindows windows(ctx);
-    if (!PassStartGate(ctx, windows.pass())) return 0;
+    if (!PassStartGate(ctx, windows.pass()))
+        return 0;
 
     TZangyoMain& main = windows.main();
     single.listen([&main] {
-        if (main.isMinimized()) main.showNormal();
+        if (main.isMinimized())
+            main.showNormal();
         main.show();
         main.raise();
         main.activateWindow();
@@ -85,7 +96,8 @@ int RunProgram(QApplication& app) {
     main.firstShow();
     // Without a notification area yet, /Down closes at once, which still
     // records the leaving time.
-    if (DownSwitch(ctx.args)) QTimer::singleShot(0, &main, &QWidget::close);
+    if (DownSwitch(ctx.args))
+        QTimer::singleShot(0, &main, &QWidget::close);
     return app.exec();
 }
 

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "core/calendar.h"
 #include "base/paths.h"
+#include "core/calendar.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
@@ -39,15 +39,18 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_timeAdjust = new TTimeAdjust(app.settings, main);
     m_timeAdjust->setEscapeAction(escape);
     m_passChange = new TPassChangeForm(main);
-    m_useTimes = new TUseTimeSetForm(app.settings, [this] { saveSettings(); }, main);
-    m_useMemos = new TUseMemoSetForm(app.settings, [this] { saveSettings(); }, main);
+    m_useTimes = new TUseTimeSetForm(
+        app.settings, [this] { saveSettings(); }, main);
+    m_useMemos = new TUseMemoSetForm(
+        app.settings, [this] { saveSettings(); }, main);
     m_waiting = new platform::TWaitingForm(main);
 
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
     const DateTime now = app.clock->now();
-    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, app.settings.SimeDay);
+    const YearMonth current =
+        AccountingMonthOf({now.year, now.month, now.day}, app.settings.SimeDay);
     m_jump->setMonth(current.year, current.month);
     m_jump->placeAtCentreOf(main->frameGeometry());
     m_timeSet->placeAtCentreOf(main->frameGeometry());
@@ -73,21 +76,26 @@ ProgramWindows::~ProgramWindows() {
 
 void ProgramWindows::escapeAction() {
     // Without a notification area to go to, Esc minimises.
-    if (m_app.settings.EscKeyMin) m_main->showMinimized();
+    if (m_app.settings.EscKeyMin)
+        m_main->showMinimized();
 }
 
 void ProgramWindows::saveSettings() {
     const SettingsSaveResult r = m_app.store->SaveSettings(m_app.settings);
     for (const IoResult* io : {&r.registry, &r.setFile}) {
-        if (io->ok()) continue;
-        platform::ShowMessage(m_main.get(), "設定エラー", "設定を保存できませんでした。\n" + platform::Q(io->path),
+        if (io->ok())
+            continue;
+        platform::ShowMessage(m_main.get(), "設定エラー",
+                              "設定を保存できませんでした。\n" + platform::Q(io->path),
                               QMessageBox::Ok, QMessageBox::Warning);
     }
 }
 
 bool PassStartGate(const AppContext& app, TPass& prompt) {
-    if (DisplaySwitch(app.args) || DownSwitch(app.args)) return true;
-    if (app.settings.StartPassSkip || app.settings.Pass.empty()) return true;
+    if (DisplaySwitch(app.args) || DownSwitch(app.args))
+        return true;
+    if (app.settings.StartPassSkip || app.settings.Pass.empty())
+        return true;
     return AskPassword(nullptr, prompt, platform::Q(app.settings.Pass));
 }
 

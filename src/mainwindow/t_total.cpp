@@ -24,27 +24,43 @@ struct FieldSpec {
     const char* hint;
 };
 
-constexpr FieldSpec kSettingsGroup[] = {
-    {"基本給", "KihonMemo", "基本支給額"},        {"手当金額", "TeateMemo", "手当金額"},
-    {"その他", "ElseMemo", "その他支給金額"},     {"平日普通", "ZanMemo", "平日の普通残業単価"},
-    {"平日深夜", "SZanMemo", "平日の深夜残業単価"}, {"休日普通", "KZanMemo", "休日の普通残業単価"},
-    {"休日深夜", "KSZanMemo", "休日の深夜残業単価"}, {"法定普通", "HZanMemo", "法定休日の普通残業単価"},
-    {"法定深夜", "HSZanMemo", "法定休日の深夜残業単価"}, {"天引き", "TenbikiMemo", "給与天引き金額"},
-    {"目標手取", "MokuMemo", "目標手取額"},       {"目標残業", "MokuTimeMemo", "設定した目標残業時間"},
-    {"掛け率", "KakeMemo", "支給金額に対する手取り額の率(%)"}};
+constexpr FieldSpec kSettingsGroup[] = {{"基本給", "KihonMemo", "基本支給額"},
+                                        {"手当金額", "TeateMemo", "手当金額"},
+                                        {"その他", "ElseMemo", "その他支給金額"},
+                                        {"平日普通", "ZanMemo", "平日の普通残業単価"},
+                                        {"平日深夜", "SZanMemo", "平日の深夜残業単価"},
+                                        {"休日普通", "KZanMemo", "休日の普通残業単価"},
+                                        {"休日深夜", "KSZanMemo", "休日の深夜残業単価"},
+                                        {"法定普通", "HZanMemo", "法定休日の普通残業単価"},
+                                        {"法定深夜", "HSZanMemo", "法定休日の深夜残業単価"},
+                                        {"天引き", "TenbikiMemo", "給与天引き金額"},
+                                        {"目標手取", "MokuMemo", "目標手取額"},
+                                        {"目標残業", "MokuTimeMemo", "設定した目標残業時間"},
+                                        {"掛け率", "KakeMemo", "支給金額に対する手取り額の率(%)"}};
 
 constexpr FieldSpec kWorkGroup[] = {
-    {"会社平日", "HeijituMemo", "会社平日日数"},   {"会社休日", "KyujituMemo", "会社休日日数"},
-    {"平日出勤", "HeiSyukinMemo", "平日の出勤日数"}, {"休日出勤", "KyuSyukinMemo", "休日の出勤日数"},
-    {"出勤合計", "SyukinKeiMemo", "出勤日数の合計"}, {"有給休暇", "YuuKyuMemo", "有給休暇を取得した日数"},
-    {"代休日数", "DaikyuMemo", "代休を取得した日数"}, {"欠勤日数", "KeeKinMemo", "欠勤した日数"},
-    {"月計日数", "GeeKeiMemo", "月間合計日数"},    {"遅刻日数", "ChikokuMemo", "遅刻した日数"},
-    {"早退日数", "SoutaiMemo", "早退した日数"},    {"平日普通", "ZanTMemo", ""},
-    {"平日深夜", "SZanTMemo", ""},                 {"休日普通", "KZanTMemo", ""},
-    {"休日深夜", "KSZanTMemo", ""},                {"法定普通", "HZanTMemo", ""},
-    {"法定深夜", "HSZanTMemo", ""},                {"普通合計", "TZanTMemo", ""},
-    {"深夜合計", "TSZanTMemo", ""},                {"残業合計", "TKeiTMemo", ""},
-    {"勤務時間", "KinmuTimeMemo", ""},             {"目標まで", "MokuTMemo", ""},
+    {"会社平日", "HeijituMemo", "会社平日日数"},
+    {"会社休日", "KyujituMemo", "会社休日日数"},
+    {"平日出勤", "HeiSyukinMemo", "平日の出勤日数"},
+    {"休日出勤", "KyuSyukinMemo", "休日の出勤日数"},
+    {"出勤合計", "SyukinKeiMemo", "出勤日数の合計"},
+    {"有給休暇", "YuuKyuMemo", "有給休暇を取得した日数"},
+    {"代休日数", "DaikyuMemo", "代休を取得した日数"},
+    {"欠勤日数", "KeeKinMemo", "欠勤した日数"},
+    {"月計日数", "GeeKeiMemo", "月間合計日数"},
+    {"遅刻日数", "ChikokuMemo", "遅刻した日数"},
+    {"早退日数", "SoutaiMemo", "早退した日数"},
+    {"平日普通", "ZanTMemo", ""},
+    {"平日深夜", "SZanTMemo", ""},
+    {"休日普通", "KZanTMemo", ""},
+    {"休日深夜", "KSZanTMemo", ""},
+    {"法定普通", "HZanTMemo", ""},
+    {"法定深夜", "HSZanTMemo", ""},
+    {"普通合計", "TZanTMemo", ""},
+    {"深夜合計", "TSZanTMemo", ""},
+    {"残業合計", "TKeiTMemo", ""},
+    {"勤務時間", "KinmuTimeMemo", ""},
+    {"目標まで", "MokuTMemo", ""},
     {"平均出社", "SyusyaMemo", "平均出社時刻（区分が[無し]の日のみ）"},
     {"平均退社", "TaisyaMemo", "平均退社時刻（区分が[無し]の日のみ）"},
     {"平均残業", "ZanheiMemo", "平均残業時間（区分が[無し]の日のみ）"}};
@@ -72,12 +88,15 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
             e->setReadOnly(true);
             e->setAlignment(Qt::AlignRight);
             e->setFont(platform::GridFont());
-            e->setFixedWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("00,000,000") + 10);
-            if (*f.hint) e->setToolTip(f.hint);
+            e->setFixedWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("00,000,000") +
+                             10);
+            if (*f.hint)
+                e->setToolTip(f.hint);
             const int col = (i / perColumn) * 3, row = i % perColumn;
             grid->addWidget(new QLabel(f.label, box), row, col);
             grid->addWidget(e, row, col + 1);
-            if (std::string_view(f.name) == "KakeMemo") grid->addWidget(new QLabel("%", box), row, col + 2);
+            if (std::string_view(f.name) == "KakeMemo")
+                grid->addWidget(new QLabel("%", box), row, col + 2);
             e->setFocusPolicy(Qt::ClickFocus);
             m_fields[f.name] = e;
             ++i;
@@ -116,12 +135,14 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
 
 void TTotal::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (auto* ok = findChild<QPushButton*>("OkButton")) ok->setFocus();
+    if (auto* ok = findChild<QPushButton*>("OkButton"))
+        ok->setFocus();
 }
 
 void TTotal::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        if (m_escapeAction) m_escapeAction();
+        if (m_escapeAction)
+            m_escapeAction();
         event->accept();
         return;
     }
@@ -136,7 +157,8 @@ QLineEdit* TTotal::field(const QString& name) const {
 void TTotal::showFigures(const MonthCalculation& calc, const Settings& s) {
     for (const PayField& f : PayWindowFields(calc, s)) {
         QLineEdit* e = field(platform::Q(f.name));
-        if (e == nullptr) continue;
+        if (e == nullptr)
+            continue;
         e->setText(platform::Q(f.text));
         e->setEnabled(f.enabled);
         QPalette p = e->palette();

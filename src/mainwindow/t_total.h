@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QDialog>
 #include <functional>
 #include <map>
+
+#include <QDialog>
 
 #include "core/recalculate.h"
 

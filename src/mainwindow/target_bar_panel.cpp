@@ -59,8 +59,9 @@ QLabel* smallPanel(QWidget* parent, const char* name, const QString& hint) {
 
 void setTextColor(QLabel* l, bool red) {
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, red ? platform::ToQColor(platform::RedColor, p)
-                                         : l->parentWidget()->palette().color(QPalette::WindowText));
+    p.setColor(QPalette::WindowText,
+               red ? platform::ToQColor(platform::RedColor, p)
+                   : l->parentWidget()->palette().color(QPalette::WindowText));
     l->setPalette(p);
 }
 
@@ -92,7 +93,8 @@ void TargetBarPanel::setState(const TargetBarState& state) {
 
 void TargetBarPanel::setLeave(bool visible, double daysAboveReserve) {
     m_yukyu->setVisible(visible);
-    if (!visible) return;
+    if (!visible)
+        return;
     m_yukyu->setText(platform::Q(FloatToStrDec(5, 1, daysAboveReserve)));
     setTextColor(m_yukyu, daysAboveReserve < 0);
 }

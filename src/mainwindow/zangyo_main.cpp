@@ -20,10 +20,10 @@
 #include <QVBoxLayout>
 
 #include "base/atomic_file.h"
-#include "core/calendar.h"
-#include "core/target_bar.h"
 #include "base/paths.h"
 #include "base/text_util.h"
+#include "core/calendar.h"
+#include "core/target_bar.h"
 #include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
@@ -51,15 +51,16 @@ constexpr const char* kClassName = "TZangyoMain";
 
 // Fields shown red when their time reads negative.
 bool isTimeField(const QString& name) {
-    return name == "ZanTMemo" || name == "SZanTMemo" || name == "KeiTMemo" ||
-           name == "MokuTMemo" || name == "KinmuTMemo";
+    return name == "ZanTMemo" || name == "SZanTMemo" || name == "KeiTMemo" || name == "MokuTMemo" ||
+           name == "KinmuTMemo";
 }
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& hint = {}) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    if (!hint.isEmpty()) b->setToolTip(hint);
+    if (!hint.isEmpty())
+        b->setToolTip(hint);
     b->setAutoDefault(false);
     return b;
 }
@@ -92,13 +93,14 @@ void TZangyoMain::buildMenus() {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         a->setEnabled(enabled);
-        if (!key.isEmpty()) a->setShortcut(key);
+        if (!key.isEmpty())
+            a->setShortcut(key);
         return a;
     };
     QMenu* file = menuBar()->addMenu("ﾌｧｲﾙ(&F)");
     file->setObjectName("FileMenu");
-    connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")), &QAction::triggered,
-            this, [this] { SaveMonth(); });
+    connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")),
+            &QAction::triggered, this, [this] { SaveMonth(); });
     file->addSeparator();
     add(file, "PrintMenuItem", "印刷(&P)...", false);
     add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)...", false);
@@ -107,10 +109,12 @@ void TZangyoMain::buildMenus() {
 
     QMenu* search = menuBar()->addMenu("検索(&S)");
     search->setObjectName("SearchMenu");
-    connect(add(search, "PreMenuItem", "前月(&P)"), &QAction::triggered, this, &TZangyoMain::PreButtonClick);
+    connect(add(search, "PreMenuItem", "前月(&P)"), &QAction::triggered, this,
+            &TZangyoMain::PreButtonClick);
     connect(add(search, "TodayMenuItem", "当月(&T)"), &QAction::triggered, this,
             &TZangyoMain::TodayButtonClick);
-    connect(add(search, "NextMenuItem", "次月(&N)"), &QAction::triggered, this, &TZangyoMain::NextButtonClick);
+    connect(add(search, "NextMenuItem", "次月(&N)"), &QAction::triggered, this,
+            &TZangyoMain::NextButtonClick);
     connect(add(search, "JumpMenuItem", "指定月(&J)..."), &QAction::triggered, this,
             &TZangyoMain::JumpButtonClick);
 
@@ -199,11 +203,12 @@ void TZangyoMain::buildPanels() {
     topRow->addWidget(m_monthMemo);
     topRow->addWidget(new QLabel("月", top));
     topRow->addSpacing(12);
-    const std::tuple<const char*, const char*, const char*, void (TZangyoMain::*)()> navigation[] = {
-        {"PreButton", "<< 前月", "前月が表示されます。", &TZangyoMain::PreButtonClick},
-        {"TodayButton", "当 月", "今日が含まれる月が表示されます。", &TZangyoMain::TodayButtonClick},
-        {"NextButton", "次月 >>", "次月が表示されます。", &TZangyoMain::NextButtonClick},
-        {"JumpButton", "指定月", "指定した月へ移動します。", &TZangyoMain::JumpButtonClick}};
+    const std::tuple<const char*, const char*, const char*, void (TZangyoMain::*)()> navigation[] =
+        {{"PreButton", "<< 前月", "前月が表示されます。", &TZangyoMain::PreButtonClick},
+         {"TodayButton", "当 月", "今日が含まれる月が表示されます。",
+          &TZangyoMain::TodayButtonClick},
+         {"NextButton", "次月 >>", "次月が表示されます。", &TZangyoMain::NextButtonClick},
+         {"JumpButton", "指定月", "指定した月へ移動します。", &TZangyoMain::JumpButtonClick}};
     for (const auto& [name, caption, hint, handler] : navigation) {
         QPushButton* b = makeButton(top, name, caption, hint);
         connect(b, &QPushButton::clicked, this, handler);
@@ -234,13 +239,17 @@ void TZangyoMain::buildPanels() {
     addSummaryField(right, fields, row++, "普通", "ZanTMemo", "普通残業時間の合計");
     addSummaryField(right, fields, row++, "深夜", "SZanTMemo", "深夜残業時間の合計");
     addSummaryField(right, fields, row++, "合計", "KeiTMemo", "普通＋深夜残業時間の合計");
-    addSummaryField(right, fields, row++, "目標", "MokuTMemo", "目標までの残り残業時間(ﾏｲﾅｽで不足時間)");
-    addSummaryField(right, fields, row++, "勤務", "KinmuTMemo", "定時内と残業時間を含めた総勤務時間");
+    addSummaryField(right, fields, row++, "目標", "MokuTMemo",
+                    "目標までの残り残業時間(ﾏｲﾅｽで不足時間)");
+    addSummaryField(right, fields, row++, "勤務", "KinmuTMemo",
+                    "定時内と残業時間を含めた総勤務時間");
     rightCol->addLayout(fields);
     rightCol->addSpacing(8);
     QPushButton* calc = makeButton(right, "CalcButton", "再計算");
-    QPushButton* kingaku = makeButton(right, "KingakuButton", "金額表示...", "１ヶ月の給与金額を計算･表示します。");
-    QPushButton* syukei = makeButton(right, "SyukeiButton", "期間集計...", "年間の期間集計一覧を表示します。");
+    QPushButton* kingaku =
+        makeButton(right, "KingakuButton", "金額表示...", "１ヶ月の給与金額を計算･表示します。");
+    QPushButton* syukei =
+        makeButton(right, "SyukeiButton", "期間集計...", "年間の期間集計一覧を表示します。");
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
@@ -260,8 +269,9 @@ void TZangyoMain::buildPanels() {
     setCentralWidget(central);
 
     // Clicks on the bare panels switch the target bar.
-    for (QWidget* w : {static_cast<QWidget*>(central), static_cast<QWidget*>(top), static_cast<QWidget*>(topRight),
-                       static_cast<QWidget*>(right), static_cast<QWidget*>(left), static_cast<QWidget*>(bottom)})
+    for (QWidget* w : {static_cast<QWidget*>(central), static_cast<QWidget*>(top),
+                       static_cast<QWidget*>(topRight), static_cast<QWidget*>(right),
+                       static_cast<QWidget*>(left), static_cast<QWidget*>(bottom)})
         w->installEventFilter(this);
 
     connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
@@ -271,7 +281,8 @@ void TZangyoMain::buildPanels() {
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
     connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
-        if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled()) pre->setFocus();
+        if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
+            pre->setFocus();
     });
     m_grid->setMonth(&m_month);
     m_grid->setSettings(&m_app.settings);
@@ -283,8 +294,10 @@ bool TZangyoMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (name == "LeftPanel" || name == "BottomPanel") {
         // A single click switches; the second half of a double click does not.
-        if (type == QEvent::MouseButtonPress) ToggleTargetBar();
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) return true;
+        if (type == QEvent::MouseButtonPress)
+            ToggleTargetBar();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            return true;
     } else if (type == QEvent::MouseButtonDblClick) {
         ToggleTargetBar();
         return true;
@@ -297,7 +310,9 @@ void TZangyoMain::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TZangyoMain::setDialogs(const MainWindowDialogs& dialogs) { m_dialogs = dialogs; }
+void TZangyoMain::setDialogs(const MainWindowDialogs& dialogs) {
+    m_dialogs = dialogs;
+}
 
 void TZangyoMain::setGridServices(GridServices* services) {
     m_services = services;
@@ -316,34 +331,42 @@ void TZangyoMain::updateTitle() {
     setWindowTitle(title);
 }
 
-int TZangyoMain::displayedYear() const { return StrToIntDef(S(m_yearMemo->text()), 0); }
-int TZangyoMain::displayedMonth() const { return StrToIntDef(S(m_monthMemo->text()), 0); }
+int TZangyoMain::displayedYear() const {
+    return StrToIntDef(S(m_yearMemo->text()), 0);
+}
+int TZangyoMain::displayedMonth() const {
+    return StrToIntDef(S(m_monthMemo->text()), 0);
+}
 
 void TZangyoMain::reportFileError(const IoResult& r) {
     const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
-                                                         : "ファイルに書き込めませんでした。";
+                                                        : "ファイルに書き込めませんでした。";
     platform::ShowMessage(this, "ファイルエラー", what + "\n" + Q(r.path), QMessageBox::Ok,
                           QMessageBox::Critical);
 }
 
 void TZangyoMain::LoadMonth(int year, int month, bool force) {
-    if (!force && year == m_loadedYear && month == m_loadedMonth) return;
+    if (!force && year == m_loadedYear && month == m_loadedMonth)
+        return;
     m_loadedYear = year;
     m_loadedMonth = month;
     m_yearMemo->setText(QString::number(year));
     m_monthMemo->setText(QString::number(month));
-    const MonthLoadResult r =
-        tkv::LoadMonth(m_month, {year, month}, m_app.monthPath(year, month), m_app.settings, m_app.holidays);
+    const MonthLoadResult r = tkv::LoadMonth(m_month, {year, month}, m_app.monthPath(year, month),
+                                             m_app.settings, m_app.holidays);
     m_readOnlyMonth = !r.io.ok() && r.io.error != IoError::NotFound;
     m_grid->refresh();
     showSummary();
-    if (m_readOnlyMonth) reportFileError(r.io);
+    if (m_readOnlyMonth)
+        reportFileError(r.io);
     RefreshLeaveIndicator();
 }
 
 bool TZangyoMain::applyLeaveChanges(const std::vector<LeaveDayChange>& changes) {
-    const IoResult r = ApplyLeaveChanges(changes, m_app.ledgerPath(), HalfDayValuesOf(m_app.settings));
-    if (!r.ok()) reportFileError(r);
+    const IoResult r =
+        ApplyLeaveChanges(changes, m_app.ledgerPath(), HalfDayValuesOf(m_app.settings));
+    if (!r.ok())
+        reportFileError(r);
     return r.ok();
 }
 
@@ -396,7 +419,8 @@ void TZangyoMain::showSummary() {
         e->setPalette(p);
     }
     m_bar->setState(ComputeTargetBar(m_month, m_app.settings));
-    if (m_dialogs.total && m_dialogs.total->isVisible()) m_dialogs.total->showFigures(m_calc, m_app.settings);
+    if (m_dialogs.total && m_dialogs.total->isVisible())
+        m_dialogs.total->showFigures(m_calc, m_app.settings);
 }
 
 Qt::KeyboardModifiers TZangyoMain::modifiers() const {
@@ -405,12 +429,15 @@ Qt::KeyboardModifiers TZangyoMain::modifiers() const {
 
 bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
-    if (!m_month.hasUnsavedChanges()) return true;
-    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier)) return SaveMonth();
-    const auto answer = platform::ShowMessage(this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
-                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                              QMessageBox::Question);
-    if (answer == QMessageBox::Yes) return SaveMonth();
+    if (!m_month.hasUnsavedChanges())
+        return true;
+    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier))
+        return SaveMonth();
+    const auto answer = platform::ShowMessage(
+        this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
+    if (answer == QMessageBox::Yes)
+        return SaveMonth();
     if (answer == QMessageBox::No) {
         m_month.takeSnapshot();  // the edits are given up
         return true;
@@ -420,7 +447,8 @@ bool TZangyoMain::ConfirmMonthSave() {
 
 void TZangyoMain::afterMove() {
     // The pay window follows the displayed month.
-    if (m_dialogs.total && m_dialogs.total->isVisible()) Recalculate(false);
+    if (m_dialogs.total && m_dialogs.total->isVisible())
+        Recalculate(false);
 }
 
 void TZangyoMain::moveTo(YearMonth target) {
@@ -430,37 +458,46 @@ void TZangyoMain::moveTo(YearMonth target) {
 
 void TZangyoMain::PreButtonClick() {
     const bool wholeYear = modifiers().testFlag(Qt::ControlModifier);
-    if (!ConfirmMonthSave()) return;
+    if (!ConfirmMonthSave())
+        return;
     const YearMonth shown{displayedYear(), displayedMonth()};
     moveTo(wholeYear ? YearMonth{shown.year - 1, shown.month} : PreviousMonth(shown));
 }
 
 void TZangyoMain::NextButtonClick() {
     const bool wholeYear = modifiers().testFlag(Qt::ControlModifier);
-    if (!ConfirmMonthSave()) return;
+    if (!ConfirmMonthSave())
+        return;
     const YearMonth shown{displayedYear(), displayedMonth()};
     moveTo(wholeYear ? YearMonth{shown.year + 1, shown.month} : NextMonth(shown));
 }
 
 void TZangyoMain::TodayButtonClick() {
     const DateTime now = m_app.clock->now();
-    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
-    if (current.year == displayedYear() && current.month == displayedMonth()) return;
-    if (!ConfirmMonthSave()) return;
+    const YearMonth current =
+        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    if (current.year == displayedYear() && current.month == displayedMonth())
+        return;
+    if (!ConfirmMonthSave())
+        return;
     moveTo(current);
 }
 
 void TZangyoMain::JumpButtonClick() {
-    if (m_dialogs.jump == nullptr) return;
-    if (m_dialogs.jump->exec() != QDialog::Accepted) return;
-    if (!ConfirmMonthSave()) return;
+    if (m_dialogs.jump == nullptr)
+        return;
+    if (m_dialogs.jump->exec() != QDialog::Accepted)
+        return;
+    if (!ConfirmMonthSave())
+        return;
     const JumpTarget t = m_dialogs.jump->clampedTarget();
     moveTo({t.year, t.month});
 }
 
 void TZangyoMain::SimeDayChanged() {
     const DateTime now = m_app.clock->now();
-    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    const YearMonth current =
+        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
     const std::string path = m_app.monthPath(current.year, current.month);
     // The old file holds the old period's days; the month is built afresh.
     if (FileExists(path) && std::remove(path.c_str()) != 0)
@@ -469,15 +506,19 @@ void TZangyoMain::SimeDayChanged() {
 }
 
 void TZangyoMain::KingakuButtonClick() {
-    if (m_dialogs.total == nullptr) return;
-    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass))) return;
+    if (m_dialogs.total == nullptr)
+        return;
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
+        return;
     m_dialogs.total->show();
     Recalculate(false);
     m_dialogs.total->raise();
     m_dialogs.total->activateWindow();
 }
 
-int TZangyoMain::barHeight() const { return m_barAction->isChecked() ? m_bar->maximumHeight() : 0; }
+int TZangyoMain::barHeight() const {
+    return m_barAction->isChecked() ? m_bar->maximumHeight() : 0;
+}
 
 void TZangyoMain::ToggleTargetBar() {
     const bool on = !m_barAction->isChecked();
@@ -490,25 +531,31 @@ void TZangyoMain::ToggleTargetBar() {
 }
 
 void TZangyoMain::RefreshLeaveIndicator() {
-    if (!m_app.settings.YukyuMokuZanDisp) return;
+    if (!m_app.settings.YukyuMokuZanDisp)
+        return;
     Ledger ledger;
     LoadLedger(ledger, m_app.ledgerPath());  // a missing or unreadable ledger reads as empty
-    const double value = StrToFloatDec(ledger.NowZan(), 1, 0) - StrToFloatDec(m_app.settings.YukyuMokuZan, 1, 0);
+    const double value =
+        StrToFloatDec(ledger.NowZan(), 1, 0) - StrToFloatDec(m_app.settings.YukyuMokuZan, 1, 0);
     m_bar->setLeave(true, value);
 }
 
 void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
-    if (mode == AutoTimeMode::None) return;
+    if (mode == AutoTimeMode::None)
+        return;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
     LoadMonth(plan.month.year, plan.month.month, true);
     afterMove();
     const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
-        if (m_services == nullptr) return;
-        const auto confirmed = m_services->confirmTime(
-            {which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate), Q(plan.unroundedText), Q(plan.timeText)});
-        if (!confirmed) return;
+        if (m_services == nullptr)
+            return;
+        const auto confirmed =
+            m_services->confirmTime({which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate),
+                                     Q(plan.unroundedText), Q(plan.timeText)});
+        if (!confirmed)
+            return;
         text = S(*confirmed);
     } else if (out.action != AutoTimeAction::Write) {
         return;
@@ -528,16 +575,20 @@ void TZangyoMain::selectToday() {
             return;
         }
     }
-    if (m_month.rowCount() > 0) m_grid->selectDay(1, ColArrival);
+    if (m_month.rowCount() > 0)
+        m_grid->selectDay(1, ColArrival);
 }
 
 void TZangyoMain::firstShow() {
     m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
     const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
-    if (!holidays.io.ok()) reportFileError(holidays.io);
-    AutoTimeInput(AutoTimeWhich::Arrival, static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
+    if (!holidays.io.ok())
+        reportFileError(holidays.io);
+    AutoTimeInput(AutoTimeWhich::Arrival,
+                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
     const DateTime now = m_app.clock->now();
-    const YearMonth current = AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    const YearMonth current =
+        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
     LoadMonth(current.year, current.month, false);
     RefreshLeaveIndicator();
     m_grid->setFocus();
@@ -552,9 +603,11 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
                                m_barAction->isChecked() ? "1" : "0");
-    AutoTimeInput(AutoTimeWhich::Leaving, static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
+    AutoTimeInput(AutoTimeWhich::Leaving,
+                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
     savePlacement();
-    if (m_dialogs.total) m_dialogs.total->hide();
+    if (m_dialogs.total)
+        m_dialogs.total->hide();
     event->accept();
 }
 
@@ -575,12 +628,15 @@ void TZangyoMain::computeSizeLimits() {
     m_bar->setVisible(barShown);
 }
 
-QSize TZangyoMain::minimumWindowSize() const { return {m_minSize.width(), m_minSize.height() + barHeight()}; }
+QSize TZangyoMain::minimumWindowSize() const {
+    return {m_minSize.width(), m_minSize.height() + barHeight()};
+}
 
 QSize TZangyoMain::maximumWindowSize() const {
     QSize max(m_maxWidth, m_fullHeight + barHeight());
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect work = screen->availableGeometry().isValid() ? screen->availableGeometry() : screen->geometry();
+        const QRect work = screen->availableGeometry().isValid() ? screen->availableGeometry()
+                                                                 : screen->geometry();
         max = max.boundedTo(work.size());
     }
     return max.expandedTo(minimumWindowSize());
@@ -592,8 +648,9 @@ void TZangyoMain::applySizeLimits() {
 }
 
 void TZangyoMain::restorePlacement() {
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->virtualGeometry()
-                                                          : QRect(0, 0, 1024, 768);
+    const QRect screen = QGuiApplication::primaryScreen()
+                             ? QGuiApplication::primaryScreen()->virtualGeometry()
+                             : QRect(0, 0, 1024, 768);
     WindowPlacementStore placement(*m_app.registry, m_app.startUser);
     if (m_app.store->startUserCopies().WindowSize) {
         const WindowSize size = placement.restoreSize(kClassName, {width(), height()});
@@ -608,9 +665,11 @@ void TZangyoMain::savePlacement() {
     WindowPlacementStore placement(*m_app.registry, m_app.startUser);
     placement.savePosition(kClassName, {y(), x()});
     placement.saveSize(kClassName, {width(), height()});
-    if (m_dialogs.total) placement.savePosition("TTotal", {m_dialogs.total->y(), m_dialogs.total->x()});
+    if (m_dialogs.total)
+        placement.savePosition("TTotal", {m_dialogs.total->y(), m_dialogs.total->x()});
     const IoResult r = placement.flush();
-    if (!r.ok()) reportFileError(r);
+    if (!r.ok())
+        reportFileError(r);
 }
 
 }  // namespace tkv

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QMainWindow>
 #include <map>
+
+#include <QMainWindow>
 
 #include "core/auto_time_input.h"
 #include "core/month_file.h"
@@ -121,8 +122,8 @@ private:
     QLineEdit* m_yearMemo = nullptr;
     QLineEdit* m_monthMemo = nullptr;
     std::map<QString, QLineEdit*> m_summary;
-    QSize m_minSize;      // without the bar
-    int m_fullHeight = 0; // without the bar
+    QSize m_minSize;       // without the bar
+    int m_fullHeight = 0;  // without the bar
     int m_maxWidth = 0;
 };
 

@@ -1,11 +1,10 @@
 #include "os/environment.h"
 
-#include <pwd.h>
-#include <unistd.h>
-
 #include <climits>
 #include <cstdlib>
 #include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 #include "base/atomic_file.h"
 
@@ -14,7 +13,8 @@ namespace {
 
 std::optional<std::string> env(const char* name) {
     const char* v = std::getenv(name);
-    if (v == nullptr) return std::nullopt;
+    if (v == nullptr)
+        return std::nullopt;
     return std::string(v);
 }
 
@@ -23,7 +23,8 @@ std::optional<std::string> env(const char* name) {
 std::string ExecutableDir() {
     char buf[PATH_MAX];
     const ssize_t n = ::readlink("/proc/self/exe", buf, sizeof buf - 1);
-    if (n <= 0) return CurrentDir();
+    if (n <= 0)
+        return CurrentDir();
     std::string path(buf, static_cast<std::size_t>(n));
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? CurrentDir() : path.substr(0, slash);
@@ -31,7 +32,8 @@ std::string ExecutableDir() {
 
 std::string CurrentDir() {
     char buf[PATH_MAX];
-    if (::getcwd(buf, sizeof buf) == nullptr) return ".";
+    if (::getcwd(buf, sizeof buf) == nullptr)
+        return ".";
     return buf;
 }
 

@@ -26,23 +26,22 @@ void LabelButtons(QMessageBox& box) {
         QMessageBox::StandardButton button;
         const char* text;
     } labels[] = {
-        {QMessageBox::Ok, "OK"},
-        {QMessageBox::Cancel, "キャンセル"},
-        {QMessageBox::Yes, "はい(&Y)"},
-        {QMessageBox::No, "いいえ(&N)"},
-        {QMessageBox::Abort, "中止(&A)"},
-        {QMessageBox::Retry, "再試行(&R)"},
+        {QMessageBox::Ok, "OK"},           {QMessageBox::Cancel, "キャンセル"},
+        {QMessageBox::Yes, "はい(&Y)"},    {QMessageBox::No, "いいえ(&N)"},
+        {QMessageBox::Abort, "中止(&A)"},  {QMessageBox::Retry, "再試行(&R)"},
         {QMessageBox::Ignore, "無視(&I)"},
     };
     for (const auto& l : labels) {
-        if (QAbstractButton* b = box.button(l.button)) b->setText(QString::fromUtf8(l.text));
+        if (QAbstractButton* b = box.button(l.button))
+            b->setText(QString::fromUtf8(l.text));
     }
 }
 
 }  // namespace
 
-QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        QMessageBox::Icon icon,
                                         QMessageBox::StandardButton defaultButton) {
     MessageHook& hook = Hook();
     if (!hook.answers.empty()) {
@@ -58,7 +57,8 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
 
     QMessageBox box(icon, caption, text, buttons, parent);
     LabelButtons(box);
-    if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     box.exec();
     // The close box answers with the escape button; a box without one has no answer.
     QAbstractButton* clicked = box.clickedButton();
@@ -67,9 +67,13 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
 
 namespace testing {
 
-void QueueMessageAnswer(QMessageBox::StandardButton answer) { Hook().answers.push_back(answer); }
+void QueueMessageAnswer(QMessageBox::StandardButton answer) {
+    Hook().answers.push_back(answer);
+}
 
-void NeverShowMessages(bool on) { Hook().neverShow = on; }
+void NeverShowMessages(bool on) {
+    Hook().neverShow = on;
+}
 
 std::vector<ShownMessage> TakeMessageLog() {
     std::vector<ShownMessage> log;

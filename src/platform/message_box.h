@@ -1,8 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include <QMessageBox>
 #include <QString>
-#include <vector>
 
 class QWidget;
 
@@ -10,9 +11,10 @@ namespace tkv::platform {
 
 // Every message box of the program goes through here, so that tests can
 // answer them without a window ever blocking.
-QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption, const QString& text,
-                                        QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+QMessageBox::StandardButton ShowMessage(
+    QWidget* parent, const QString& caption, const QString& text,
+    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 namespace testing {
 

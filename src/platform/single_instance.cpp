@@ -25,7 +25,8 @@ bool SingleInstance::isRunning(const QString& className) {
 bool SingleInstance::activateRunning() {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    if (!socket.waitForConnected(500)) return false;
+    if (!socket.waitForConnected(500))
+        return false;
     socket.write("activate\n");
     socket.waitForBytesWritten(500);
     socket.disconnectFromServer();
@@ -37,11 +38,13 @@ bool SingleInstance::listen(std::function<void()> onActivate) {
     m_server = new QLocalServer(this);
     // A socket left behind by a crashed copy would refuse the name.
     QLocalServer::removeServer(m_name);
-    if (!m_server->listen(m_name)) return false;
+    if (!m_server->listen(m_name))
+        return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* s = m_server->nextPendingConnection()) {
             connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().startsWith("activate") && m_onActivate) m_onActivate();
+                if (s->readAll().startsWith("activate") && m_onActivate)
+                    m_onActivate();
                 s->deleteLater();
             });
         }

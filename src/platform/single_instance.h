@@ -1,8 +1,9 @@
 #pragma once
 
+#include <functional>
+
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class QLocalServer;
 

@@ -6,7 +6,8 @@ namespace tkv::platform {
 
 QString FirstUnstorable(const QString& text) {
     std::string bad;
-    if (cp932::canEncode(S(text), &bad)) return {};
+    if (cp932::canEncode(S(text), &bad))
+        return {};
     const QString all = Q(bad);
     return all.left(all.isEmpty() ? 0 : (all.at(0).isHighSurrogate() ? 2 : 1));
 }

@@ -1,8 +1,9 @@
 #pragma once
 
-#include <QString>
 #include <string>
 #include <string_view>
+
+#include <QString>
 
 namespace tkv::platform {
 
@@ -10,7 +11,9 @@ namespace tkv::platform {
 inline QString Q(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string S(const QString& text) { return text.toStdString(); }
+inline std::string S(const QString& text) {
+    return text.toStdString();
+}
 
 // The first character of `text` that Shift-JIS files cannot hold, or an
 // empty string when it can all be stored; editors refuse such input.

@@ -56,25 +56,37 @@ void TWaitingForm::begin(QWidget* caller, const QString& text, int steps) {
     } else if (QScreen* screen = QGuiApplication::primaryScreen()) {
         over = screen->availableGeometry();
     }
-    if (over.isValid()) move(over.center() - QPoint(width() / 2, height() / 2));
+    if (over.isValid())
+        move(over.center() - QPoint(width() / 2, height() / 2));
 
     show();
     raise();
     paintNow();
 }
 
-void TWaitingForm::step(int count) { setPosition(m_progress->value() + count); }
+void TWaitingForm::step(int count) {
+    setPosition(m_progress->value() + count);
+}
 
 void TWaitingForm::setPosition(int position) {
     m_progress->setValue(std::clamp(position, m_progress->minimum(), m_progress->maximum()));
-    if (isVisible()) paintNow();
+    if (isVisible())
+        paintNow();
 }
 
-void TWaitingForm::finish() { hide(); }
+void TWaitingForm::finish() {
+    hide();
+}
 
-int TWaitingForm::position() const { return m_progress->value(); }
-int TWaitingForm::steps() const { return m_progress->maximum(); }
-QString TWaitingForm::panelText() const { return m_label->text(); }
+int TWaitingForm::position() const {
+    return m_progress->value();
+}
+int TWaitingForm::steps() const {
+    return m_progress->maximum();
+}
+QString TWaitingForm::panelText() const {
+    return m_label->text();
+}
 
 // The work that follows runs on this thread without returning to the event
 // loop, so the window must be painted here or it would stay blank.

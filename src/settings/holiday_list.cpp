@@ -39,7 +39,8 @@ int HolidayOffset(int month) {
 }
 
 int HolidayRow(int month, int day) {
-    if (month < 1 || month > 12 || day < 1 || day > kLeapMonthDays[month - 1]) return 0;
+    if (month < 1 || month > 12 || day < 1 || day > kLeapMonthDays[month - 1])
+        return 0;
     return HolidayOffset(month) + day;
 }
 
@@ -63,7 +64,8 @@ AnnualHolidayTable::AnnualHolidayTable() {
 }
 
 const HolidayEntry& AnnualHolidayTable::row(int r) const {
-    if (r < 1 || r > 366) return emptyEntry();
+    if (r < 1 || r > 366)
+        return emptyEntry();
     return m_rows[static_cast<std::size_t>(r)];
 }
 
@@ -78,7 +80,7 @@ HolidayEntry& AnnualHolidayTable::row(int r) {
 
 AnnualHolidayTable AnnualHolidayTable::Defaults() {
     static constexpr std::pair<std::string_view, std::string_view> kDefaults[] = {
-        {" 1月 1日", "元旦"},     {" 2月11日", "建国記念の日"}, {" 4月29日", "みどりの日"},
+        {" 1月 1日", "元旦"},       {" 2月11日", "建国記念の日"}, {" 4月29日", "みどりの日"},
         {" 5月 3日", "憲法記念日"}, {" 5月 4日", "国民の休日"},   {" 5月 5日", "こどもの日"},
         {"11月 3日", "文化の日"},   {"11月23日", "勤労感謝の日"}, {"12月23日", "天皇誕生日"}};
     AnnualHolidayTable t;
@@ -126,13 +128,16 @@ IoResult WriteHolidayList(const std::string& path, const AnnualHolidayTable& row
                           AnnualHolidayTable& table, const HolidayProgress& progress) {
     IniFile ini;
     const IoResult loaded = ini.load(path);
-    if (!loaded.ok() && loaded.error != IoError::NotFound) return loaded;
+    if (!loaded.ok() && loaded.error != IoError::NotFound)
+        return loaded;
     for (int r = 1; r <= 366; ++r) {
-        if (progress) progress(r);
+        if (progress)
+            progress(r);
         const HolidayEntry& src = rows.row(r);
         HolidayEntry stored;
         stored.date = ReplaceAll(src.date, ",", ".");
-        stored.mark = Trim(ReplaceAll(src.mark, ",", ".")) == "○" ? std::string(kMark) : std::string();
+        stored.mark =
+            Trim(ReplaceAll(src.mark, ",", ".")) == "○" ? std::string(kMark) : std::string();
         stored.memo = ReplaceAll(src.memo, ",", ".");
         const std::string line = stored.date + "," + stored.mark + "," + stored.memo + ",";
         table.row(r) = stored;

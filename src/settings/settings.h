@@ -126,7 +126,9 @@ struct Settings {
     // 1-based accessors matching the value names (kin(4) is Kin04).
     int kin(int n) const { return Kin[static_cast<std::size_t>(n - 1)]; }
     const std::string& timeFirst(int n) const { return TimeFirst[static_cast<std::size_t>(n - 1)]; }
-    const std::string& timeSecond(int n) const { return TimeSecond[static_cast<std::size_t>(n - 1)]; }
+    const std::string& timeSecond(int n) const {
+        return TimeSecond[static_cast<std::size_t>(n - 1)];
+    }
     std::string& timeFirst(int n) { return TimeFirst[static_cast<std::size_t>(n - 1)]; }
     std::string& timeSecond(int n) { return TimeSecond[static_cast<std::size_t>(n - 1)]; }
 };

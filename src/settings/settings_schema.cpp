@@ -4,7 +4,9 @@
 
 namespace tkv {
 
-int ReadSettingInt(std::string_view stored, int fallback) { return StrToIntDef(stored, fallback); }
+int ReadSettingInt(std::string_view stored, int fallback) {
+    return StrToIntDef(stored, fallback);
+}
 
 bool ReadSettingBool(std::string_view stored, bool fallback) {
     return StrToIntDef(stored, fallback ? 1 : 0) != 0;
@@ -16,7 +18,9 @@ std::string NumberedName(std::string_view prefix, int n, int digits) {
 
 namespace {
 
-std::string boolText(bool v) { return v ? "1" : "0"; }
+std::string boolText(bool v) {
+    return v ? "1" : "0";
+}
 
 SettingField boolField(std::string name, bool Settings::*m) {
     return {std::move(name), SettingSection::System, SettingType::Bool,
@@ -36,8 +40,7 @@ SettingField intField(std::string name, int Settings::*m) {
 
 SettingField textField(std::string name, std::string Settings::*m,
                        SettingType type = SettingType::Text) {
-    return {std::move(name), SettingSection::System, type,
-            [m](const Settings& s) { return s.*m; },
+    return {std::move(name), SettingSection::System, type, [m](const Settings& s) { return s.*m; },
             [m](Settings& s, std::string_view t, const Settings&) { s.*m = std::string(t); }};
 }
 
@@ -153,8 +156,7 @@ std::vector<SettingField> buildSchema() {
         f.push_back(boolArrayField(NumberedName("CellColorCheck", static_cast<int>(i), 1),
                                    &S::CellColorCheck, i));
         f.push_back({NumberedName("CellColor", static_cast<int>(i), 1), SettingSection::System,
-                     SettingType::Int,
-                     [i](const S& s) { return std::to_string(s.CellColor[i]); },
+                     SettingType::Int, [i](const S& s) { return std::to_string(s.CellColor[i]); },
                      [i](S& s, std::string_view t, const S& d) {
                          s.CellColor[i] = ReadSettingInt(t, d.CellColor[i]);
                      }});
@@ -178,8 +180,7 @@ std::vector<SettingField> buildSchema() {
                          // No comma: the whole text is the second half.
                          const std::size_t comma = t.find(',');
                          s.TimeFirst[i] = comma == t.npos ? "" : std::string(t.substr(0, comma));
-                         s.TimeSecond[i] =
-                             std::string(comma == t.npos ? t : t.substr(comma + 1));
+                         s.TimeSecond[i] = std::string(comma == t.npos ? t : t.substr(comma + 1));
                      }});
     for (std::size_t i = 0; i < 10; ++i)
         f.push_back({NumberedName("UseMemo", static_cast<int>(i) + 1, 2), SettingSection::Setting,
@@ -191,7 +192,8 @@ std::vector<SettingField> buildSchema() {
 std::string upper(std::string_view s) {
     std::string out(s);
     for (char& ch : out)
-        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
     return out;
 }
 
@@ -205,7 +207,8 @@ const std::vector<SettingField>& SettingsSchema() {
 const SettingField* FindSetting(std::string_view name) {
     const std::string wanted = upper(name);
     for (const SettingField& f : SettingsSchema())
-        if (upper(f.name) == wanted) return &f;
+        if (upper(f.name) == wanted)
+            return &f;
     return nullptr;
 }
 

@@ -11,7 +11,9 @@
 
 namespace tkv {
 
-std::string ReverseText(std::string_view bytes) { return std::string(bytes.rbegin(), bytes.rend()); }
+std::string ReverseText(std::string_view bytes) {
+    return std::string(bytes.rbegin(), bytes.rend());
+}
 
 std::string SetFileEncode(std::string_view bytes) {
     const std::size_t n = bytes.size();
@@ -73,7 +75,9 @@ SettingsStore::SettingsStore(RegistryStore& registry, std::string dataDir, std::
       m_startUser(startUser),
       m_currentUser(std::move(startUser)) {}
 
-std::string SettingsStore::userKey() const { return UserRegKey(m_currentUser); }
+std::string SettingsStore::userKey() const {
+    return UserRegKey(m_currentUser);
+}
 
 std::string SettingsStore::setFilePath() const {
     return UserFilePath(m_currentUser, JoinPath(m_dataDir, "tokivane.SET"));
@@ -120,11 +124,15 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
 
     // Older keys may lack these; Time17 then gets the classic deduction.
     static constexpr std::pair<std::string_view, std::string_view> kTimeRepairs[] = {
-        {"Time13", " 8:00, 0:00"}, {"Time14", " 4:00,"}, {"Time15", " 4:00,"},
-        {"Time16", "20:00,"},      {"Time17", "-8:00,"}};
+        {"Time13", " 8:00, 0:00"},
+        {"Time14", " 4:00,"},
+        {"Time15", " 4:00,"},
+        {"Time16", "20:00,"},
+        {"Time17", "-8:00,"}};
     for (const auto& [name, text] : kTimeRepairs) {
         const auto v = raw(set, name);
-        if (!v || v->empty()) put(set, name, text);
+        if (!v || v->empty())
+            put(set, name, text);
     }
 
     Settings defaults;
@@ -144,19 +152,24 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     result.halfDays = HalfDayValuesOf(s);
 
     // Repairs.
-    if (StrToMinutes(s.timeSecond(12)) == 0) s.timeSecond(12) = " 5:00";
-    if (s.StartTime2 == -1) s.StartTime2 = legacyUnit(s.StartTime);
-    if (s.EndTime2 == -1) s.EndTime2 = legacyUnit(s.EndTime);
-    if (s.ZangyoTime2 == -1) s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
-    if (Trim(s.timeSecond(13)).empty()) s.timeSecond(13) = " 0:00";
+    if (StrToMinutes(s.timeSecond(12)) == 0)
+        s.timeSecond(12) = " 5:00";
+    if (s.StartTime2 == -1)
+        s.StartTime2 = legacyUnit(s.StartTime);
+    if (s.EndTime2 == -1)
+        s.EndTime2 = legacyUnit(s.EndTime);
+    if (s.ZangyoTime2 == -1)
+        s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
+    if (Trim(s.timeSecond(13)).empty())
+        s.timeSecond(13) = " 0:00";
     s.SatHandon = false;
     if (s.timeFirst(21).empty()) {
         s.timeFirst(21) = s.timeFirst(11);
         s.timeSecond(21) = "12:00";
         s.timeFirst(22) = " 4:00";
     }
-    s.UseTime = {s.timeFirst(18), s.timeSecond(18), s.timeFirst(19),
-                 s.timeSecond(19), s.timeFirst(20), s.timeSecond(20)};
+    s.UseTime = {s.timeFirst(18),  s.timeSecond(18), s.timeFirst(19),
+                 s.timeSecond(19), s.timeFirst(20),  s.timeSecond(20)};
 
     if (result.firstRun) {
         const SettingsSaveResult saved = SaveSettings(s);
@@ -165,7 +178,8 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     } else if (wrote && result.registry.ok()) {
         result.registry = m_registry.flush();
     }
-    if (m_currentUser == m_startUser) m_copies = StartUserCopiesOf(s);
+    if (m_currentUser == m_startUser)
+        m_copies = StartUserCopiesOf(s);
     return result;
 }
 
@@ -182,15 +196,18 @@ SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
     m_registry.createKey(key);
     for (const SettingField& f : SettingsSchema()) {
         // These two belong to their windows, which write them themselves.
-        if (f.name == "MokuhyoBasShow" || f.name == "SyukeiMonth") continue;
+        if (f.name == "MokuhyoBasShow" || f.name == "SyukeiMonth")
+            continue;
         const std::string k = sub(key, sectionName(f.section));
         std::string bytes = cp932::fromUtf8(f.text(s));
-        if (f.type == SettingType::Password) bytes = ReverseText(bytes);
+        if (f.type == SettingType::Password)
+            bytes = ReverseText(bytes);
         m_registry.writeValue(k, f.name, bytes);
     }
     result.registry = m_registry.flush();
     result.setFile = writeSetFile(s);
-    if (m_currentUser == m_startUser) m_copies = StartUserCopiesOf(s);
+    if (m_currentUser == m_startUser)
+        m_copies = StartUserCopiesOf(s);
     return result;
 }
 
@@ -199,7 +216,8 @@ IoResult SettingsStore::writeSetFile(const Settings& s) const {
     const std::size_t slash = path.rfind('/');
     if (slash != std::string::npos) {
         const IoResult dir = MakeDirectories(path.substr(0, slash));
-        if (!dir.ok()) return dir;
+        if (!dir.ok())
+            return dir;
     }
     return WriteFileAtomically(path, BuildSetFile(s), 0600);
 }

@@ -19,9 +19,9 @@ std::string BuildSetFile(const Settings& s);
 
 struct SettingsLoadResult {
     bool firstRun = false;
-    IoResult registry;          // reading the store, or writing first-run values and repairs
-    IoResult setFile;           // only on a first run, which saves at once
-    HalfDayValues halfDays;     // for the paid-leave ledger
+    IoResult registry;       // reading the store, or writing first-run values and repairs
+    IoResult setFile;        // only on a first run, which saves at once
+    HalfDayValues halfDays;  // for the paid-leave ledger
 };
 
 struct SettingsSaveResult {

@@ -14,8 +14,10 @@ WindowPoint RestorePosition(std::optional<int> storedTop, std::optional<int> sto
     const WindowPoint centred{(screen.height - window.height) / 2,
                               (screen.width - window.width) / 2};
     WindowPoint p{storedTop.value_or(centred.top), storedLeft.value_or(centred.left)};
-    if (p.top > screen.height - 50) p.top = centred.top;
-    if (p.left > screen.width - 50) p.left = centred.left;
+    if (p.top > screen.height - 50)
+        p.top = centred.top;
+    if (p.left > screen.width - 50)
+        p.left = centred.left;
     return p;
 }
 
@@ -27,14 +29,18 @@ WindowSize RestoreSize(std::optional<int> storedHeight, std::optional<int> store
 WindowPlacementStore::WindowPlacementStore(RegistryStore& registry, std::string startUser)
     : m_registry(registry), m_startUser(std::move(startUser)) {}
 
-std::string WindowPlacementStore::key() const { return UserRegKey(m_startUser) + "\\Position"; }
+std::string WindowPlacementStore::key() const {
+    return UserRegKey(m_startUser) + "\\Position";
+}
 
 std::optional<int> WindowPlacementStore::read(std::string_view valueName) const {
     const auto raw = m_registry.readValue(key(), valueName);
-    if (!raw) return std::nullopt;
+    if (!raw)
+        return std::nullopt;
     constexpr int missing = std::numeric_limits<int>::min();
     const int v = StrToIntDef(cp932::toUtf8(*raw), missing);
-    if (v == missing) return std::nullopt;
+    if (v == missing)
+        return std::nullopt;
     return v;
 }
 
@@ -61,6 +67,8 @@ void WindowPlacementStore::saveSize(std::string_view className, WindowSize size)
     m_registry.writeValue(key(), "Width." + cls, std::to_string(size.width));
 }
 
-IoResult WindowPlacementStore::flush() { return m_registry.flush(); }
+IoResult WindowPlacementStore::flush() {
+    return m_registry.flush();
+}
 
 }  // namespace tkv

@@ -6,7 +6,8 @@ namespace tkv {
 namespace {
 
 TEST(Cp932, RoundTripsJapaneseText) {
-    for (const char* text : {"残業時間一覧表", "ﾊﾟｽﾜｰﾄﾞ入力", "所属：ＸＸＸＸＸ課", "①～￥", "abc"}) {
+    for (const char* text :
+         {"残業時間一覧表", "ﾊﾟｽﾜｰﾄﾞ入力", "所属：ＸＸＸＸＸ課", "①～￥", "abc"}) {
         std::string bad;
         const std::string bytes = cp932::fromUtf8(text, &bad);
         EXPECT_TRUE(bad.empty()) << text;

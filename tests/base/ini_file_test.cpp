@@ -1,25 +1,25 @@
 #include "base/ini_file.h"
 
-#include <gtest/gtest.h>
+#include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
-
-#include <csignal>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include "base/atomic_file.h"
 #include "base/cp932.h"
 #include "base/registry_store.h"
 #include "base/test_folder.h"
 
-#include <filesystem>
-
 namespace tkv {
 namespace {
 
 TEST(IniFile, ProfileSemantics) {
     IniFile ini;
-    ini.parse(cp932::fromUtf8("[System]\r\n  LastDay = 31 \r\nQuoted=\" a b \"\r\n[DayData]\n 1=3/ 1,月,\n"));
+    ini.parse(cp932::fromUtf8(
+        "[System]\r\n  LastDay = 31 \r\nQuoted=\" a b \"\r\n[DayData]\n 1=3/ 1,月,\n"));
     EXPECT_EQ(ini.readString("system", "lastday"), "31");
     EXPECT_EQ(ini.readString(" SYSTEM ", "LASTDAY"), "31");
     EXPECT_EQ(ini.readString("System", "Quoted"), " a b ");
@@ -50,7 +50,8 @@ TEST(IniFile, KeepsForeignLinesAndFirstDuplicate) {
     IniFile ini;
     ini.parse("; header comment\n[S]\n; note\nk=first\nk=second\ngarbage line\n");
     EXPECT_EQ(ini.readString("S", "k"), "first");
-    EXPECT_EQ(ini.serialize(), "; header comment\r\n[S]\r\n; note\r\nk=first\r\nk=second\r\ngarbage line\r\n");
+    EXPECT_EQ(ini.serialize(),
+              "; header comment\r\n[S]\r\n; note\r\nk=first\r\nk=second\r\ngarbage line\r\n");
     ini.deleteKey("S", "k");
     EXPECT_FALSE(ini.readRaw("S", "k").has_value());
 }
@@ -79,7 +80,8 @@ TEST(IniFile, MissingFileIsEmptyAndReportedAsNotFound) {
 }
 
 TEST(IniFile, FailedWriteIsReportedAndOldFileSurvives) {
-    if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root ignores folder permissions";
     testing::TestFolder dir;
     IniFile ini;
     ini.setPath(dir.file("m.dat"));
@@ -103,9 +105,10 @@ TEST(IniFile, WriteFailureMidwayKeepsOldFile) {
     ini.setPath(dir.file("m.dat"));
     ini.writeString("System", "LastDay", "31");
     ASSERT_TRUE(ini.flush().ok());
-    for (int i = 1; i <= 31; ++i) ini.writeString("DayData", std::to_string(i), std::string(40, 'x'));
+    for (int i = 1; i <= 31; ++i)
+        ini.writeString("DayData", std::to_string(i), std::string(40, 'x'));
 
-    rlimit old {};
+    rlimit old{};
     ::getrlimit(RLIMIT_FSIZE, &old);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = old;

@@ -18,7 +18,8 @@ TEST(Paths, MonthFilesAndUserFolders) {
 TEST(Paths, UserNamesThatWouldEscapeTheDataFolderAreRefused) {
     for (const char* bad : {"", ".", "..", "a/b", "a\\b", " taro", "ta\nro"})
         EXPECT_FALSE(IsValidUserName(bad)) << bad;
-    for (const char* good : {"taro", "山田 太郎", "user.2"}) EXPECT_TRUE(IsValidUserName(good)) << good;
+    for (const char* good : {"taro", "山田 太郎", "user.2"})
+        EXPECT_TRUE(IsValidUserName(good)) << good;
 }
 
 TEST(Paths, DataAndConfigFolders) {

@@ -10,7 +10,8 @@ namespace tkv::testing {
 class TestFolder {
 public:
     TestFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "tokivane-test-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "tokivane-test-XXXXXX").string();
         m_path = ::mkdtemp(tmpl.data());
     }
     ~TestFolder() {

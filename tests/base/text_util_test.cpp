@@ -1,8 +1,8 @@
 #include "base/text_util.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+
+#include <gtest/gtest.h>
 
 namespace tkv {
 namespace {
@@ -15,19 +15,21 @@ struct MinutesCase {
 class StrToMinutesTest : public ::testing::TestWithParam<MinutesCase> {};
 
 TEST_P(StrToMinutesTest, Parses) {
-    EXPECT_EQ(StrToMinutes(GetParam().text), GetParam().minutes) << "text: [" << GetParam().text << "]";
+    EXPECT_EQ(StrToMinutes(GetParam().text), GetParam().minutes)
+        << "text: [" << GetParam().text << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, StrToMinutesTest,
-    ::testing::Values(MinutesCase{"830", 510}, MinutesCase{"8:30", 510}, MinutesCase{"8.30", 510},
-                      MinutesCase{"８：３０", 510}, MinutesCase{" 8:30 ", 510},
-                      MinutesCase{"-0:30", -30}, MinutesCase{"0:-30", -30},
-                      MinutesCase{"25:30", 1530}, MinutesCase{"", 0}, MinutesCase{"abc", 0},
-                      MinutesCase{"8", 480}, MinutesCase{"17", 1020}, MinutesCase{"1745", 1065},
-                      MinutesCase{"8:75", 555}, MinutesCase{"-8:00", -480},
-                      MinutesCase{"－８：００", -480}, MinutesCase{":", 0},
-                      MinutesCase{"99999999999:00", 0}));
+INSTANTIATE_TEST_SUITE_P(Forms, StrToMinutesTest,
+                         ::testing::Values(MinutesCase{"830", 510}, MinutesCase{"8:30", 510},
+                                           MinutesCase{"8.30", 510}, MinutesCase{"８：３０", 510},
+                                           MinutesCase{" 8:30 ", 510}, MinutesCase{"-0:30", -30},
+                                           MinutesCase{"0:-30", -30}, MinutesCase{"25:30", 1530},
+                                           MinutesCase{"", 0}, MinutesCase{"abc", 0},
+                                           MinutesCase{"8", 480}, MinutesCase{"17", 1020},
+                                           MinutesCase{"1745", 1065}, MinutesCase{"8:75", 555},
+                                           MinutesCase{"-8:00", -480},
+                                           MinutesCase{"－８：００", -480}, MinutesCase{":", 0},
+                                           MinutesCase{"99999999999:00", 0}));
 
 struct ToStrCase {
     int minutes;
@@ -70,21 +72,16 @@ TEST_P(AdjustTimeStrTest, Rounds) {
 
 INSTANTIATE_TEST_SUITE_P(
     Methods, AdjustTimeStrTest,
-    ::testing::Values(AdjustCase{"8:07", RoundNearest, 15, " 8:00"},
-                      AdjustCase{"8:08", RoundNearest, 15, " 8:15"},
-                      AdjustCase{"8:05", RoundNearest, 10, " 8:10"},
-                      AdjustCase{"8:59", RoundUp, 15, " 9:00"},
-                      AdjustCase{"-0:20", RoundDown, 15, "-0:30"},
-                      AdjustCase{"-0:20", RoundUp, 15, "-0:15"},
-                      AdjustCase{"8:07", RoundNone, 15, " 8:07"},
-                      AdjustCase{"8:14", RoundDown, 15, " 8:00"},
-                      AdjustCase{"8:15", RoundUp, 15, " 8:15"},
-                      AdjustCase{"0:10", RoundDown, 15, ""},
-                      AdjustCase{"23:50", RoundUp, 30, "24:00"},
-                      AdjustCase{"8:75", RoundDown, 20, " 9:00"},
-                      AdjustCase{"8:10", 7, 15, " 8:10"},
-                      AdjustCase{"8:10", RoundUp, 0, " 8:10"},
-                      AdjustCase{"", RoundUp, 15, ""}));
+    ::testing::Values(
+        AdjustCase{"8:07", RoundNearest, 15, " 8:00"},
+        AdjustCase{"8:08", RoundNearest, 15, " 8:15"},
+        AdjustCase{"8:05", RoundNearest, 10, " 8:10"}, AdjustCase{"8:59", RoundUp, 15, " 9:00"},
+        AdjustCase{"-0:20", RoundDown, 15, "-0:30"}, AdjustCase{"-0:20", RoundUp, 15, "-0:15"},
+        AdjustCase{"8:07", RoundNone, 15, " 8:07"}, AdjustCase{"8:14", RoundDown, 15, " 8:00"},
+        AdjustCase{"8:15", RoundUp, 15, " 8:15"}, AdjustCase{"0:10", RoundDown, 15, ""},
+        AdjustCase{"23:50", RoundUp, 30, "24:00"}, AdjustCase{"8:75", RoundDown, 20, " 9:00"},
+        AdjustCase{"8:10", 7, 15, " 8:10"}, AdjustCase{"8:10", RoundUp, 0, " 8:10"},
+        AdjustCase{"", RoundUp, 15, ""}));
 
 TEST(NumberText, IntegersAndPadding) {
     EXPECT_EQ(StrToIntDef(" 42 ", 0), 42);

@@ -1,10 +1,9 @@
 #include "cli/cli_runner.h"
 
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <filesystem>
 
 #include "base/atomic_file.h"
 

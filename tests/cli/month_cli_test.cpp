@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <sstream>
 
-#include "cli/cli_runner.h"
+#include <gtest/gtest.h>
+
 #include "base/cp932.h"
 #include "base/ini_file.h"
+#include "cli/cli_runner.h"
 
 namespace tkv {
 namespace {
@@ -42,7 +42,8 @@ TEST(MonthCli, PrintsTheCalendarMonthWithoutSaving) {
 TEST(MonthCli, DayLandsInTheAccountingMonthAndRecalculates) {
     CliRunner cli;
     ASSERT_EQ(cli.run({"settings", "set", "SimeDay", "20"}).exitCode, 0);
-    const auto r = cli.run({"day", "2004-12-21", "--in", "9:00", "--out", "18:00", "--memo", "出張"});
+    const auto r =
+        cli.run({"day", "2004-12-21", "--in", "9:00", "--out", "18:00", "--memo", "出張"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "12/21\t火\t  \t 9:00\t18:00\t 1:00\t\t 8:00\t出張\n");
     EXPECT_EQ(dayValue(cli, "200501.dat", "1"), "12/21,火,  , 9:00,18:00, 1:00,,出張,,,, 8:00,,,");
@@ -90,8 +91,10 @@ TEST(MonthCli, PunchRespectsEndOverWrite) {
     CliRunner cli;
     ASSERT_EQ(cli.run({"--at", "2025-03-10 18:00", "punch", "out"}).exitCode, 0);
     ASSERT_EQ(cli.run({"settings", "set", "EndOverWrite", "1"}).exitCode, 0);
-    EXPECT_EQ(cli.run({"--at", "2025-03-10 19:00", "punch", "out"}).out, "2025-03-10 out kept 18:00\n");
-    EXPECT_EQ(cli.run({"--at", "2025-03-10 19:00", "punch", "out", "--force"}).out, "2025-03-10 out 19:00\n");
+    EXPECT_EQ(cli.run({"--at", "2025-03-10 19:00", "punch", "out"}).out,
+              "2025-03-10 out kept 18:00\n");
+    EXPECT_EQ(cli.run({"--at", "2025-03-10 19:00", "punch", "out", "--force"}).out,
+              "2025-03-10 out 19:00\n");
     ASSERT_EQ(cli.run({"settings", "set", "EndOverWrite", "2"}).exitCode, 0);
     EXPECT_EQ(cli.run({"--at", "2025-03-10 20:00", "punch", "out", "--force"}).out,
               "2025-03-10 out kept 19:00\n");
@@ -100,7 +103,9 @@ TEST(MonthCli, PunchRespectsEndOverWrite) {
 TEST(MonthCli, Holidays) {
     CliRunner cli;
     const auto l = lines(cli.run({"holidays", "2003"}).out);
-    auto has = [&](const std::string& want) { return std::find(l.begin(), l.end(), want) != l.end(); };
+    auto has = [&](const std::string& want) {
+        return std::find(l.begin(), l.end(), want) != l.end();
+    };
     EXPECT_TRUE(has("2003-01-01\t○\t元旦"));
     EXPECT_TRUE(has("2003-01-13\t○\t成人の日"));
     EXPECT_TRUE(has("2003-11-24\t○\t"));
@@ -113,8 +118,11 @@ TEST(MonthCli, Holidays) {
 
 TEST(MonthCli, DamagedFilesDoNotCrash) {
     CliRunner cli;
-    cli.writeData("200403.dat", "[System]\r\nLastDay=2\r\n[DayData]\r\n 1=\xff\xff,,,99999999:99,abc\r\n");
-    cli.writeData("Vacation.dat", "[System]\r\nKuriZan=1e308\r\n[VacationData]\r\n1=2024/4/1,x,有給,-1,\r\n2=\xff,\r\n");
+    cli.writeData("200403.dat",
+                  "[System]\r\nLastDay=2\r\n[DayData]\r\n 1=\xff\xff,,,99999999:99,abc\r\n");
+    cli.writeData(
+        "Vacation.dat",
+        "[System]\r\nKuriZan=1e308\r\n[VacationData]\r\n1=2024/4/1,x,有給,-1,\r\n2=\xff,\r\n");
     EXPECT_EQ(cli.run({"month", "2004", "3"}).exitCode, 0);
     EXPECT_EQ(cli.run({"ledger"}).exitCode, 0);
 }
@@ -131,7 +139,8 @@ TEST(MonthCli, PayWindowFieldsFollowTheSummary) {
     const auto l = lines(cli.run({"recalc", "2025", "3"}).out);
     auto value = [&](const std::string& name) {
         for (const std::string& line : l)
-            if (line.rfind(name + "\t", 0) == 0) return line.substr(name.size() + 1);
+            if (line.rfind(name + "\t", 0) == 0)
+                return line.substr(name.size() + 1);
         return std::string("<missing>");
     };
     EXPECT_EQ(value("MokuTMemo"), "-30:45");  // 36,900 yen short of the take-home target

@@ -1,11 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <sstream>
 
-#include "cli/cli_runner.h"
+#include <gtest/gtest.h>
+
 #include "base/atomic_file.h"
 #include "base/cp932.h"
+#include "cli/cli_runner.h"
 
 namespace tkv {
 namespace {
@@ -15,7 +15,8 @@ using testing::CliRunner;
 std::string line(const std::string& out, const std::string& name) {
     std::istringstream in(out);
     for (std::string l; std::getline(in, l);)
-        if (l.rfind(name + "\t", 0) == 0) return l.substr(name.size() + 1);
+        if (l.rfind(name + "\t", 0) == 0)
+            return l.substr(name.size() + 1);
     return "<missing>";
 }
 
@@ -30,14 +31,16 @@ TEST(SettingsCli, ListCreatesTheFirstRunValues) {
 
     std::string reg;
     ASSERT_TRUE(ReadWholeFile(cli.configDir() + "/registry.ini", reg).ok());
-    for (const char* expected : {"SimeDay=31\r\n", "Time01=12:00,13:00\r\n", "Time11= 8:00,17:00\r\n",
-                                 "Time17=,\r\n", "Time21= 8:00,12:00\r\n", "Time22= 4:00,\r\n"})
+    for (const char* expected :
+         {"SimeDay=31\r\n", "Time01=12:00,13:00\r\n", "Time11= 8:00,17:00\r\n", "Time17=,\r\n",
+          "Time21= 8:00,12:00\r\n", "Time22= 4:00,\r\n"})
         EXPECT_NE(reg.find(expected), std::string::npos) << expected;
     EXPECT_NE(reg.find(cp932::fromUtf8("ＭＳ ゴシック")), std::string::npos);
 
     const std::string set = cli.readData("tokivane.SET");
     std::size_t lines = 0;
-    for (std::size_t p = set.find("\r\n"); p != std::string::npos; p = set.find("\r\n", p + 2)) ++lines;
+    for (std::size_t p = set.find("\r\n"); p != std::string::npos; p = set.find("\r\n", p + 2))
+        ++lines;
     EXPECT_EQ(lines, 37u);
 }
 
@@ -65,8 +68,13 @@ TEST(SettingsCli, UsageErrors) {
     CliRunner cli;
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"settings", "set", "NoSuchValue", "1"},
-          {"settings", "get"}, {"settings"}, {"frobnicate"}, {}, {"--user"},
-          {"--user", "../etc", "settings", "list"}, {"--at", "2025-02-30 10:00", "settings", "list"},
+          {"settings", "get"},
+          {"settings"},
+          {"frobnicate"},
+          {},
+          {"--user"},
+          {"--user", "../etc", "settings", "list"},
+          {"--at", "2025-02-30 10:00", "settings", "list"},
           {"settings", "set", "PrivateName", "😀"}}) {
         const auto r = cli.run(args);
         EXPECT_EQ(r.exitCode, 1) << (args.empty() ? "" : args[0]);

@@ -60,12 +60,13 @@ TEST_P(HolidayLookupTest, Defaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Days, HolidayLookupTest,
-    ::testing::Values(LookupCase{{2003, 1, 13}, "成人の日", "○"}, LookupCase{{2003, 1, 15}, "", ""},
-                      LookupCase{{1999, 1, 11}, "", ""}, LookupCase{{2002, 7, 20}, "", ""},
-                      LookupCase{{2003, 7, 21}, "海の日", "○"}, LookupCase{{2003, 9, 15}, "敬老の日", "○"},
-                      LookupCase{{2004, 10, 11}, "体育の日", "○"}, LookupCase{{2004, 3, 20}, "春分の日", "○"},
-                      LookupCase{{2003, 5, 4}, "国民の休日", "○"}, LookupCase{{2005, 1, 1}, "元旦", "○"},
-                      LookupCase{{2004, 12, 23}, "天皇誕生日", "○"}, LookupCase{{2003, 2, 30}, "", ""}));
+    ::testing::Values(
+        LookupCase{{2003, 1, 13}, "成人の日", "○"}, LookupCase{{2003, 1, 15}, "", ""},
+        LookupCase{{1999, 1, 11}, "", ""}, LookupCase{{2002, 7, 20}, "", ""},
+        LookupCase{{2003, 7, 21}, "海の日", "○"}, LookupCase{{2003, 9, 15}, "敬老の日", "○"},
+        LookupCase{{2004, 10, 11}, "体育の日", "○"}, LookupCase{{2004, 3, 20}, "春分の日", "○"},
+        LookupCase{{2003, 5, 4}, "国民の休日", "○"}, LookupCase{{2005, 1, 1}, "元旦", "○"},
+        LookupCase{{2004, 12, 23}, "天皇誕生日", "○"}, LookupCase{{2003, 2, 30}, "", ""}));
 
 TEST(HolidayLookup, SwitchesKeepTheName) {
     Settings s;
@@ -77,7 +78,8 @@ TEST(HolidayLookup, SwitchesKeepTheName) {
 
 const DayRow* rowFor(const MonthRecord& m, int month, int day) {
     for (int i = 1; i <= m.LastDay; ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(month, day)) return &m.day(i);
+        if (m.day(i).cells[ColDate] == GridDateText(month, day))
+            return &m.day(i);
     return nullptr;
 }
 
@@ -106,7 +108,7 @@ TEST(NewMonth, MondayAfterASundayHolidayAndWeeklyDaysOff) {
     EXPECT_EQ(m.LastDay, 30);
     EXPECT_EQ(m.day(24).cells[ColKind], "○");
     EXPECT_EQ(m.day(24).cells[ColMemo], "");
-    EXPECT_EQ(m.day(1).cells[ColKind], "○");   // Saturday
+    EXPECT_EQ(m.day(1).cells[ColKind], "○");  // Saturday
     EXPECT_EQ(m.day(3).cells[ColMemo], "文化の日");
     EXPECT_EQ(m.day(4).cells[ColKind], "  ");
 

@@ -1,16 +1,16 @@
 #include "core/month_file.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "base/atomic_file.h"
 #include "base/cp932.h"
 #include "base/ini_file.h"
+#include "base/test_folder.h"
+#include "base/text_util.h"
 #include "core/auto_time_input.h"
 #include "core/month_builders.h"
-#include "base/text_util.h"
-#include "base/test_folder.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 
@@ -60,7 +60,8 @@ TEST_F(MonthFileTest, SavedLinesAreByteExactAndReadBackEqual) {
 
     IniFile ini;
     ini.load(path());
-    EXPECT_EQ(ini.readString("DayData", "1"), "3/ 1,月,  , 8:30,19:45, 2:45,,会議.資料,,,,10:15,$FF,,");
+    EXPECT_EQ(ini.readString("DayData", "1"),
+              "3/ 1,月,  , 8:30,19:45, 2:45,,会議.資料,,,,10:15,$FF,,");
     EXPECT_EQ(ini.readString("System", "LastDay"), "31");
     EXPECT_EQ(ini.readString("System", "ZangyoTime"), "2:45");
     std::string bytes;
@@ -106,8 +107,8 @@ TEST_F(MonthFileTest, LeaveChangesCarryTheDateAndBothKinds) {
 TEST_F(MonthFileTest, DamagedFilesLoadWhatCanBeRead) {
     const std::string bytes =
         "[System]\r\nLastDay=99999999999\r\nZangyoTime=garbage\r\n[DayData]\r\n"
-        " 1=3/ 1,\x8c\x8e,  , 8:30\r\n"           // truncated after the arrival
-        " 2=3/ 2,\xff\xfe,,,,,,memo\r\n"            // garbage bytes, no comma after the memo
+        " 1=3/ 1,\x8c\x8e,  , 8:30\r\n"   // truncated after the arrival
+        " 2=3/ 2,\xff\xfe,,,,,,memo\r\n"  // garbage bytes, no comma after the memo
         " 3=3/ 3,,,,,,,,*,*,*,1:00,$ZZ,*,extra,,\r\n";
     ASSERT_TRUE(WriteFileAtomically(path(), bytes).ok());
     MonthRecord m = load();
@@ -178,26 +179,82 @@ TEST_P(AutoTimeInputTest, Decides) {
     EXPECT_EQ(out.row, row);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, AutoTimeInputTest,
-    ::testing::Values(
-        AutoCase{"ArrivalBeforeStandardTakesIt", {2025, 3, 10, 8, 10}, AutoTimeWhich::Arrival, 1, 0, "",
-                 AutoTimeAction::Write, " 8:30", {2025, 3, 10}},
-        AutoCase{"ArrivalRoundedUp", {2025, 3, 10, 8, 40}, AutoTimeWhich::Arrival, 1, 0, "",
-                 AutoTimeAction::Write, " 8:45", {2025, 3, 10}},
-        AutoCase{"ArrivalNeverReplaced", {2025, 3, 10, 8, 40}, AutoTimeWhich::Arrival, 0, 0, " 8:00",
-                 AutoTimeAction::Keep, " 8:45", {2025, 3, 10}},
-        AutoCase{"LeavingAfterMidnight", {2025, 3, 11, 0, 40}, AutoTimeWhich::Leaving, 0, 0, "",
-                 AutoTimeAction::Write, "24:40", {2025, 3, 10}},
-        AutoCase{"LeavingOverwritten", {2025, 3, 10, 19, 5}, AutoTimeWhich::Leaving, 0, 0, "18:00",
-                 AutoTimeAction::Write, "19:05", {2025, 3, 10}},
-        AutoCase{"LeavingAsked", {2025, 3, 10, 19, 5}, AutoTimeWhich::Leaving, 0, 1, "18:00",
-                 AutoTimeAction::Ask, "19:05", {2025, 3, 10}},
-        AutoCase{"LeavingKept", {2025, 3, 10, 19, 5}, AutoTimeWhich::Leaving, 0, 2, "18:00",
-                 AutoTimeAction::Keep, "19:05", {2025, 3, 10}},
-        AutoCase{"LeavingIntoPreviousYear", {2025, 1, 1, 2, 0}, AutoTimeWhich::Leaving, 0, 0, "",
-                 AutoTimeAction::Write, "26:00", {2024, 12, 31}}),
-    [](const ::testing::TestParamInfo<AutoCase>& p) { return std::string(p.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, AutoTimeInputTest,
+                         ::testing::Values(AutoCase{"ArrivalBeforeStandardTakesIt",
+                                                    {2025, 3, 10, 8, 10},
+                                                    AutoTimeWhich::Arrival,
+                                                    1,
+                                                    0,
+                                                    "",
+                                                    AutoTimeAction::Write,
+                                                    " 8:30",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"ArrivalRoundedUp",
+                                                    {2025, 3, 10, 8, 40},
+                                                    AutoTimeWhich::Arrival,
+                                                    1,
+                                                    0,
+                                                    "",
+                                                    AutoTimeAction::Write,
+                                                    " 8:45",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"ArrivalNeverReplaced",
+                                                    {2025, 3, 10, 8, 40},
+                                                    AutoTimeWhich::Arrival,
+                                                    0,
+                                                    0,
+                                                    " 8:00",
+                                                    AutoTimeAction::Keep,
+                                                    " 8:45",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"LeavingAfterMidnight",
+                                                    {2025, 3, 11, 0, 40},
+                                                    AutoTimeWhich::Leaving,
+                                                    0,
+                                                    0,
+                                                    "",
+                                                    AutoTimeAction::Write,
+                                                    "24:40",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"LeavingOverwritten",
+                                                    {2025, 3, 10, 19, 5},
+                                                    AutoTimeWhich::Leaving,
+                                                    0,
+                                                    0,
+                                                    "18:00",
+                                                    AutoTimeAction::Write,
+                                                    "19:05",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"LeavingAsked",
+                                                    {2025, 3, 10, 19, 5},
+                                                    AutoTimeWhich::Leaving,
+                                                    0,
+                                                    1,
+                                                    "18:00",
+                                                    AutoTimeAction::Ask,
+                                                    "19:05",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"LeavingKept",
+                                                    {2025, 3, 10, 19, 5},
+                                                    AutoTimeWhich::Leaving,
+                                                    0,
+                                                    2,
+                                                    "18:00",
+                                                    AutoTimeAction::Keep,
+                                                    "19:05",
+                                                    {2025, 3, 10}},
+                                           AutoCase{"LeavingIntoPreviousYear",
+                                                    {2025, 1, 1, 2, 0},
+                                                    AutoTimeWhich::Leaving,
+                                                    0,
+                                                    0,
+                                                    "",
+                                                    AutoTimeAction::Write,
+                                                    "26:00",
+                                                    {2024, 12, 31}}),
+                         [](const ::testing::TestParamInfo<AutoCase>& p) {
+                             return std::string(p.param.name);
+                         });
 
 TEST(AutoTimeInput, DialogTextsAndNoRounding) {
     Settings s = defaults();
@@ -209,7 +266,9 @@ TEST(AutoTimeInput, DialogTextsAndNoRounding) {
     EXPECT_EQ(plan.unroundedText, "19:05");
     EXPECT_EQ(plan.timeText, "19:05");
     EXPECT_EQ(plan.dialogDate, "3月10日(月)");
-    EXPECT_FALSE(PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::None).active);
+    EXPECT_FALSE(
+        PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::None)
+            .active);
 }
 
 }  // namespace

@@ -1,15 +1,15 @@
 #include "core/recalculate.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
 #include <cstdint>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "base/text_util.h"
 #include "core/calendar.h"
 #include "core/month_builders.h"
 #include "settings/holiday_list.h"
-#include "base/text_util.h"
 #include "settings/settings.h"
 
 namespace tkv {

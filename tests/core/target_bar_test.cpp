@@ -34,8 +34,10 @@ TEST_P(TargetBarTest, PercentSegmentsAndTicks) {
     const auto shapes = TargetBarShapes(st, 450, 16);  // 10 pixels a segment, 46 segments
     int filled = 0, lastColor = -1, ticks = 0, firstTick = 0;
     for (const BarShape& b : shapes) {
-        if (b.kind == BarShape::FilledSegment) ++filled, lastColor = b.color;
-        if (b.kind == BarShape::Tick && ticks++ == 0) firstTick = (b.left + 1) / 10;
+        if (b.kind == BarShape::FilledSegment)
+            ++filled, lastColor = b.color;
+        if (b.kind == BarShape::Tick && ticks++ == 0)
+            firstTick = (b.left + 1) / 10;
     }
     EXPECT_EQ(filled, c.filled);
     if (c.filled > 0) {
@@ -78,7 +80,7 @@ TEST(TargetBar, TakeHomeTargetAndRemainingDays) {
     m.day(2).cells[ColArrival] = " 8:00";
     m.day(2).cells[ColLeaving] = "17:00";
     st = ComputeTargetBar(m, s);
-    EXPECT_EQ(st.perDayText, "--:--");  // every working day is done
+    EXPECT_EQ(st.perDayText, "--:--");                 // every working day is done
     EXPECT_TRUE(TargetBarShapes(st, 44, 16).empty());  // too narrow to paint
 }
 

@@ -1,11 +1,11 @@
 #include "leave/ledger_file.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "base/cp932.h"
 #include "base/test_folder.h"

@@ -1,9 +1,9 @@
 #include "leave/ledger.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <string>
+
+#include <gtest/gtest.h>
 
 namespace tkv {
 namespace {

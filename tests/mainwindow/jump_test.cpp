@@ -1,19 +1,22 @@
+#include "mainwindow/jump.h"
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "mainwindow/jump.h"
-
 namespace tkv {
 
 namespace {
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 template <typename W>
 W* Child(QWidget& parent, const char* name) {
     W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no widget %s", name);
+    if (w == nullptr)
+        qFatal("no widget %s", name);
     return w;
 }
 }  // namespace
@@ -44,21 +47,36 @@ void JumpTest::clamp_data() {
     QTest::addColumn<QString>("monthText");
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
-    QTest::newRow("plain month") << "2024" << "5" << 2024 << 5;
-    QTest::newRow("lowest month kept") << "1990" << "1" << 1990 << 1;
-    QTest::newRow("highest month kept") << "2090" << "12" << 2090 << 12;
-    QTest::newRow("too early, month too large") << "1985" << "13" << 1990 << 12;
-    QTest::newRow("too late, month zero") << "2091" << "0" << 2090 << 1;
-    QTest::newRow("negative") << "-2024" << "-3" << 1990 << 1;
-    QTest::newRow("not numbers") << "x" << "x" << 1990 << 1;
-    QTest::newRow("empty") << "" << "" << 1990 << 1;
-    QTest::newRow("blanks only") << "   " << " " << 1990 << 1;
-    QTest::newRow("leading and trailing blanks") << "  2023" << "7  " << 2023 << 7;
-    QTest::newRow("full-width digits") << "２０２４" << "１１" << 2024 << 11;
-    QTest::newRow("with unit characters") << "2024年" << "5月" << 1990 << 1;
-    QTest::newRow("decimal") << "2024.5" << "5.5" << 1990 << 1;
-    QTest::newRow("beyond int is unreadable") << "99999999999" << "99999999999" << 1990 << 1;
-    QTest::newRow("large but readable") << "99999" << "99" << 2090 << 12;
+    QTest::newRow("plain month") << "2024"
+                                 << "5" << 2024 << 5;
+    QTest::newRow("lowest month kept") << "1990"
+                                       << "1" << 1990 << 1;
+    QTest::newRow("highest month kept") << "2090"
+                                        << "12" << 2090 << 12;
+    QTest::newRow("too early, month too large") << "1985"
+                                                << "13" << 1990 << 12;
+    QTest::newRow("too late, month zero") << "2091"
+                                          << "0" << 2090 << 1;
+    QTest::newRow("negative") << "-2024"
+                              << "-3" << 1990 << 1;
+    QTest::newRow("not numbers") << "x"
+                                 << "x" << 1990 << 1;
+    QTest::newRow("empty") << ""
+                           << "" << 1990 << 1;
+    QTest::newRow("blanks only") << "   "
+                                 << " " << 1990 << 1;
+    QTest::newRow("leading and trailing blanks") << "  2023"
+                                                 << "7  " << 2023 << 7;
+    QTest::newRow("full-width digits") << "２０２４"
+                                       << "１１" << 2024 << 11;
+    QTest::newRow("with unit characters") << "2024年"
+                                          << "5月" << 1990 << 1;
+    QTest::newRow("decimal") << "2024.5"
+                             << "5.5" << 1990 << 1;
+    QTest::newRow("beyond int is unreadable") << "99999999999"
+                                              << "99999999999" << 1990 << 1;
+    QTest::newRow("large but readable") << "99999"
+                                        << "99" << 2090 << 12;
 }
 
 void JumpTest::clamp() {
@@ -117,9 +135,12 @@ void JumpTest::enterInAFieldKeepsTheDialogOpen_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::newRow("Return in the year") << "YearMemo" << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("keypad Enter in the year") << "YearMemo" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("Return in the month") << "MonthMemo" << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("keypad Enter in the month") << "MonthMemo" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("keypad Enter in the year")
+        << "YearMemo" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
+    QTest::newRow("Return in the month")
+        << "MonthMemo" << int(Qt::Key_Return) << int(Qt::NoModifier);
+    QTest::newRow("keypad Enter in the month")
+        << "MonthMemo" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
 }
 
 void JumpTest::enterInAFieldKeepsTheDialogOpen() {
@@ -173,10 +194,14 @@ void JumpTest::clampedTargetWritesBack_data() {
     QTest::addColumn<QString>("monthText");
     QTest::addColumn<int>("year");
     QTest::addColumn<int>("month");
-    QTest::newRow("in range, blanks dropped") << " 2026" << "03" << 2026 << 3;
-    QTest::newRow("out of range") << "1985" << "13" << 1990 << 12;
-    QTest::newRow("unreadable") << "x" << "" << 1990 << 1;
-    QTest::newRow("full-width") << "２０９１" << "０" << 2090 << 1;
+    QTest::newRow("in range, blanks dropped") << " 2026"
+                                              << "03" << 2026 << 3;
+    QTest::newRow("out of range") << "1985"
+                                  << "13" << 1990 << 12;
+    QTest::newRow("unreadable") << "x"
+                                << "" << 1990 << 1;
+    QTest::newRow("full-width") << "２０９１"
+                                << "０" << 2090 << 1;
 }
 
 void JumpTest::clampedTargetWritesBack() {

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 #include "base/clock.h"
 #include "base/registry_store.h"
@@ -21,7 +22,9 @@
 
 namespace tkv::test {
 
-inline QString U(const char* s) { return QString::fromUtf8(s); }
+inline QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // The desktop program on a temporary data folder and an in-memory registry,
 // with a clock the test sets and keys the test holds down.
@@ -41,7 +44,8 @@ struct MainFixture {
         clock = fixed.get();
         ctx.clock = std::move(fixed);
         ctx.store->LoadSettings(ctx.settings);
-        if (tweak) tweak(ctx.settings);
+        if (tweak)
+            tweak(ctx.settings);
     }
 
     ~MainFixture() {

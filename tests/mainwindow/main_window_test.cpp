@@ -1,10 +1,11 @@
-#include <QCheckBox>
-#include <QScrollBar>
 #include <fstream>
 
+#include <QCheckBox>
+#include <QScrollBar>
+
 #include "base/atomic_file.h"
-#include "core/day_kind.h"
 #include "base/text_util.h"
+#include "core/day_kind.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/main_fixture.h"
 #include "platform/text_convert.h"
@@ -48,7 +49,8 @@ QPoint centreOf(DayStringGrid& g, int row, int column) {
 // showing beyond the list cancels, so a wrong count fails instead of hanging.
 void AnswerPrompts(TPass& prompt, QStringList entries, int* shown) {
     QTimer::singleShot(0, &prompt, [&prompt, entries, shown]() mutable {
-        if (!prompt.isVisible()) return;
+        if (!prompt.isVisible())
+            return;
         ++*shown;
         if (entries.isEmpty()) {
             prompt.reject();
@@ -76,14 +78,20 @@ void MainWindowTest::passwordGate_data() {
     QTest::addColumn<int>("prompts");
 
     const int ok = QMessageBox::Ok, cancel = QMessageBox::Cancel;
-    QTest::newRow("other letter case") << "" << false << QStringList{"sECRET"} << QList<int>{} << true << 1;
-    QTest::newRow("second try") << "" << false << QStringList{"nope", "Secret"} << QList<int>{ok} << true << 2;
-    QTest::newRow("three wrong") << "" << false << QStringList{"a", "b", "c"} << QList<int>{ok, ok, ok} << false << 3;
-    QTest::newRow("cancel in the error box") << "" << false << QStringList{"a"} << QList<int>{cancel} << false << 1;
-    QTest::newRow("cancel in the prompt") << "" << false << QStringList{QString()} << QList<int>{} << false << 1;
+    QTest::newRow("other letter case")
+        << "" << false << QStringList{"sECRET"} << QList<int>{} << true << 1;
+    QTest::newRow("second try") << "" << false << QStringList{"nope", "Secret"} << QList<int>{ok}
+                                << true << 2;
+    QTest::newRow("three wrong") << "" << false << QStringList{"a", "b", "c"}
+                                 << QList<int>{ok, ok, ok} << false << 3;
+    QTest::newRow("cancel in the error box")
+        << "" << false << QStringList{"a"} << QList<int>{cancel} << false << 1;
+    QTest::newRow("cancel in the prompt")
+        << "" << false << QStringList{QString()} << QList<int>{} << false << 1;
     QTest::newRow("/Down skips") << "/Down" << false << QStringList{} << QList<int>{} << true << 0;
     QTest::newRow("/Disp skips") << "/Disp" << false << QStringList{} << QList<int>{} << true << 0;
-    QTest::newRow("/Disp not first") << "/M /Disp" << false << QStringList{"Secret"} << QList<int>{} << true << 1;
+    QTest::newRow("/Disp not first")
+        << "/M /Disp" << false << QStringList{"Secret"} << QList<int>{} << true << 1;
     QTest::newRow("StartPassSkip") << "" << true << QStringList{} << QList<int>{} << true << 0;
 }
 
@@ -99,7 +107,8 @@ void MainWindowTest::passwordGate() {
         s.Pass = "Secret";
         s.StartPassSkip = skip;
     });
-    for (const QString& a : args.split(' ', Qt::SkipEmptyParts)) f.ctx.args.push_back(a.toStdString());
+    for (const QString& a : args.split(' ', Qt::SkipEmptyParts))
+        f.ctx.args.push_back(a.toStdString());
     for (int answer : errorAnswers)
         platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
     f.windows = std::make_unique<ProgramWindows>(f.ctx);
@@ -157,7 +166,8 @@ void MainWindowTest::typedTimesRecalculateSaveAndComeBack() {
         f.click("CalcButton");
         QCOMPARE(f.main().month().day(12).cells[ColArrival], std::string(" 8:30"));
         QVERIFY(StrToMinutes(S(f.field("ZanTMemo"))) > 0);
-        QCOMPARE(f.field("ZanTMemo").trimmed(), QString::fromStdString(f.main().month().day(12).cells[ColOvertime]).trimmed());
+        QCOMPARE(f.field("ZanTMemo").trimmed(),
+                 QString::fromStdString(f.main().month().day(12).cells[ColOvertime]).trimmed());
         QVERIFY(!FileExists(f.monthFile(2025, 5)));
         f.click("SaveButton");
         QVERIFY(FileExists(f.monthFile(2025, 5)));
@@ -186,7 +196,8 @@ void MainWindowTest::doubleClickOnArrival() {
     QFETCH(int, clickAutoSelect);
     QFETCH(bool, shift);
     QFETCH(bool, asks);
-    MainFixture f({2025, 5, 12, 8, 7, 0}, [&](Settings& s) { s.ClickAutoSelect = clickAutoSelect; });
+    MainFixture f({2025, 5, 12, 8, 7, 0},
+                  [&](Settings& s) { s.ClickAutoSelect = clickAutoSelect; });
     TZangyoMain& w = f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     f.modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
@@ -217,7 +228,8 @@ void MainWindowTest::kindCyclesByDoubleClick() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const char* cycle[] = {"○", "有", "前", "後", "代", "欠", "半", "  "};
     for (const char* expected : cycle) {
-        QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 14, ColKind));
+        QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                           centreOf(f.grid(), 14, ColKind));
         QCOMPARE(QString::fromStdString(f.main().month().day(14).cells[ColKind]), U(expected));
     }
     f.main().month().day(14).cells[ColKind] = "?";
@@ -245,7 +257,8 @@ void MainWindowTest::handEnteredZeroSurvivesRecalculation() {
         time->setText("0:00");
         QTest::keyClick(time, Qt::Key_Return);
     });
-    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 12, ColOvertime));
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                       centreOf(f.grid(), 12, ColOvertime));
     QCOMPARE(m.day(12).ManualFlag[0], std::string("*"));
     QCOMPARE(m.day(12).cells[ColOvertime], std::string(" 0:00"));
     f.click("CalcButton");
@@ -285,7 +298,8 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
                 const QColor c(img.pixel(x, y));
-                if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return true;
+                if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                    return true;
             }
         return false;
     };

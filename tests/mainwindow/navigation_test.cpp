@@ -46,11 +46,14 @@ void show(MainFixture& f, int year, int month) {
 
 std::string PayWindowText(const MainFixture& f, const std::string& name) {
     for (const PayField& p : PayWindowFields(f.main().calculation(), f.ctx.settings))
-        if (p.name == name) return p.text;
+        if (p.name == name)
+            return p.text;
     return "?";
 }
 
-QString shown(const MainFixture& f) { return f.field("YearMemo") + "/" + f.field("MonthMemo"); }
+QString shown(const MainFixture& f) {
+    return f.field("YearMemo") + "/" + f.field("MonthMemo");
+}
 
 void typeMemo(MainFixture& f, int day, const char* text) {
     f.main().month().day(day).cells[ColMemo] = text;
@@ -72,7 +75,8 @@ void NavigationTest::moves_data() {
     QTest::newRow("menu: previous") << "PreMenuItem" << false << 2025 << 6 << "2025/5";
     QTest::newRow("menu: next") << "NextMenuItem" << false << 2025 << 6 << "2025/7";
     // With the closing day 20, on 25 March 2025 the current month is April.
-    QTest::newRow("this month after the closing day") << "TodayButton" << false << 2024 << 2 << "2025/4";
+    QTest::newRow("this month after the closing day")
+        << "TodayButton" << false << 2024 << 2 << "2025/4";
     QTest::newRow("menu: this month") << "TodayMenuItem" << false << 2024 << 2 << "2025/4";
 }
 
@@ -110,11 +114,21 @@ void NavigationTest::jumpClamps_data() {
     QTest::addColumn<QString>("year");
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("year 1985") << "1985" << "6" << "1990/6";
-    QTest::newRow("month 13") << "2024" << "13" << "2024/12";
-    QTest::newRow("month x") << "2024" << "x" << "2024/1";
-    QTest::newRow("year 2100") << "2100" << "0" << "2090/1";
-    QTest::newRow("the same month again") << "2025" << "5" << "2025/5";
+    QTest::newRow("year 1985") << "1985"
+                               << "6"
+                               << "1990/6";
+    QTest::newRow("month 13") << "2024"
+                              << "13"
+                              << "2024/12";
+    QTest::newRow("month x") << "2024"
+                             << "x"
+                             << "2024/1";
+    QTest::newRow("year 2100") << "2100"
+                               << "0"
+                               << "2090/1";
+    QTest::newRow("the same month again") << "2025"
+                                          << "5"
+                                          << "2025/5";
 }
 
 void NavigationTest::jumpClamps() {
@@ -134,7 +148,8 @@ void NavigationTest::jumpClamps() {
     f.click("JumpButton");
     QCOMPARE(shown(f), expected);
     // The dialog keeps the clamped values for next time.
-    QCOMPARE(jump.findChild<QLineEdit*>("YearMemo")->text() + "/" + jump.findChild<QLineEdit*>("MonthMemo")->text(),
+    QCOMPARE(jump.findChild<QLineEdit*>("YearMemo")->text() + "/" +
+                 jump.findChild<QLineEdit*>("MonthMemo")->text(),
              expected);
 
     // Cancel goes nowhere.
@@ -147,9 +162,12 @@ void NavigationTest::answersToTheQuestion_data() {
     QTest::addColumn<int>("answer");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("memoOnReturn");
-    QTest::newRow("yes saves") << int(QMessageBox::Yes) << "2025/6" << "編集";
-    QTest::newRow("no discards") << int(QMessageBox::No) << "2025/6" << "保存済";
-    QTest::newRow("cancel stays") << int(QMessageBox::Cancel) << "2025/5" << "編集";
+    QTest::newRow("yes saves") << int(QMessageBox::Yes) << "2025/6"
+                               << "編集";
+    QTest::newRow("no discards") << int(QMessageBox::No) << "2025/6"
+                                 << "保存済";
+    QTest::newRow("cancel stays") << int(QMessageBox::Cancel) << "2025/5"
+                                  << "編集";
 }
 
 void NavigationTest::answersToTheQuestion() {
@@ -191,7 +209,8 @@ void NavigationTest::browsingAYearWithUnsavedEdits() {
     f.modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
     for (int i = 0; i < 12; ++i) {
         typeMemo(f, 1, qPrintable(QString("memo %1").arg(i)));
-        if (asks) platform::testing::QueueMessageAnswer(QMessageBox::Yes);
+        if (asks)
+            platform::testing::QueueMessageAnswer(QMessageBox::Yes);
         f.click(i < 6 ? "PreButton" : "NextButton");
         QCOMPARE(int(platform::testing::TakeMessageLog().size()), asks ? 1 : 0);
     }
@@ -211,7 +230,8 @@ void NavigationTest::payWindowFollowsTheMonth() {
     QCOMPARE(total.field("GeeKeiMemo")->text().trimmed(), U("31"));
     f.click("NextButton");  // June has 30 days
     QCOMPARE(total.field("GeeKeiMemo")->text().trimmed(), U("30"));
-    QCOMPARE(total.field("HeijituMemo")->text(), QString::fromStdString(PayWindowText(f, "HeijituMemo")));
+    QCOMPARE(total.field("HeijituMemo")->text(),
+             QString::fromStdString(PayWindowText(f, "HeijituMemo")));
 }
 
 void NavigationTest::payWindowAsksForKinPass() {
@@ -256,7 +276,8 @@ void NavigationTest::targetBarToggleKeepsTheHeight() {
 
     // The state is kept for the start user when the window closes.
     QVERIFY(w.close());
-    QCOMPARE(f.ctx.registry->readValue("Software\\Varnholt\\Zangyo\\System", "MokuhyoBasShow").value_or(""),
+    QCOMPARE(f.ctx.registry->readValue("Software\\Varnholt\\Zangyo\\System", "MokuhyoBasShow")
+                 .value_or(""),
              std::string("1"));
 }
 
@@ -288,9 +309,7 @@ void NavigationTest::closingDayChangeRebuildsTheMonth() {
     QCOMPARE(shown(f), U("2025/3"));
     QCOMPARE(w.month().day(1).cells[ColDate], std::string(" 3/ 1"));
     f.ctx.settings.SimeDay = 20;
-    {
-        std::ofstream(f.monthFile(2025, 4)) << "[System]\r\nLastDay=1\r\n";
-    }
+    { std::ofstream(f.monthFile(2025, 4)) << "[System]\r\nLastDay=1\r\n"; }
     w.SimeDayChanged();
     QCOMPARE(shown(f), U("2025/4"));
     QVERIFY(!FileExists(f.monthFile(2025, 4)));

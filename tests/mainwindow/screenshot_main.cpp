@@ -11,14 +11,16 @@ int main(int argc, char** argv) {
     tkv::platform::InstallFontSubstitutions();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("main-window.png");
 
-    tkv::test::MainFixture f({2025, 5, 23, 19, 50, 0}, [](tkv::Settings& s) { s.MokuhyoBasShow = true; });
+    tkv::test::MainFixture f({2025, 5, 23, 19, 50, 0},
+                             [](tkv::Settings& s) { s.MokuhyoBasShow = true; });
     tkv::TZangyoMain& w = f.start();
     tkv::MonthRecord& m = w.month();
-    const char* times[][3] = {{"1", " 8:52", "19:10"},  {"2", " 8:45", "18:30"},  {"7", " 8:50", "20:15"},
-                              {"8", " 8:40", "17:05"},  {"9", " 8:55", "21:40"},  {"12", " 8:30", "19:45"},
-                              {"13", " 9:10", "18:00"}, {"14", " 8:48", "23:20"}, {"16", " 8:50", "17:00"},
-                              {"19", " 8:45", "19:30"}, {"20", " 8:50", "18:15"}, {"21", " 8:40", "20:05"},
-                              {"22", " 8:44", "19:00"}, {"23", " 8:51", ""}};
+    const char* times[][3] = {
+        {"1", " 8:52", "19:10"},  {"2", " 8:45", "18:30"},  {"7", " 8:50", "20:15"},
+        {"8", " 8:40", "17:05"},  {"9", " 8:55", "21:40"},  {"12", " 8:30", "19:45"},
+        {"13", " 9:10", "18:00"}, {"14", " 8:48", "23:20"}, {"16", " 8:50", "17:00"},
+        {"19", " 8:45", "19:30"}, {"20", " 8:50", "18:15"}, {"21", " 8:40", "20:05"},
+        {"22", " 8:44", "19:00"}, {"23", " 8:51", ""}};
     for (const auto& t : times) {
         tkv::DayRow& d = m.day(std::atoi(t[0]));
         d.cells[tkv::ColArrival] = t[1];

@@ -26,9 +26,12 @@ void SummaryWidgetsTest::barPaintsSegmentsInTheirColours_data() {
     QTest::addColumn<QString>("percent");
     QTest::addColumn<int>("filled");
     QTest::addColumn<QColor>("lastFilled");
-    QTest::newRow("half") << " 10:00" << "50%" << 15 << QColor(0, 255, 255);
-    QTest::newRow("over") << " 25:00" << "125%" << 37 << QColor(255, 255, 0);
-    QTest::newRow("short") << " -2:00" << "-10%" << 9 << QColor(255, 0, 0);
+    QTest::newRow("half") << " 10:00"
+                          << "50%" << 15 << QColor(0, 255, 255);
+    QTest::newRow("over") << " 25:00"
+                          << "125%" << 37 << QColor(255, 255, 0);
+    QTest::newRow("short") << " -2:00"
+                           << "-10%" << 9 << QColor(255, 0, 0);
 }
 
 void SummaryWidgetsTest::barPaintsSegmentsInTheirColours() {

@@ -50,7 +50,8 @@ TEST_F(SettingsStoreTest, FirstRunWritesFirstRunValuesAndSavesEverything) {
     EXPECT_EQ(stored(kSys, "MokuhyoBasShow"), "<absent>");  // written by its window only
     // Every other value of the schema now exists in the key.
     for (const SettingField& f : SettingsSchema()) {
-        if (f.name == "MokuhyoBasShow") continue;
+        if (f.name == "MokuhyoBasShow")
+            continue;
         const char* key = f.section == SettingSection::System ? kSys : kSet;
         EXPECT_TRUE(reg.readValue(key, f.name).has_value()) << f.name;
     }
@@ -156,7 +157,8 @@ TEST_F(SettingsStoreTest, StartUserCopiesFollowTheStartUser) {
     EXPECT_EQ(st.startUserCopies().password, "start");
     EXPECT_TRUE(st.startUserCopies().EscKeyMin);
     EXPECT_TRUE(st.startUserCopies().WindowSize);
-    EXPECT_EQ(stored("Software\\Varnholt\\Zangyo\\User\\taro\\System", "SaveInitialDir"), "/work/taro");
+    EXPECT_EQ(stored("Software\\Varnholt\\Zangyo\\User\\taro\\System", "SaveInitialDir"),
+              "/work/taro");
 }
 
 TEST(SetFile, EncodingAndLayout) {

@@ -41,8 +41,10 @@ TEST(WindowPlacementStore, UnderTheStartUsersKey) {
     WindowPlacementStore store(reg, "taro");
     store.savePosition("TZangyoMain", {12, 34});
     store.saveSize("TZangyoMain", {640, 480});
-    EXPECT_EQ(reg.readValue("Software\\Varnholt\\Zangyo\\User\\taro\\Position", "Top.TZangyoMain"), "12");
-    EXPECT_EQ(store.restorePosition("TZangyoMain", {1920, 1080}, {640, 480}), (WindowPoint{12, 34}));
+    EXPECT_EQ(reg.readValue("Software\\Varnholt\\Zangyo\\User\\taro\\Position", "Top.TZangyoMain"),
+              "12");
+    EXPECT_EQ(store.restorePosition("TZangyoMain", {1920, 1080}, {640, 480}),
+              (WindowPoint{12, 34}));
     EXPECT_EQ(store.restoreSize("TZangyoMain", {1, 2}), (WindowSize{640, 480}));
     EXPECT_EQ(store.restoreSize("TYuuKyu", {1, 2}), (WindowSize{1, 2}));
     reg.writeValue("Software\\Varnholt\\Zangyo\\User\\taro\\Position", "Top.TTotal", "garbage");

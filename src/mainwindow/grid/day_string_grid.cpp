@@ -15,8 +15,8 @@
 #include <QToolTip>
 
 #include "base/clock.h"
-#include "core/auto_time_input.h"
 #include "base/text_util.h"
+#include "core/auto_time_input.h"
 #include "mainwindow/grid/day_grid_delegate.h"
 #include "mainwindow/grid/day_grid_header.h"
 #include "mainwindow/grid/day_grid_model.h"

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <Qt>
-#include <optional>
 
 namespace tkv {
 
@@ -10,19 +11,19 @@ namespace tkv {
 // colour dialog and the state of the modifier keys. The main window provides
 // it; tests give a scripted one.
 struct TimeConfirmRequest {
-    int mode = 0;        // 0 arrival, 1 leaving
-    QString dateLabel;   // "5月12日(月)"
-    QString nowText;     // NowMemo
-    QString timeText;    // TimeMemo
+    int mode = 0;       // 0 arrival, 1 leaving
+    QString dateLabel;  // "5月12日(月)"
+    QString nowText;    // NowMemo
+    QString timeText;   // TimeMemo
 };
 
 struct ManualTimeRequest {
-    QString name;                  // "普通残業時間", "深夜残業時間" or "勤務時間"
-    QString label;                 // "5月12日(月)の普通残業時間"
-    bool noCalc = false;           // NoCalcCheckBox
+    QString name;         // "普通残業時間", "深夜残業時間" or "勤務時間"
+    QString label;        // "5月12日(月)の普通残業時間"
+    bool noCalc = false;  // NoCalcCheckBox
     bool legalHolidayEnabled = false;
-    bool legalHoliday = false;     // HouteiKyujituCheckBox
-    QString time;                  // ZanTimeMemo
+    bool legalHoliday = false;  // HouteiKyujituCheckBox
+    QString time;               // ZanTimeMemo
 };
 
 struct ManualTimeResult {

@@ -13,24 +13,28 @@
 // Small pieces the fixed-layout dialogs of this folder share.
 namespace tkv::dialog_parts {
 
-inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
 
 // A dialog with a fixed client size, a title bar with only the close box,
 // and the program's proportional dialog font.
-inline void MakeFixedDialog(QDialog& dialog, const char* className, int clientWidth, int clientHeight,
-                            Qt::WindowFlags extra = {}) {
+inline void MakeFixedDialog(QDialog& dialog, const char* className, int clientWidth,
+                            int clientHeight, Qt::WindowFlags extra = {}) {
     dialog.setObjectName(QString::fromLatin1(className));
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | extra);
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | extra);
     dialog.setFont(platform::FontFor(U(platform::ProportionalFontName), 9));
     dialog.setFixedSize(clientWidth, clientHeight);
 }
 
-inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                               const QString& hint = {}) {
+inline QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                               const QRect& geometry, const QString& hint = {}) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(geometry);
-    if (!hint.isEmpty()) button->setToolTip(hint);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
     return button;
 }
 
@@ -42,8 +46,10 @@ inline void MaskWithAsterisks(QLineEdit& edit) {
 
 // Centre on the screen the dialog will appear on (the parent's, else the primary one).
 inline void CentreOnScreen(QWidget& window) {
-    QScreen* screen = window.parentWidget() != nullptr ? window.parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
+    QScreen* screen = window.parentWidget() != nullptr ? window.parentWidget()->screen()
+                                                       : QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
     const QRect area = screen->availableGeometry();
     window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }

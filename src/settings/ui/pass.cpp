@@ -24,9 +24,11 @@ TPass::TPass(QWidget* parent) : QDialog(parent) {
     m_passEdit->setGeometry(8, 25, 251, 22);
     dialog_parts::MaskWithAsterisks(*m_passEdit);
 
-    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("入  力"), QRect(98, 52, 78, 25));
+    QPushButton* ok =
+        dialog_parts::MakeButton(this, "OkButton", U("入  力"), QRect(98, 52, 78, 25));
     ok->setDefault(true);
-    QPushButton* cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(181, 52, 78, 25));
+    QPushButton* cancel =
+        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(181, 52, 78, 25));
 
     m_focusTimer = new QTimer(this);
     m_focusTimer->setObjectName("FocusTimer");
@@ -37,11 +39,16 @@ TPass::TPass(QWidget* parent) : QDialog(parent) {
     connect(m_focusTimer, &QTimer::timeout, this, &TPass::FocusTimerTimer);
 }
 
-void TPass::clearEntry() { m_passEdit->clear(); }
-QString TPass::entry() const { return m_passEdit->text(); }
+void TPass::clearEntry() {
+    m_passEdit->clear();
+}
+QString TPass::entry() const {
+    return m_passEdit->text();
+}
 
 void TPass::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) dialog_parts::CentreOnScreen(*this);
+    if (!event->spontaneous())
+        dialog_parts::CentreOnScreen(*this);
     QDialog::showEvent(event);
     m_passEdit->setFocus();
     m_focusTimer->start();

@@ -32,7 +32,8 @@ TPassChangeForm::TPassChangeForm(QWidget* parent) : QDialog(parent) {
     m_second = makeRow(1, "再入力");
 
     QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(76, 72, 78, 25));
-    QPushButton* cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(159, 72, 78, 25));
+    QPushButton* cancel =
+        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(159, 72, 78, 25));
 
     connect(ok, &QPushButton::clicked, this, &TPassChangeForm::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -43,18 +44,23 @@ void TPassChangeForm::setCurrent(const QString& password) {
     m_second->setText(password);
 }
 
-QString TPassChangeForm::newPassword() const { return m_first->text(); }
+QString TPassChangeForm::newPassword() const {
+    return m_first->text();
+}
 
 void TPassChangeForm::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) dialog_parts::CentreOnScreen(*this);
+    if (!event->spontaneous())
+        dialog_parts::CentreOnScreen(*this);
     QDialog::showEvent(event);
-    if (!event->spontaneous()) m_first->setFocus();
+    if (!event->spontaneous())
+        m_first->setFocus();
 }
 
 void TPassChangeForm::keyPressEvent(QKeyEvent* event) {
     // OK is no default button: Enter in an entry must not accept half-typed
     // passwords. A focused button still takes Enter itself before this.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && qobject_cast<QLineEdit*>(focusWidget())) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        qobject_cast<QLineEdit*>(focusWidget())) {
         event->accept();
         return;
     }
@@ -63,8 +69,8 @@ void TPassChangeForm::keyPressEvent(QKeyEvent* event) {
 
 void TPassChangeForm::OkButtonClick() {
     if (m_first->text() != m_second->text()) {
-        platform::ShowMessage(this, U("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"), U("入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"), QMessageBox::Ok,
-                              QMessageBox::Critical);
+        platform::ShowMessage(this, U("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"), U("入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"),
+                              QMessageBox::Ok, QMessageBox::Critical);
         return;
     }
     accept();

@@ -13,18 +13,22 @@ constexpr int MaxTries = 3;
 }  // namespace
 
 bool AskPassword(QWidget* parent, TPass& prompt, const QString& expected) {
-    if (expected.isEmpty()) return true;
+    if (expected.isEmpty())
+        return true;
     for (int wrong = 0; wrong < MaxTries;) {
         prompt.clearEntry();
-        if (prompt.exec() != QDialog::Accepted) return false;
+        if (prompt.exec() != QDialog::Accepted)
+            return false;
         if (PasswordMatches(platform::S(prompt.entry()), platform::S(expected))) {
             prompt.clearEntry();
             return true;
         }
         ++wrong;
-        const auto answer = platform::ShowMessage(parent, QString::fromUtf8("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"), QString::fromUtf8("ﾊﾟｽﾜｰﾄﾞが違います。"),
-                                                  QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning);
-        if (answer != QMessageBox::Ok) return false;
+        const auto answer = platform::ShowMessage(
+            parent, QString::fromUtf8("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"), QString::fromUtf8("ﾊﾟｽﾜｰﾄﾞが違います。"),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning);
+        if (answer != QMessageBox::Ok)
+            return false;
     }
     return false;
 }
@@ -34,7 +38,8 @@ std::optional<QString> ChangePassword(TPassChangeForm& form, const QString& curr
     const bool accepted = form.exec() == QDialog::Accepted;
     const QString chosen = form.newPassword();
     form.setCurrent(QString());  // no password waits in a hidden window
-    if (!accepted) return std::nullopt;
+    if (!accepted)
+        return std::nullopt;
     return chosen;
 }
 

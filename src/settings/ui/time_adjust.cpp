@@ -25,7 +25,8 @@ namespace {
 constexpr int MaxShiftedMinutes = 172800;
 }  // namespace
 
-TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent) : QDialog(parent), m_settings(settings) {
+TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
+    : QDialog(parent), m_settings(settings) {
     dialog_parts::MakeFixedDialog(*this, "TTimeAdjust", 341, 89);
 
     m_helpLabel = new QLabel(this);
@@ -66,7 +67,8 @@ TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent) : QDialog(pa
     m_up = makeSpeed("SpeedButtonUp", "+", "時刻を進めます。", 19);
     m_down = makeSpeed("DownSpeedButton", "-", "時刻を遅らせます。", 36);
 
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(244, 27, 89, 25), U("表示されている時刻を確定します。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(244, 27, 89, 25),
+                                    U("表示されている時刻を確定します。"));
     m_ok->setDefault(true);
     m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(244, 56, 89, 25),
                                         U("自動入力をｷｬﾝｾﾙします。"));
@@ -97,13 +99,20 @@ void TTimeAdjust::setDateLabel(const QString& dateLabel) {
     ApplyTexts();
 }
 
-void TTimeAdjust::setNowText(const QString& text) { m_nowMemo->setText(text); }
-void TTimeAdjust::setTimeText(const QString& text) { m_timeMemo->setText(text); }
-QString TTimeAdjust::timeText() const { return m_timeMemo->text(); }
+void TTimeAdjust::setNowText(const QString& text) {
+    m_nowMemo->setText(text);
+}
+void TTimeAdjust::setTimeText(const QString& text) {
+    m_timeMemo->setText(text);
+}
+QString TTimeAdjust::timeText() const {
+    return m_timeMemo->text();
+}
 
 int TTimeAdjust::stepMinutes() const {
     // Without rounding the buttons move by single minutes, whatever unit is stored.
-    if (m_mode == Leaving) return m_settings.EndAdjustSelect != 0 ? UnitMinutes(m_settings.EndTime2) : 1;
+    if (m_mode == Leaving)
+        return m_settings.EndAdjustSelect != 0 ? UnitMinutes(m_settings.EndTime2) : 1;
     return m_settings.StartAdjustSelect != 0 ? UnitMinutes(m_settings.StartTime2) : 1;
 }
 
@@ -120,15 +129,18 @@ void TTimeAdjust::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         ApplyTexts();
         dialog_parts::CentreOnScreen(*this);
-        if (m_enableExit) m_enableExit(false);
+        if (m_enableExit)
+            m_enableExit(false);
     }
     QDialog::showEvent(event);
-    if (!event->spontaneous()) m_ok->setFocus();
+    if (!event->spontaneous())
+        m_ok->setFocus();
 }
 
 void TTimeAdjust::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
-    if (!event->spontaneous() && m_enableExit) m_enableExit(true);
+    if (!event->spontaneous() && m_enableExit)
+        m_enableExit(true);
 }
 
 void TTimeAdjust::keyPressEvent(QKeyEvent* event) {
@@ -148,16 +160,22 @@ void TTimeAdjust::Shift(int direction) {
     m_timeMemo->setText(platform::Q(MinutesToStr(std::clamp(v, 0, MaxShiftedMinutes), 2, true)));
 }
 
-void TTimeAdjust::SpeedButtonUpClick() { Shift(+1); }
-void TTimeAdjust::DownSpeedButtonClick() { Shift(-1); }
+void TTimeAdjust::SpeedButtonUpClick() {
+    Shift(+1);
+}
+void TTimeAdjust::DownSpeedButtonClick() {
+    Shift(-1);
+}
 
 void TTimeAdjust::OkButtonClick() {
-    m_timeMemo->setText(platform::Q(MinutesToStr(StrToMinutes(platform::S(m_timeMemo->text())), 2, true)));
+    m_timeMemo->setText(
+        platform::Q(MinutesToStr(StrToMinutes(platform::S(m_timeMemo->text())), 2, true)));
     accept();
 }
 
 void TTimeAdjust::EscButtonClick() {
-    if (m_escapeAction) m_escapeAction();
+    if (m_escapeAction)
+        m_escapeAction();
 }
 
 }  // namespace tkv

@@ -39,7 +39,9 @@ public:
     void setEscapeAction(std::function<void()> action) { m_escapeAction = std::move(action); }
     // Called with false when the dialog opens and true when it closes: the
     // program must not be ended from the tray menu under an open time entry.
-    void setExitCommandEnabler(std::function<void(bool)> enable) { m_enableExit = std::move(enable); }
+    void setExitCommandEnabler(std::function<void(bool)> enable) {
+        m_enableExit = std::move(enable);
+    }
 
 protected:
     void showEvent(QShowEvent* event) override;

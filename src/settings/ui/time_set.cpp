@@ -55,21 +55,40 @@ void TTimeSet::setColumn(const QString& name, const QString& dateLabel) {
     m_label->setText(dateLabel + U("の") + name);
 }
 
-void TTimeSet::setNoCalc(bool on) { m_noCalc->setChecked(on); }
-bool TTimeSet::noCalc() const { return m_noCalc->isChecked(); }
-void TTimeSet::setLegalHoliday(bool on) { m_legalHoliday->setChecked(on); }
-bool TTimeSet::legalHoliday() const { return m_legalHoliday->isChecked(); }
-void TTimeSet::setLegalHolidayEnabled(bool on) { m_legalHoliday->setEnabled(on); }
-void TTimeSet::setTimeText(const QString& text) { m_time->setText(text); }
-QString TTimeSet::timeText() const { return m_time->text(); }
+void TTimeSet::setNoCalc(bool on) {
+    m_noCalc->setChecked(on);
+}
+bool TTimeSet::noCalc() const {
+    return m_noCalc->isChecked();
+}
+void TTimeSet::setLegalHoliday(bool on) {
+    m_legalHoliday->setChecked(on);
+}
+bool TTimeSet::legalHoliday() const {
+    return m_legalHoliday->isChecked();
+}
+void TTimeSet::setLegalHolidayEnabled(bool on) {
+    m_legalHoliday->setEnabled(on);
+}
+void TTimeSet::setTimeText(const QString& text) {
+    m_time->setText(text);
+}
+QString TTimeSet::timeText() const {
+    return m_time->text();
+}
 
-void TTimeSet::placeAtCentreOf(const QRect& frame) { move(frame.center() - QPoint(width() / 2, height() / 2)); }
+void TTimeSet::placeAtCentreOf(const QRect& frame) {
+    move(frame.center() - QPoint(width() / 2, height() / 2));
+}
 
-void TTimeSet::reject() { accept(); }
+void TTimeSet::reject() {
+    accept();
+}
 
 void TTimeSet::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) m_noCalc->setFocus();
+    if (!event->spontaneous())
+        m_noCalc->setFocus();
 }
 
 void TTimeSet::keyPressEvent(QKeyEvent* event) {
@@ -81,7 +100,8 @@ void TTimeSet::keyPressEvent(QKeyEvent* event) {
 }
 
 void TTimeSet::EscButtonClick() {
-    if (m_escapeAction) m_escapeAction();
+    if (m_escapeAction)
+        m_escapeAction();
 }
 
 }  // namespace tkv

@@ -14,7 +14,8 @@ namespace tkv {
 
 using dialog_parts::U;
 
-TUseMemoSetForm::TUseMemoSetForm(Settings& settings, std::function<void()> saveSettings, QWidget* parent)
+TUseMemoSetForm::TUseMemoSetForm(Settings& settings, std::function<void()> saveSettings,
+                                 QWidget* parent)
     : QDialog(parent), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
     dialog_parts::MakeFixedDialog(*this, "TUseMemoSetForm", 256, 290);
     setWindowTitle(U("定型メモを設定"));
@@ -31,29 +32,35 @@ TUseMemoSetForm::TUseMemoSetForm(Settings& settings, std::function<void()> saveS
         field->setToolTip(U("定型メモを設定します。"));
         m_fields[i] = field;
     }
-    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), QRect(46, 259, 78, 25), U("設定を登録します。"));
+    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), QRect(46, 259, 78, 25),
+                                               U("設定を登録します。"));
     ok->setDefault(true);
-    QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(132, 259, 78, 25), U("設定をｷｬﾝｾﾙします。"));
+    QPushButton* cancel = dialog_parts::MakeButton(
+        this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(132, 259, 78, 25), U("設定をｷｬﾝｾﾙします。"));
 
     connect(ok, &QPushButton::clicked, this, &TUseMemoSetForm::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TUseMemoSetForm::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
-    if (!event->spontaneous()) m_fields[0]->setFocus();
+    if (!event->spontaneous())
+        m_fields[0]->setFocus();
 }
 
 void TUseMemoSetForm::FormShow() {
     dialog_parts::CentreOnScreen(*this);
-    for (std::size_t i = 0; i < m_fields.size(); ++i) m_fields[i]->setText(platform::Q(m_settings.UseMemo[i]));
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(platform::Q(m_settings.UseMemo[i]));
 }
 
 void TUseMemoSetForm::OkButtonClick() {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) m_settings.UseMemo[i] = Trim(platform::S(m_fields[i]->text()));
-    if (m_saveSettings) m_saveSettings();
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_settings.UseMemo[i] = Trim(platform::S(m_fields[i]->text()));
+    if (m_saveSettings)
+        m_saveSettings();
     accept();
 }
 

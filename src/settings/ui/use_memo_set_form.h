@@ -16,7 +16,8 @@ class TUseMemoSetForm final : public QDialog {
     Q_OBJECT
 
 public:
-    TUseMemoSetForm(Settings& settings, std::function<void()> saveSettings, QWidget* parent = nullptr);
+    TUseMemoSetForm(Settings& settings, std::function<void()> saveSettings,
+                    QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

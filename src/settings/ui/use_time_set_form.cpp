@@ -17,12 +17,14 @@ using dialog_parts::U;
 namespace {
 // A set time in its one display form; an empty one stays empty ("未設定").
 std::string NormalTime(const std::string& text) {
-    if (Trim(text).empty()) return {};
+    if (Trim(text).empty())
+        return {};
     return MinutesToStr(StrToMinutes(text), 2, true);
 }
 }  // namespace
 
-TUseTimeSetForm::TUseTimeSetForm(Settings& settings, std::function<void()> saveSettings, QWidget* parent)
+TUseTimeSetForm::TUseTimeSetForm(Settings& settings, std::function<void()> saveSettings,
+                                 QWidget* parent)
     : QDialog(parent), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
     dialog_parts::MakeFixedDialog(*this, "TUseTimeSetForm", 152, 195);
     setWindowTitle(U("良く使う時刻を設定"));
@@ -40,29 +42,35 @@ TUseTimeSetForm::TUseTimeSetForm(Settings& settings, std::function<void()> saveS
         field->setToolTip(U("良く使う時刻を設定します。"));
         m_fields[i] = field;
     }
-    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), QRect(8, 162, 66, 25), U("設定を登録します。"));
+    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), QRect(8, 162, 66, 25),
+                                               U("設定を登録します。"));
     ok->setDefault(true);
-    QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(78, 162, 66, 25), U("設定をｷｬﾝｾﾙします。"));
+    QPushButton* cancel = dialog_parts::MakeButton(
+        this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(78, 162, 66, 25), U("設定をｷｬﾝｾﾙします。"));
 
     connect(ok, &QPushButton::clicked, this, &TUseTimeSetForm::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TUseTimeSetForm::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) FormShow();
+    if (!event->spontaneous())
+        FormShow();
     QDialog::showEvent(event);
-    if (!event->spontaneous()) m_fields[0]->setFocus();
+    if (!event->spontaneous())
+        m_fields[0]->setFocus();
 }
 
 void TUseTimeSetForm::FormShow() {
     dialog_parts::CentreOnScreen(*this);
-    for (std::size_t i = 0; i < m_fields.size(); ++i) m_fields[i]->setText(platform::Q(NormalTime(m_settings.UseTime[i])));
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setText(platform::Q(NormalTime(m_settings.UseTime[i])));
 }
 
 void TUseTimeSetForm::OkButtonClick() {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) m_settings.UseTime[i] = NormalTime(platform::S(m_fields[i]->text()));
-    if (m_saveSettings) m_saveSettings();
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        m_settings.UseTime[i] = NormalTime(platform::S(m_fields[i]->text()));
+    if (m_saveSettings)
+        m_saveSettings();
     accept();
 }
 

@@ -16,7 +16,8 @@ class TUseTimeSetForm final : public QDialog {
     Q_OBJECT
 
 public:
-    TUseTimeSetForm(Settings& settings, std::function<void()> saveSettings, QWidget* parent = nullptr);
+    TUseTimeSetForm(Settings& settings, std::function<void()> saveSettings,
+                    QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;

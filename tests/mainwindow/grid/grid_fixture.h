@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QLineEdit>
-#include <QtTest>
 #include <optional>
 #include <vector>
 
-#include "core/calendar.h"
+#include <QLineEdit>
+#include <QtTest>
+
 #include "base/clock.h"
+#include "core/calendar.h"
 #include "core/month_record.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/grid/day_string_grid.h"

@@ -23,17 +23,22 @@
 using namespace tkv;
 
 namespace {
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 template <typename W>
 W* Child(QWidget& parent, const char* name) {
     W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr) qFatal("no widget %s", name);
+    if (w == nullptr)
+        qFatal("no widget %s", name);
     return w;
 }
 }  // namespace
 
-void DialogsTest::init() { platform::testing::ResetMessageHook(); }
+void DialogsTest::init() {
+    platform::testing::ResetMessageHook();
+}
 
 void DialogsTest::timeAdjustSteps_data() {
     QTest::addColumn<int>("mode");
@@ -44,7 +49,8 @@ void DialogsTest::timeAdjustSteps_data() {
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("15-minute unit forward") << 0 << 1 << 3 << " 8:07" << true << " 8:22";
-    QTest::newRow("no rounding: one minute whatever the unit") << 0 << 0 << 6 << " 8:07" << true << " 8:08";
+    QTest::newRow("no rounding: one minute whatever the unit")
+        << 0 << 0 << 6 << " 8:07" << true << " 8:08";
     QTest::newRow("never below zero") << 1 << 2 << 0 << " 0:03" << false << " 0:00";
     QTest::newRow("leaving uses the leaving unit") << 1 << 3 << 6 << "17:10" << true << "18:10";
     QTest::newRow("past midnight keeps counting") << 1 << 1 << 5 << "23:45" << true << "24:15";
@@ -117,7 +123,8 @@ void DialogsTest::timeAdjustTextsAndExitItem() {
     dialog.show();
     QCOMPARE(dialog.windowTitle(), U("退社時刻自動入力"));
     QCOMPARE(Child<QGroupBox>(dialog, "AdjustGroupBox")->title(), U("退社時刻"));
-    QCOMPARE(Child<QLabel>(dialog, "HelpLabel")->text(), U("5月12日(月)の退社時刻を自動入力します。"));
+    QCOMPARE(Child<QLabel>(dialog, "HelpLabel")->text(),
+             U("5月12日(月)の退社時刻を自動入力します。"));
     QCOMPARE(exitItem, (std::vector<bool>{false}));
     Child<QPushButton>(dialog, "CancelButton")->click();
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -126,7 +133,8 @@ void DialogsTest::timeAdjustTextsAndExitItem() {
     dialog.setMode(0);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), U("出社時刻自動入力"));
-    QCOMPARE(Child<QLabel>(dialog, "HelpLabel")->text(), U("5月12日(月)の出社時刻を自動入力します。"));
+    QCOMPARE(Child<QLabel>(dialog, "HelpLabel")->text(),
+             U("5月12日(月)の出社時刻を自動入力します。"));
     QCOMPARE(Child<QLineEdit>(dialog, "NowMemo")->text(), U(" 8:07"));
     QVERIFY(Child<QLineEdit>(dialog, "NowMemo")->isReadOnly());
 }
@@ -163,8 +171,10 @@ void DialogsTest::timeSetClosing() {
     TTimeSet dialog;
     dialog.setColumn(U("深夜残業時間"), U("5月12日(月)"));
     QCOMPARE(dialog.windowTitle(), U("深夜残業時間入力"));
-    QCOMPARE(Child<QCheckBox>(dialog, "NoCalcCheckBox")->text(), U("深夜残業時間を[再計算]の対象外とする"));
-    QCOMPARE(Child<QCheckBox>(dialog, "NoCalcCheckBox")->toolTip(), U("ﾁｪｯｸすると深夜残業時間が[再計算]の対象外となります。"));
+    QCOMPARE(Child<QCheckBox>(dialog, "NoCalcCheckBox")->text(),
+             U("深夜残業時間を[再計算]の対象外とする"));
+    QCOMPARE(Child<QCheckBox>(dialog, "NoCalcCheckBox")->toolTip(),
+             U("ﾁｪｯｸすると深夜残業時間が[再計算]の対象外となります。"));
     QCOMPARE(Child<QLabel>(dialog, "ZanTimeLabel")->text(), U("5月12日(月)の深夜残業時間"));
     dialog.setTimeText(U(" 1:00"));
     dialog.show();
@@ -205,7 +215,9 @@ void DialogsTest::useTimeSetForm() {
     dialog.show();
     const QStringList shown{" 8:30", "", " 0:00", "17:30", "", "25:00"};
     for (int k = 1; k <= 6; ++k)
-        QCOMPARE(Child<QLineEdit>(dialog, qPrintable(QStringLiteral("UseTime%1Memo").arg(k)))->text(), shown[k - 1]);
+        QCOMPARE(
+            Child<QLineEdit>(dialog, qPrintable(QStringLiteral("UseTime%1Memo").arg(k)))->text(),
+            shown[k - 1]);
 
     // Cancel leaves the settings alone and saves nothing.
     Child<QLineEdit>(dialog, "UseTime1Memo")->setText("930");
@@ -217,8 +229,10 @@ void DialogsTest::useTimeSetForm() {
     QCOMPARE(Child<QLineEdit>(dialog, "UseTime1Memo")->text(), U(" 8:30"));
     const QStringList typed{"abc", "   ", "1730", "", " 7:05 ", "-1:00"};
     for (int k = 1; k <= 6; ++k)
-        Child<QLineEdit>(dialog, qPrintable(QStringLiteral("UseTime%1Memo").arg(k)))->setText(typed[k - 1]);
-    QTest::keyClick(Child<QLineEdit>(dialog, "UseTime6Memo"), Qt::Key_Return);  // "登 録" is the default
+        Child<QLineEdit>(dialog, qPrintable(QStringLiteral("UseTime%1Memo").arg(k)))
+            ->setText(typed[k - 1]);
+    QTest::keyClick(Child<QLineEdit>(dialog, "UseTime6Memo"),
+                    Qt::Key_Return);  // "登 録" is the default
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(saves, 1);
     const std::array<std::string, 6> stored{" 0:00", "", "17:30", "", " 7:05", "-1:00"};
@@ -289,7 +303,8 @@ void DialogsTest::waitingForm() {
     QCOMPARE(form.panelText(), U("登録中です。しばらくお待ちください。"));
     QCOMPARE(form.steps(), 366);
     QCOMPARE(form.position(), 0);
-    QVERIFY((form.frameGeometry().center() - caller.frameGeometry().center()).manhattanLength() <= 4);
+    QVERIFY((form.frameGeometry().center() - caller.frameGeometry().center()).manhattanLength() <=
+            4);
     form.step();
     form.step(9);
     QCOMPARE(form.position(), 10);
@@ -302,10 +317,12 @@ void DialogsTest::waitingForm() {
 void DialogsTest::messageHookAnswersInOrder() {
     platform::testing::QueueMessageAnswer(QMessageBox::No);
     platform::testing::QueueMessageAnswer(QMessageBox::Cancel);
-    QCOMPARE(platform::ShowMessage(nullptr, U("保存確認"), U("ﾃﾞｰﾀが変更されています。保存しますか？"),
-                                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question),
+    QCOMPARE(platform::ShowMessage(
+                 nullptr, U("保存確認"), U("ﾃﾞｰﾀが変更されています。保存しますか？"),
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question),
              QMessageBox::No);
-    QCOMPARE(platform::ShowMessage(nullptr, U("b"), U("second"), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning),
+    QCOMPARE(platform::ShowMessage(nullptr, U("b"), U("second"),
+                                   QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning),
              QMessageBox::Cancel);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(log.size(), std::size_t(2));

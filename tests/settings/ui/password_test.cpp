@@ -17,14 +17,17 @@
 using namespace tkv;
 
 namespace {
-QString U(const char* s) { return QString::fromUtf8(s); }
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
 
 // Acts on `dialog` once its modal loop runs. The timer belongs to the dialog,
 // so an action that never became due dies with it instead of leaking into the
 // next test.
 void WhenModal(QDialog& dialog, std::function<void(QDialog&)> act) {
     QTimer::singleShot(0, &dialog, [&dialog, act] {
-        if (dialog.isVisible()) act(dialog);
+        if (dialog.isVisible())
+            act(dialog);
     });
 }
 
@@ -40,7 +43,8 @@ void AnswerPrompts(QDialog& prompt, QStringList entries, int* notCleared) {
         const QString entry = entries.takeFirst();
         AnswerPrompts(dialog, entries, notCleared);  // armed for the next showing
         auto* edit = dialog.findChild<QLineEdit*>("PassEdit");
-        if (!edit->text().isEmpty()) ++*notCleared;
+        if (!edit->text().isEmpty())
+            ++*notCleared;
         if (entry.isNull()) {
             dialog.findChild<QPushButton*>("CancelButton")->click();
             return;
@@ -51,21 +55,28 @@ void AnswerPrompts(QDialog& prompt, QStringList entries, int* notCleared) {
 }
 }  // namespace
 
-void PasswordTest::init() { platform::testing::ResetMessageHook(); }
+void PasswordTest::init() {
+    platform::testing::ResetMessageHook();
+}
 
 void PasswordTest::rule_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("same") << "Secret" << "Secret" << true;
-    QTest::newRow("ASCII case ignored") << "sEcReT1" << "SecRet1" << true;
-    QTest::newRow("trailing blank counts") << "Secret " << "Secret" << false;
+    QTest::newRow("same") << "Secret"
+                          << "Secret" << true;
+    QTest::newRow("ASCII case ignored") << "sEcReT1"
+                                        << "SecRet1" << true;
+    QTest::newRow("trailing blank counts") << "Secret "
+                                           << "Secret" << false;
     QTest::newRow("full-width case counts") << U("ａｂｃ") << U("ＡＢＣ") << false;
     QTest::newRow("full-width vs ASCII") << U("ＡＢＣ") << "ABC" << false;
     QTest::newRow("kana with ASCII case") << U("ぱすwd") << U("ぱすWD") << true;
     QTest::newRow("half vs full-width kana") << U("ｶﾅ") << U("カナ") << false;
-    QTest::newRow("prefix only") << "Sec" << "Secret" << false;
-    QTest::newRow("signs are not letters") << "[" << "{" << false;
+    QTest::newRow("prefix only") << "Sec"
+                                 << "Secret" << false;
+    QTest::newRow("signs are not letters") << "["
+                                           << "{" << false;
 }
 
 void PasswordTest::rule() {
@@ -88,11 +99,14 @@ void PasswordTest::prompt_data() {
     QTest::newRow("no password: no prompt") << "" << QStringList{} << none << true;
     QTest::newRow("ASCII case ignored") << "Secret" << QStringList{"SECRET"} << none << true;
     QTest::newRow("Cancel in the prompt") << "Secret" << QStringList{QString()} << none << false;
-    QTest::newRow("Cancel in the error box") << "Secret" << QStringList{"Secret "} << QList<int>{cancel} << false;
-    QTest::newRow("right at the third try") << "Secret" << QStringList{"a", "b", "secret"} << QList<int>{ok, ok} << true;
-    QTest::newRow("three wrong") << "Secret" << QStringList{"a", "b", "c"} << QList<int>{ok, ok, ok} << false;
-    QTest::newRow("Cancel on the second showing") << U("ＡＢＣ") << QStringList{U("ａｂｃ"), QString()} << QList<int>{ok}
-                                                  << false;
+    QTest::newRow("Cancel in the error box")
+        << "Secret" << QStringList{"Secret "} << QList<int>{cancel} << false;
+    QTest::newRow("right at the third try")
+        << "Secret" << QStringList{"a", "b", "secret"} << QList<int>{ok, ok} << true;
+    QTest::newRow("three wrong") << "Secret" << QStringList{"a", "b", "c"} << QList<int>{ok, ok, ok}
+                                 << false;
+    QTest::newRow("Cancel on the second showing")
+        << U("ＡＢＣ") << QStringList{U("ａｂｃ"), QString()} << QList<int>{ok} << false;
 }
 
 void PasswordTest::prompt() {
@@ -102,13 +116,15 @@ void PasswordTest::prompt() {
     QFETCH(bool, accepted);
 
     TPass prompt;
-    for (int a : errorAnswers) platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(a));
+    for (int a : errorAnswers)
+        platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(a));
     int shown = 0;
     struct ShowCounter final : QObject {
         int* count;
         explicit ShowCounter(int* c) : count(c) {}
         bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Show) ++*count;
+            if (e->type() == QEvent::Show)
+                ++*count;
             return false;
         }
     } counter(&shown);
@@ -145,9 +161,12 @@ void PasswordTest::change_data() {
     QTest::addColumn<QString>("second");
     QTest::addColumn<bool>("mismatch");
     QTest::addColumn<std::optional<QString>>("result");
-    QTest::newRow("same entries") << "newPw" << "newPw" << false << std::optional<QString>(QString("newPw"));
-    QTest::newRow("both empty remove it") << "" << "" << false << std::optional<QString>(QString(""));
-    QTest::newRow("case counts here") << "abc" << "ABC" << true << std::optional<QString>();
+    QTest::newRow("same entries") << "newPw"
+                                  << "newPw" << false << std::optional<QString>(QString("newPw"));
+    QTest::newRow("both empty remove it") << ""
+                                          << "" << false << std::optional<QString>(QString(""));
+    QTest::newRow("case counts here") << "abc"
+                                      << "ABC" << true << std::optional<QString>();
 }
 
 void PasswordTest::change() {
@@ -157,7 +176,8 @@ void PasswordTest::change() {
     QFETCH(std::optional<QString>, result);
 
     TPassChangeForm form;
-    if (mismatch) platform::testing::QueueMessageAnswer(QMessageBox::Ok);
+    if (mismatch)
+        platform::testing::QueueMessageAnswer(QMessageBox::Ok);
     QStringList startedWith;
     bool openAfterMismatch = false;
     WhenModal(form, [&](QDialog& dialog) {
@@ -176,7 +196,8 @@ void PasswordTest::change() {
     QCOMPARE(startedWith, (QStringList{"old", "old"}));
     QCOMPARE(openAfterMismatch, mismatch);
     QCOMPARE(changed.has_value(), result.has_value());
-    if (result) QCOMPARE(*changed, *result);
+    if (result)
+        QCOMPARE(*changed, *result);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(int(log.size()), mismatch ? 1 : 0);
     if (mismatch) {
