@@ -10,6 +10,7 @@
 
 #include "base/text_util.h"
 #include "base/utf8.h"
+#include "core/calendar.h"
 
 namespace tkv {
 namespace {
@@ -40,20 +41,6 @@ std::string zeroPad(int value, std::size_t width) {
     return negative ? "-" + digits : digits;
 }
 
-bool isCalendarDate(int y, int m, int d) {
-    return y >= 1 && y <= 9999 && m >= 1 && m <= 12 && d >= 1 && d <= DaysInMonth(y, m);
-}
-
-// Days since 1970-01-01 of a proleptic Gregorian date.
-long long daysFromCivil(int y, int m, int d) {
-    y -= m <= 2 ? 1 : 0;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
 // Digits in the shape YYYY/MM/DD.
 bool hasDateShape(std::string_view text) {
     if (text.size() != 10 || text[4] != '/' || text[7] != '/')
@@ -64,14 +51,10 @@ bool hasDateShape(std::string_view text) {
     return true;
 }
 
-bool dateParts(std::string_view date, int& y, int& m, int& d) {
-    // Only the exact form of a normalised date is a date here.
-    if (!hasDateShape(date))
-        return false;
-    y = StrToIntDef(date.substr(0, 4), 0);
-    m = StrToIntDef(date.substr(5, 2), 0);
-    d = StrToIntDef(date.substr(8, 2), 0);
-    return true;
+int digitsValue(std::string_view digits) {
+    int v = 0;
+    for (char ch : digits) v = v * 10 + (ch - '0');
+    return v;
 }
 
 // A date as a key that orders like a byte-wise comparison of the texts: its
@@ -82,17 +65,69 @@ struct DateKey {
     std::uint64_t lo = ~std::uint64_t{0};
 
     bool operator<(const DateKey& o) const { return hi < o.hi || (hi == o.hi && lo < o.lo); }
+    bool operator<=(const DateKey& o) const { return !(o < *this); }
 };
 
-DateKey keyOf(const LeaveEntry& e) {
-    if (!e.used())
-        return {};
+DateKey keyOf(std::string_view date) {
     unsigned char bytes[16] = {};
-    std::memcpy(bytes, e.date.data(), std::min<std::size_t>(e.date.size(), 16));
+    std::memcpy(bytes, date.data(), std::min<std::size_t>(date.size(), 16));
     DateKey key{0, 0};
     for (int i = 0; i < 8; ++i) key.hi = key.hi << 8 | bytes[i];
     for (int i = 8; i < 16; ++i) key.lo = key.lo << 8 | bytes[i];
     return key;
+}
+
+// What one reading of a normalised date gives: its weekday and its sort key.
+struct DateFacts {
+    std::string_view weekday;
+    DateKey key;
+};
+
+// `date` has the shape YYYY/MM/DD.
+DateFacts shapedFacts(std::string_view date) {
+    const Date d{digitsValue(date.substr(0, 4)), digitsValue(date.substr(5, 2)),
+                 digitsValue(date.substr(8, 2))};
+    const bool real = d.year >= 1 && IsRealDate(d);
+    return {real ? WeekdayName(WeekdayOf(d)) : std::string_view("？"), keyOf(date)};
+}
+
+DateFacts factsOf(std::string_view date) {
+    // Only the exact form of a normalised date is a date here.
+    if (hasDateShape(date))
+        return shapedFacts(date);
+    return {"？", date.empty() ? DateKey{} : keyOf(date)};
+}
+
+constexpr std::size_t kTenthsBuffer = 32;
+
+// TenthsText into `buf`, without building strings on the way: the ledger
+// formats a thousand of these per recalculation.
+std::string_view formatTenths(long long tenths, int width, char (&buf)[kTenthsBuffer]) {
+    const long long t = clampTenths(tenths);
+    unsigned long long magnitude =
+        t < 0 ? static_cast<unsigned long long>(-t) : static_cast<unsigned long long>(t);
+    char* const end = buf + kTenthsBuffer;
+    char* p = end;
+    *--p = static_cast<char>('0' + magnitude % 10);
+    *--p = '.';
+    magnitude /= 10;
+    do {
+        *--p = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (t < 0)
+        *--p = '-';
+    const int wanted = std::min(width, static_cast<int>(kTenthsBuffer));
+    while (end - p < wanted) *--p = ' ';
+    return {p, static_cast<std::size_t>(end - p)};
+}
+
+// Sets a field to its tenths text, leaving it alone when it already reads so.
+void setTenths(std::string& field, long long tenths, int width) {
+    char buf[kTenthsBuffer];
+    const std::string_view text = formatTenths(tenths, width, buf);
+    if (field != text)
+        field = text;
 }
 
 std::string halfDayText(double value) {
@@ -107,8 +142,73 @@ bool isNormalDate(std::string_view text) {
     return hasDateShape(text) && text.find_first_not_of("0/") != std::string_view::npos;
 }
 
+// Normalises a slot's date in place and reads it once for its weekday and
+// sort key. A recalculated ledger holds normalised dates only, so the usual
+// case is one look at ten bytes.
+DateFacts settleDate(std::string& date) {
+    if (!isNormalDate(date)) {
+        date = NormalizeLedgerDate(date);
+        return factsOf(date);
+    }
+    return shapedFacts(date);
+}
+
+// Stable: entries of one date keep the order they stand in, so saving twice
+// writes the same file and a day added to a busy date goes after the others.
+// Sorts keys and a permutation, then moves each entry once.
+void sortSlots(std::array<LeaveEntry, LedgerSlotCount>& slots,
+               const std::array<DateKey, LedgerSlotCount>& keys) {
+    constexpr std::size_t n = LedgerSlotCount;
+    // Already in order: the usual case.
+    if (std::is_sorted(keys.begin(), keys.end()))
+        return;
+    std::array<std::uint16_t, n> order;
+    for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint16_t>(i);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](std::uint16_t a, std::uint16_t b) { return keys[a] < keys[b]; });
+    // Slot i receives the entry of slot order[i]: follow each cycle once.
+    std::array<bool, n> placed{};
+    for (std::size_t i = 0; i < n; ++i) {
+        if (placed[i] || order[i] == i)
+            continue;
+        LeaveEntry first = std::move(slots[i]);
+        std::size_t to = i;
+        while (true) {
+            placed[to] = true;
+            const std::size_t from = order[to];
+            if (from == i) {
+                slots[to] = std::move(first);
+                break;
+            }
+            slots[to] = std::move(slots[from]);
+            to = from;
+        }
+    }
+}
+
+// "Y/M/D" of ASCII digits only, as typed into the window or a hand-edited
+// file: the parts are read as the general parse reads them (year from at
+// most 4 digits, month and day from at most 2, an empty part is 0).
+bool plainDateParts(std::string_view text, int& y, int& m, int& d) {
+    const std::size_t first = text.find('/');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
+    if (second == std::string_view::npos)
+        return false;
+    const std::string_view parts[3] = {
+        text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
+    for (const std::string_view part : parts)
+        for (char ch : part)
+            if (ch < '0' || ch > '9')
+                return false;
+    y = digitsValue(parts[0].substr(0, 4));
+    m = digitsValue(parts[1].substr(0, 2));
+    d = digitsValue(parts[2].substr(0, 2));
+    return true;
+}
+
 // "[blanks][-]digits.digit" with at most 9 integer digits, the form every
-// recalculated days field has; the general parse gives the same value.
+// recalculated days field has, or "[blanks][-]digits", the form people type;
+// the general parse gives the same value.
 bool simpleTenths(std::string_view text, long long& out) {
     std::size_t i = text.find_first_not_of(' ');
     if (i == std::string_view::npos)
@@ -120,7 +220,13 @@ bool simpleTenths(std::string_view text, long long& out) {
     std::size_t digits = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
         value = value * 10 + (text[i] - '0');
-    if (digits == 0 || digits > 9 || i + 2 != text.size() || text[i] != '.')
+    if (digits == 0 || digits > 9)
+        return false;
+    if (i == text.size()) {
+        out = negative ? -value * 10 : value * 10;
+        return true;
+    }
+    if (i + 2 != text.size() || text[i] != '.')
         return false;
     const char tenth = text[i + 1];
     if (tenth < '0' || tenth > '9')
@@ -135,42 +241,42 @@ bool simpleTenths(std::string_view text, long long& out) {
 std::string NormalizeLedgerDate(std::string_view text) {
     if (isNormalDate(text))
         return std::string(text);
-    const std::string s = Trim(ToHankaku(Trim(text)));
-    const std::size_t first = s.find('/');
-    if (first == std::string::npos)
-        return {};
-    const std::size_t second = s.find('/', first + 1);
-    if (second == std::string::npos)
-        return {};
-    const std::string_view view = s;
-    const int y = StrToIntDef(firstChars(view.substr(0, first), 4), 0);
-    const int m = StrToIntDef(firstChars(view.substr(first + 1, second - first - 1), 2), 0);
-    const int d = StrToIntDef(firstChars(view.substr(second + 1), 2), 0);
+    int y = 0, m = 0, d = 0;
+    if (!plainDateParts(text, y, m, d)) {
+        const std::string s = Trim(ToHankaku(Trim(text)));
+        const std::size_t first = s.find('/');
+        if (first == std::string::npos)
+            return {};
+        const std::size_t second = s.find('/', first + 1);
+        if (second == std::string::npos)
+            return {};
+        const std::string_view view = s;
+        y = StrToIntDef(firstChars(view.substr(0, first), 4), 0);
+        m = StrToIntDef(firstChars(view.substr(first + 1, second - first - 1), 2), 0);
+        d = StrToIntDef(firstChars(view.substr(second + 1), 2), 0);
+    }
     if (y == 0 && m == 0 && d == 0)
         return {};
+    if (y >= 0 && y <= 9999 && m >= 0 && m <= 99 && d >= 0 && d <= 99) {
+        // The usual case, written straight into its ten characters.
+        char out[10] = {'0', '0', '0', '0', '/', '0', '0', '/', '0', '0'};
+        for (int i = 3, v = y; i >= 0; --i, v /= 10) out[i] = static_cast<char>('0' + v % 10);
+        out[5] = static_cast<char>('0' + m / 10);
+        out[6] = static_cast<char>('0' + m % 10);
+        out[8] = static_cast<char>('0' + d / 10);
+        out[9] = static_cast<char>('0' + d % 10);
+        return std::string(out, sizeof out);
+    }
     return zeroPad(y, 4) + "/" + zeroPad(m, 2) + "/" + zeroPad(d, 2);
 }
 
 std::string_view WeekdayOfDate(std::string_view date) {
-    static constexpr std::array<std::string_view, 7> kNames{"日", "月", "火", "水",
-                                                            "木", "金", "土"};
-    int y = 0, m = 0, d = 0;
-    if (!dateParts(date, y, m, d) || !isCalendarDate(y, m, d))
-        return "？";
-    // 1970-01-01 was a Thursday.
-    const long long weekday = ((daysFromCivil(y, m, d) + 4) % 7 + 7) % 7;
-    return kNames[static_cast<std::size_t>(weekday)];
+    return factsOf(date).weekday;
 }
 
 std::string TenthsText(long long tenths, int width) {
-    const long long t = clampTenths(tenths);
-    const long long magnitude = t < 0 ? -t : t;
-    std::string s = std::to_string(magnitude / 10) + "." + std::to_string(magnitude % 10);
-    if (t < 0)
-        s.insert(0, 1, '-');
-    if (width > 0 && static_cast<int>(s.size()) < width)
-        s.insert(0, static_cast<std::size_t>(width) - s.size(), ' ');
-    return s;
+    char buf[kTenthsBuffer];
+    return std::string(formatTenths(tenths, width, buf));
 }
 
 long long TenthsOf(std::string_view text) {
@@ -211,15 +317,23 @@ void Ledger::clear() {
 }
 
 void Ledger::RecalcLedger() {
-    for (LeaveEntry& e : m_slots) {
-        e.date = NormalizeLedgerDate(e.date);
+    std::array<DateKey, LedgerSlotCount> keys;
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        LeaveEntry& e = m_slots[i];
+        if (e.date.empty()) {
+            keys[i] = DateKey{};
+            continue;
+        }
+        const DateFacts facts = settleDate(e.date);
+        keys[i] = facts.key;
         if (!e.used())
             continue;
-        e.weekday = std::string(WeekdayOfDate(e.date));
-        e.days = TenthsText(TenthsOf(e.days), 5);
+        if (e.weekday != facts.weekday)
+            e.weekday = facts.weekday;
+        setTenths(e.days, TenthsOf(e.days), 5);
     }
 
-    sortByDate();
+    sortSlots(m_slots, keys);
 
     const long long carried = TenthsOf(m_kuriZan);
     m_kuriZan = TenthsText(carried, 0);
@@ -230,54 +344,9 @@ void Ledger::RecalcLedger() {
             continue;
         }
         running = clampTenths(running + TenthsOf(e.days));
-        e.remaining = TenthsText(running, 5);
+        setTenths(e.remaining, running, 5);
     }
     m_nowZan = TenthsText(running, 0);
-}
-
-// Selection sort by date, which is not stable: entries of equal dates may
-// change places, and the file order of such entries follows from that. It
-// runs on keys and a permutation, then moves each entry once.
-void Ledger::sortByDate() {
-    constexpr std::size_t n = LedgerSlotCount;
-    std::array<DateKey, n> keys;
-    std::array<std::uint16_t, n> order;
-    for (std::size_t i = 0; i < n; ++i) {
-        keys[i] = keyOf(m_slots[i]);
-        order[i] = static_cast<std::uint16_t>(i);
-    }
-    // Already in order (the usual case): the sort would swap nothing, since
-    // only a strictly smaller date moves.
-    if (std::is_sorted(keys.begin(), keys.end()))
-        return;
-    for (std::size_t j = 0; j + 1 < n; ++j) {
-        std::size_t min = j;
-        for (std::size_t k = j + 1; k < n; ++k)
-            if (keys[k] < keys[min])
-                min = k;
-        if (min != j) {
-            std::swap(keys[j], keys[min]);
-            std::swap(order[j], order[min]);
-        }
-    }
-    // Slot i receives the entry of slot order[i]: follow each cycle once.
-    std::array<bool, n> placed{};
-    for (std::size_t i = 0; i < n; ++i) {
-        if (placed[i] || order[i] == i)
-            continue;
-        LeaveEntry first = std::move(m_slots[i]);
-        std::size_t to = i;
-        while (true) {
-            placed[to] = true;
-            const std::size_t from = order[to];
-            if (from == i) {
-                m_slots[to] = std::move(first);
-                break;
-            }
-            m_slots[to] = std::move(m_slots[from]);
-            to = from;
-        }
-    }
 }
 
 LedgerScroll Ledger::scrollTarget(int visibleRows) const {

@@ -104,6 +104,31 @@ TEST(LedgerFile, SaveWritesTheFileAndKeepsForeignContent) {
     EXPECT_EQ(again.entry(2).remaining, ledger.entry(2).remaining);
 }
 
+// Entries of one date come back from the file in the order they were saved,
+// so saving again writes the same bytes.
+TEST(LedgerFile, EqualDatesSurviveTheRoundTrip) {
+    testing::TestFolder dir;
+    const std::string path = dir.file("Vacation.dat");
+    Ledger ledger;
+    for (int i = 1; i <= 40; ++i) {
+        ledger.entry(i).date = i % 2 == 0 ? "2024/04/10" : "2024/4/9";
+        ledger.entry(i).kind = "有給";
+        ledger.entry(i).days = "-1";
+        ledger.entry(i).memo = std::to_string(i);
+    }
+    ASSERT_TRUE(SaveLedger(ledger, path).ok());
+    const std::string first = ReadBytes(path);
+
+    Ledger again;
+    ASSERT_TRUE(LoadLedger(again, path).ok());
+    EXPECT_EQ(again.entry(1).memo, "1");
+    EXPECT_EQ(again.entry(20).memo, "39");
+    EXPECT_EQ(again.entry(21).memo, "2");
+    EXPECT_EQ(again.entry(40).memo, "40");
+    ASSERT_TRUE(SaveLedger(again, path).ok());
+    EXPECT_EQ(ReadBytes(path), first);
+}
+
 TEST(LedgerFile, DamagedFileLoadsWithFallbacks) {
     testing::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
