@@ -80,14 +80,21 @@ void IniFile::parse(std::string_view bytes) {
             continue;
         }
         if (eq == std::string_view::npos || trimmed.front() == ';') {
-            current->entries.push_back(Entry{{}, std::string(line), {}, true, false});
+            current->entries.push_back(Entry{{}, std::string(line), true, false});
             continue;
         }
         std::string key = TrimRight(line.substr(0, eq));  // " 1" keeps its alignment
-        const std::string norm = normalise(cp932::toUtf8(key));
-        current->index.emplace(norm, current->entries.size());  // the first occurrence wins
+        const std::size_t at = current->entries.size();
+        const auto [it, added] = current->index.emplace(normalise(cp932::toUtf8(key)), at);
+        if (!added) {
+            // The first occurrence wins; later ones are chained to it.
+            std::size_t last = it->second;
+            while (current->entries[last].nextSame != kNoEntry)
+                last = current->entries[last].nextSame;
+            current->entries[last].nextSame = at;
+        }
         current->entries.push_back(
-            Entry{std::move(key), takeValue(line.substr(eq + 1)), norm, false, false});
+            Entry{std::move(key), takeValue(line.substr(eq + 1)), false, false});
     }
 }
 
@@ -168,7 +175,7 @@ void IniFile::writeRaw(std::string_view section, std::string_view key, std::stri
         return;
     }
     s.index.emplace(norm, s.entries.size());
-    s.entries.push_back(Entry{cp932::fromUtf8(key), std::string(bytes), norm, false, false});
+    s.entries.push_back(Entry{cp932::fromUtf8(key), std::string(bytes), false, false});
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
@@ -190,15 +197,13 @@ bool IniFile::deleteKey(std::string_view section, std::string_view key) {
     Section* s = findSection(section);
     if (s == nullptr)
         return false;
-    const std::string norm = normalise(key);
-    const auto it = s->index.find(norm);
+    const auto it = s->index.find(normalise(key));
     if (it == s->index.end())
         return false;
-    s->index.erase(it);
     // Erase every copy so a duplicate line of a hand-edited file cannot resurface.
-    for (Entry& e : s->entries)
-        if (!e.foreign && !e.erased && e.norm == norm)
-            e.erased = true;
+    for (std::size_t i = it->second; i != kNoEntry; i = s->entries[i].nextSame)
+        s->entries[i].erased = true;
+    s->index.erase(it);
     return true;
 }
 

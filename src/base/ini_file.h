@@ -62,17 +62,21 @@ public:
     void clear();
 
 private:
+    static constexpr std::size_t kNoEntry = static_cast<std::size_t>(-1);
     struct Entry {
         std::string key;    // raw bytes as in the file; empty for a kept foreign line
         std::string value;  // raw bytes (or the whole foreign line)
-        std::string norm;   // normalised key for matching
         bool foreign = false;
         bool erased = false;
+        // The next line with the same key: hand-edited files may repeat a
+        // key, and deleting it must take every copy without a scan.
+        std::size_t nextSame = kNoEntry;
     };
     struct Section {
         std::string name;  // raw bytes
         std::vector<Entry> entries;
-        std::unordered_map<std::string, std::size_t> index;  // normalised key -> first entry
+        // Normalised key -> its first live entry, the one that is read.
+        std::unordered_map<std::string, std::size_t> index;
         bool erased = false;
     };
 

@@ -56,6 +56,36 @@ TEST(IniFile, KeepsForeignLinesAndFirstDuplicate) {
     EXPECT_FALSE(ini.readRaw("S", "k").has_value());
 }
 
+// A hand-edited file may repeat a key in any spelling; deleting it takes
+// every copy, and writing it again adds one line at the end.
+TEST(IniFile, DeleteTakesEveryCopyOfAKey) {
+    IniFile ini;
+    ini.parse("[S]\r\nk=1\r\nother=x\r\n K =2\r\n; k=comment\r\nk=3\r\n");
+    EXPECT_EQ(ini.readString("s", "K "), "1");
+    EXPECT_TRUE(ini.deleteKey("S", "k"));
+    EXPECT_FALSE(ini.readRaw("S", "k").has_value());
+    EXPECT_EQ(ini.serialize(), "[S]\r\nother=x\r\n; k=comment\r\n");
+    EXPECT_FALSE(ini.deleteKey("S", "k"));
+    ini.writeString("S", "k", "4");
+    EXPECT_EQ(ini.serialize(), "[S]\r\nother=x\r\n; k=comment\r\nk=4\r\n");
+
+    // The way the ledger saves: every slot deleted and written again.
+    for (int round = 0; round < 2; ++round) {
+        for (int slot = 1; slot <= 500; ++slot) {
+            const std::string key = std::string(slot < 10    ? "  "
+                                                : slot < 100 ? " "
+                                                             : "") +
+                                    std::to_string(slot);
+            ini.deleteKey("V", key);
+            if (slot % 2 == round)
+                ini.writeString("V", key, std::to_string(slot * 10 + round));
+        }
+    }
+    EXPECT_EQ(ini.keyNames("V").size(), 250u);
+    EXPECT_EQ(ini.readString("V", "7"), "71");
+    EXPECT_EQ(ini.readString("V", " 8 "), "");
+}
+
 TEST(IniFile, ValuesAreCp932OnDisk) {
     testing::TestFolder dir;
     IniFile ini;
