@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/registry_store.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/zangyo_main.h"
@@ -14,6 +14,7 @@
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
+#include "session/startup.h"
 #include "settings/ui/pass.h"
 
 namespace tkv {
@@ -57,22 +58,16 @@ int RunProgram(QApplication& app) {
     if (single.activateRunning())
         return 0;
 
-    const FolderInputs folders = os::ReadFolderInputs();
-    ctx.dataDir = DataFolder(folders);
-    const std::string configDir = ConfigFolder(folders);
-    for (const std::string& dir :
-         {ctx.dataDir, configDir,
-          ctx.currentUser.empty() ? std::string() : JoinPath(ctx.dataDir, ctx.currentUser)}) {
-        if (dir.empty())
-            continue;
-        if (const IoResult r = MakeDirectories(dir, 0700); !r.ok()) {
-            platform::ShowMessage(nullptr, "起動ｴﾗｰ",
-                                  "フォルダを作成できません。\n" + platform::Q(r.path),
-                                  QMessageBox::Ok, QMessageBox::Critical);
-            return 1;
-        }
+    RunFolders folders = PrepareFolders(os::ReadFolderInputs(), ctx.currentUser);
+    if (!folders.io.ok()) {
+        platform::ShowMessage(nullptr, "起動ｴﾗｰ",
+                              "フォルダを作成できません。\n" + platform::Q(folders.io.path),
+                              QMessageBox::Ok, QMessageBox::Critical);
+        return 1;
     }
-    ctx.registry = std::make_unique<IniRegistryStore>(JoinPath(configDir, "registry.ini"));
+    ctx.dataDir = std::move(folders.dataDir);
+    // A registry that cannot be read is reported by the settings load below.
+    ctx.registry = OpenRegistry(folders.configDir);
     ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
                                                 ctx.startUser);
     ctx.clock = std::make_unique<os::SystemClock>();

@@ -41,7 +41,7 @@ private slots:
 namespace {
 
 void show(MainFixture& f, int year, int month) {
-    f.main().LoadMonth(year, month, true);
+    f.main().showMonth(year, month, true);
 }
 
 std::string PayWindowText(const MainFixture& f, const std::string& name) {
@@ -289,7 +289,7 @@ void NavigationTest::leaveIndicator() {
     });
     Ledger ledger;
     ledger.setKuriZan("3.5");
-    QVERIFY(SaveLedger(ledger, f.ctx.ledgerPath()).ok());
+    QVERIFY(SaveLedger(ledger, f.ctx.paths().ledgerFile()).ok());
     TZangyoMain& w = f.start();
     QLabel* panel = w.targetBar()->yukyuPanel();
     QVERIFY(panel->isVisible());

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     m.day(9).cells[tkv::ColMemo] = "リリース対応";
     m.day(9).MemoColor = 0x000000C0;
     w.grid()->refresh();
-    w.Recalculate(false);
+    w.recalculateShown(false);
     w.grid()->selectDay(23, tkv::ColLeaving);
     QTest::qWait(50);
     const bool saved = w.grab().save(out);

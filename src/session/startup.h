@@ -1,0 +1,29 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "base/io_result.h"
+
+namespace tkv {
+
+class IniRegistryStore;
+struct FolderInputs;
+
+// The folders of one run of either program.
+struct RunFolders {
+    std::string dataDir;    // month files, Vacation.dat, Holiday.dat, user subfolders
+    std::string configDir;  // registry.ini
+    IoResult io;            // the first folder that could not be created
+};
+
+// Works out the data and configuration folders and creates them (0700),
+// together with the user's subfolder of the data folder when a user is given.
+RunFolders PrepareFolders(const FolderInputs& inputs, std::string_view user);
+
+// The registry file of a configuration folder, read once; its loadResult()
+// says whether that worked.
+std::unique_ptr<IniRegistryStore> OpenRegistry(std::string_view configDir);
+
+}  // namespace tkv
