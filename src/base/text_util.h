@@ -22,6 +22,9 @@ int UnitMinutes(int index);
 std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
+// The same as views into `text`, for parsers that only look.
+std::string_view TrimView(std::string_view text);
+std::string_view TrimRightView(std::string_view text);
 
 // Full-width forms of digits, letters and common signs become their ASCII
 // forms, and lower-case letters become upper case.

@@ -86,6 +86,27 @@ TEST(IniFile, DeleteTakesEveryCopyOfAKey) {
     EXPECT_EQ(ini.readString("V", " 8 "), "");
 }
 
+// One pass over a section: each key once with the value a lookup reads,
+// and a delete of all keys that match, copies included.
+TEST(IniFile, VisitAndDeleteKeysInOnePass) {
+    IniFile ini;
+    ini.parse("[S]\r\n 7 =a\r\nx=1\r\n; note\r\n7=b\r\n07=c\r\nX=2\r\n8=d\r\n");
+    std::vector<std::string> seen;
+    ini.forEachKey("s", [&seen](std::string_view key, const std::string& value) {
+        seen.push_back(std::string(key) + "=" + value);
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{" 7=a", "x=1", "07=c", "8=d"}));
+
+    const int deleted = ini.deleteKeysIf("S", [](std::string_view key) {
+        return key.find('7') != std::string_view::npos && key != "07";
+    });
+    EXPECT_EQ(deleted, 1);
+    EXPECT_EQ(ini.serialize(), "[S]\r\nx=1\r\n; note\r\n07=c\r\nX=2\r\n8=d\r\n");
+    ini.writeString("S", "7", "e");
+    EXPECT_EQ(ini.readString("S", " 7"), "e");
+    EXPECT_EQ(ini.deleteKeysIf("nowhere", [](std::string_view) { return true; }), 0);
+}
+
 TEST(IniFile, ValuesAreCp932OnDisk) {
     testing::TestFolder dir;
     IniFile ini;
