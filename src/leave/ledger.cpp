@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -46,7 +47,7 @@ bool hasDateShape(std::string_view text) {
     if (text.size() != 10 || text[4] != '/' || text[7] != '/')
         return false;
     for (std::size_t i : {0u, 1u, 2u, 3u, 5u, 6u, 8u, 9u})
-        if (text[i] < '0' || text[i] > '9')
+        if (static_cast<unsigned char>(text[i] - '0') > 9)
             return false;
     return true;
 }
@@ -71,10 +72,13 @@ struct DateKey {
 DateKey keyOf(std::string_view date) {
     unsigned char bytes[16] = {};
     std::memcpy(bytes, date.data(), std::min<std::size_t>(date.size(), 16));
-    DateKey key{0, 0};
-    for (int i = 0; i < 8; ++i) key.hi = key.hi << 8 | bytes[i];
-    for (int i = 8; i < 16; ++i) key.lo = key.lo << 8 | bytes[i];
-    return key;
+    std::uint64_t hi = 0, lo = 0;
+    std::memcpy(&hi, bytes, 8);
+    std::memcpy(&lo, bytes + 8, 8);
+    if constexpr (std::endian::native == std::endian::little)
+        return {__builtin_bswap64(hi), __builtin_bswap64(lo)};
+    else
+        return {hi, lo};
 }
 
 // What one reading of a normalised date gives: its weekday and its sort key.
@@ -139,7 +143,12 @@ std::string halfDayText(double value) {
 // Already YYYY/MM/DD: what a recalculated ledger holds in every slot, so the
 // common case skips the general parse (which gives the same text).
 bool isNormalDate(std::string_view text) {
-    return hasDateShape(text) && text.find_first_not_of("0/") != std::string_view::npos;
+    if (!hasDateShape(text))
+        return false;
+    for (char ch : text)
+        if (ch != '0' && ch != '/')
+            return true;
+    return false;  // 0000/00/00 normalises to nothing
 }
 
 // Normalises a slot's date in place and reads it once for its weekday and
@@ -153,37 +162,70 @@ DateFacts settleDate(std::string& date) {
     return shapedFacts(date);
 }
 
-// Stable: entries of one date keep the order they stand in, so saving twice
-// writes the same file and a day added to a busy date goes after the others.
-// Sorts keys and a permutation, then moves each entry once.
+// Puts the used slots in date order at the front. Stable: entries of one
+// date keep the order they stand in, so saving twice writes the same file
+// and a day added to a busy date goes after the others. Free slots are
+// cleared afterwards, so they only move to make room. The permutation is
+// worked out on keys first, then each entry that changes place moves once;
+// `tenths` (the days of each slot) moves along.
 void sortSlots(std::array<LeaveEntry, LedgerSlotCount>& slots,
-               const std::array<DateKey, LedgerSlotCount>& keys) {
+               const std::array<DateKey, LedgerSlotCount>& keys,
+               std::array<long long, LedgerSlotCount>& tenths) {
     constexpr std::size_t n = LedgerSlotCount;
     // Already in order: the usual case.
     if (std::is_sorted(keys.begin(), keys.end()))
         return;
-    std::array<std::uint16_t, n> order;
-    for (std::size_t i = 0; i < n; ++i) order[i] = static_cast<std::uint16_t>(i);
-    std::stable_sort(order.begin(), order.end(),
+    std::array<std::uint16_t, n> from;  // position p receives the entry of slot from[p]
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (slots[i].used())
+            from[count++] = static_cast<std::uint16_t>(i);
+    std::stable_sort(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count),
                      [&keys](std::uint16_t a, std::uint16_t b) { return keys[a] < keys[b]; });
-    // Slot i receives the entry of slot order[i]: follow each cycle once.
+    std::array<bool, n> taken{};
+    for (std::size_t p = 0; p < count; ++p) taken[from[p]] = true;
+    // Behind the used ones, a free slot stays where it is; the free slots
+    // from in front go to the places the used ones left.
+    std::size_t spare = 0;
+    for (std::size_t p = count; p < n; ++p) {
+        if (!taken[p]) {
+            from[p] = static_cast<std::uint16_t>(p);
+            taken[p] = true;
+            continue;
+        }
+        while (taken[spare]) ++spare;
+        from[p] = static_cast<std::uint16_t>(spare);
+        taken[spare] = true;
+    }
+
+    std::array<long long, n> moved;
+    for (std::size_t p = 0; p < n; ++p) moved[p] = tenths[from[p]];
+    tenths = moved;
+    // Follow each cycle of the permutation once.
     std::array<bool, n> placed{};
     for (std::size_t i = 0; i < n; ++i) {
-        if (placed[i] || order[i] == i)
+        if (placed[i] || from[i] == i)
             continue;
         LeaveEntry first = std::move(slots[i]);
         std::size_t to = i;
         while (true) {
             placed[to] = true;
-            const std::size_t from = order[to];
-            if (from == i) {
+            const std::size_t source = from[to];
+            if (source == i) {
                 slots[to] = std::move(first);
                 break;
             }
-            slots[to] = std::move(slots[from]);
-            to = from;
+            slots[to] = std::move(slots[source]);
+            to = source;
         }
     }
+}
+
+// Whether a stored date, normalised, is `day` (a normalised date).
+bool sameDate(std::string_view stored, std::string_view day) {
+    if (stored.empty())
+        return day.empty();
+    return isNormalDate(stored) ? stored == day : NormalizeLedgerDate(stored) == day;
 }
 
 // "Y/M/D" of ASCII digits only, as typed into the window or a hand-edited
@@ -318,32 +360,36 @@ void Ledger::clear() {
 
 void Ledger::RecalcLedger() {
     std::array<DateKey, LedgerSlotCount> keys;
+    std::array<long long, LedgerSlotCount> tenths{};
     for (std::size_t i = 0; i < m_slots.size(); ++i) {
         LeaveEntry& e = m_slots[i];
-        if (e.date.empty()) {
-            keys[i] = DateKey{};
+        keys[i] = DateKey{};
+        if (e.date.empty())
             continue;
-        }
         const DateFacts facts = settleDate(e.date);
-        keys[i] = facts.key;
         if (!e.used())
             continue;
+        keys[i] = facts.key;
         if (e.weekday != facts.weekday)
             e.weekday = facts.weekday;
-        setTenths(e.days, TenthsOf(e.days), 5);
+        // The days as they will be written: what the running balance adds up.
+        tenths[i] = TenthsOf(e.days);
+        setTenths(e.days, tenths[i], 5);
     }
 
-    sortSlots(m_slots, keys);
+    sortSlots(m_slots, keys, tenths);
 
     const long long carried = TenthsOf(m_kuriZan);
     m_kuriZan = TenthsText(carried, 0);
     long long running = carried;
-    for (LeaveEntry& e : m_slots) {
+    for (std::size_t i = 0; i < m_slots.size(); ++i) {
+        LeaveEntry& e = m_slots[i];
         if (!e.used()) {
-            e = LeaveEntry{};
+            if (!(e == LeaveEntry{}))
+                e = LeaveEntry{};
             continue;
         }
-        running = clampTenths(running + TenthsOf(e.days));
+        running = clampTenths(running + tenths[i]);
         setTenths(e.remaining, running, 5);
     }
     m_nowZan = TenthsText(running, 0);
@@ -426,7 +472,7 @@ int Ledger::RemoveLeaveEntries(std::string_view date, std::string_view mark) {
     const std::string_view name = LeaveKindName(*kind);
     int removed = 0;
     for (LeaveEntry& e : m_slots) {
-        if (day.empty() || NormalizeLedgerDate(e.date) != day || Trim(e.kind) != name)
+        if (day.empty() || !sameDate(e.date, day) || TrimView(e.kind) != name)
             continue;
         e.date.clear();
         ++removed;
@@ -444,7 +490,7 @@ bool Ledger::UpdateLeaveMemo(std::string_view date, std::string_view kindName, i
     if (day.empty())
         return false;
     for (LeaveEntry& e : m_slots) {
-        if (NormalizeLedgerDate(e.date) != day || Trim(e.kind) != name)
+        if (!sameDate(e.date, day) || TrimView(e.kind) != name)
             continue;
         e.memo = std::string(memo);
         e.color = color;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
 
 #include "base/cp932.h"
 #include "base/ini_file.h"
@@ -13,35 +14,63 @@ namespace {
 constexpr std::string_view kSystem = "System";
 constexpr std::string_view kData = "VacationData";
 
+// The slot number right-aligned in three characters, as the file has it.
 std::string slotKey(int slot) {
-    return IntToStrPad(slot, 3);
+    char key[3] = {' ', ' ', static_cast<char>('0' + slot % 10)};
+    if (slot >= 10)
+        key[1] = static_cast<char>('0' + slot / 10 % 10);
+    if (slot >= 100)
+        key[0] = static_cast<char>('0' + slot / 100 % 10);
+    return std::string(key, 3);
+}
+
+// The slot a stored key names: the key without its blanks is the slot
+// number as written by slotKey ("7" or "  7", not "07"); 0 for other keys.
+int slotOfKey(std::string_view key) {
+    const std::string_view digits = TrimView(key);
+    if (digits.empty() || digits.size() > 3 || digits[0] == '0')
+        return 0;
+    int slot = 0;
+    for (char ch : digits) {
+        if (ch < '0' || ch > '9')
+            return 0;
+        slot = slot * 10 + (ch - '0');
+    }
+    return slot <= LedgerSlotCount ? slot : 0;
 }
 
 // A comma would split the field and a line break would split the line.
-std::string storedField(std::string_view text) {
-    std::string s = ReplaceAll(text, ",", ".");
-    for (char& ch : s)
-        if (ch == '\r' || ch == '\n')
+void appendStoredField(std::string& out, std::string_view text) {
+    const std::size_t from = out.size();
+    out.append(text);
+    for (std::size_t i = from; i < out.size(); ++i) {
+        char& ch = out[i];
+        if (ch == ',')
+            ch = '.';
+        else if (ch == '\r' || ch == '\n')
             ch = ' ';
-    return s;
+    }
+    out += ',';
 }
 
 }  // namespace
 
 std::string FormatLeaveValue(const LeaveEntry& entry) {
     std::string value;
+    value.reserve(entry.date.size() + entry.weekday.size() + entry.kind.size() + entry.days.size() +
+                  entry.remaining.size() + entry.memo.size() + 16);
     for (const std::string* field :
-         {&entry.date, &entry.weekday, &entry.kind, &entry.days, &entry.remaining, &entry.memo}) {
-        value += storedField(*field);
-        value += ',';
-    }
+         {&entry.date, &entry.weekday, &entry.kind, &entry.days, &entry.remaining, &entry.memo})
+        appendStoredField(value, *field);
     if (entry.color != 0) {
         char hex[16];
         std::snprintf(hex, sizeof hex, "$%X", static_cast<std::uint32_t>(entry.color));
         value += hex;
     }
     value += ',';
-    return TrimLeft(value);
+    // Blanks at the left of the whole value go (a date never starts with one).
+    value.erase(0, static_cast<std::size_t>(TrimView(value).data() - value.data()));
+    return value;
 }
 
 LeaveEntry ParseLeaveValue(std::string_view value) {
@@ -54,8 +83,8 @@ LeaveEntry ParseLeaveValue(std::string_view value) {
         const std::size_t end = comma == std::string_view::npos ? value.size() : comma;
         const std::string_view text = value.substr(start, end - start);
         if (piece < 6)
-            *fields[piece] = std::string(text);
-        else
+            fields[piece]->assign(text);
+        else if (!text.empty())
             entry.color = StrToIntDef(text, 0);
         if (comma == std::string_view::npos)
             break;
@@ -67,18 +96,23 @@ LeaveEntry ParseLeaveValue(std::string_view value) {
 void ReadLedger(Ledger& ledger, const IniFile& ini) {
     ledger.setKuriZan(TrimLeft(ini.readString(kSystem, "KuriZan", "0.0")));
     // NowZan is always recomputed; the stored value is only a copy for readers of the file.
-    for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
-        const auto raw = ini.readRaw(kData, slotKey(slot));
-        ledger.entry(slot) = raw ? ParseLeaveValue(cp932::toUtf8(*raw)) : LeaveEntry{};
-    }
+    for (int slot = 1; slot <= LedgerSlotCount; ++slot) ledger.entry(slot) = LeaveEntry{};
+    // One pass over the stored lines, the value that a lookup of each slot's
+    // key would find.
+    ini.forEachKey(kData, [&ledger](std::string_view key, const std::string& raw) {
+        if (const int slot = slotOfKey(key))
+            ledger.entry(slot) = ParseLeaveValue(cp932::toUtf8(raw));
+    });
 }
 
 void WriteLedger(const Ledger& ledger, IniFile& ini) {
     ini.writeString(kSystem, "KuriZan", TrimLeft(ledger.KuriZan()));
     ini.writeString(kSystem, "NowZan", TrimLeft(ledger.NowZan()));
+    // Every slot's key goes, then the used slots are written in order: each
+    // lands at the end of the section, as a delete and write of each would.
+    ini.deleteKeysIf(kData, [](std::string_view key) { return slotOfKey(key) != 0; });
     for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
         const LeaveEntry& e = ledger.entry(slot);
-        ini.deleteKey(kData, slotKey(slot));
         if (e.used())
             ini.writeString(kData, slotKey(slot), FormatLeaveValue(e));
     }

@@ -129,6 +129,29 @@ TEST(LedgerFile, EqualDatesSurviveTheRoundTrip) {
     EXPECT_EQ(ReadBytes(path), first);
 }
 
+// A slot is found by its number with blanks around it ignored: the first
+// of two lines for slot 7 is read and both go at the save; "07", "501" and
+// other keys are not slots and stay.
+TEST(LedgerFile, SlotKeysAsTheIniLookupReadsThem) {
+    testing::TestFolder dir;
+    const std::string path = dir.file("Vacation.dat");
+    WriteBytes(path, cp932::fromUtf8("[VacationData]\r\n 7 =2024/04/02,,有給,-1,,first,,\r\n"
+                                     "07=kept\r\n7=2024/04/03,,有給,-1,,second,,\r\n"
+                                     "501=2024/04/04,,有給,-1,,,,\r\nnote=kept too\r\n"
+                                     "  2=2024/04/01,,有給,-1,,,,\r\n"));
+    Ledger ledger;
+    ASSERT_TRUE(LoadLedger(ledger, path).ok());
+    ASSERT_EQ(ledger.entryCount(), 2);
+    EXPECT_EQ(ledger.entry(1).date, "2024/04/01");
+    EXPECT_EQ(ledger.entry(2).memo, "first");
+    ASSERT_TRUE(SaveLedger(ledger, path).ok());
+    EXPECT_EQ(cp932::toUtf8(ReadBytes(path)),
+              "[VacationData]\r\n07=kept\r\n501=2024/04/04,,有給,-1,,,,\r\nnote=kept too\r\n"
+              "  1=2024/04/01,月,有給, -1.0, -1.0,,,\r\n"
+              "  2=2024/04/02,火,有給, -1.0, -2.0,first,,\r\n"
+              "[System]\r\nKuriZan=0.0\r\nNowZan=-2.0\r\n");
+}
+
 TEST(LedgerFile, DamagedFileLoadsWithFallbacks) {
     testing::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");

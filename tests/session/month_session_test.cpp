@@ -77,7 +77,7 @@ TEST(SummaryFields, NamesInShownOrder) {
     SummaryTexts t;
     t.ZanTMemo = "12:30";
     const auto fields = SummaryFields(t);
-    const char* names[] = {"SyukinMemo", "KyujituMemo", "ZanTMemo", "SZanTMemo",
+    const char* names[] = {"SyukinMemo", "KyujituMemo", "ZanTMemo",  "SZanTMemo",
                            "KeiTMemo",   "MokuTMemo",   "KinmuTMemo"};
     for (int i = 0; i < SummaryFieldCount; ++i) EXPECT_EQ(fields[i].name, names[i]);
     EXPECT_EQ(*fields[2].text, "12:30");
@@ -85,9 +85,7 @@ TEST(SummaryFields, NamesInShownOrder) {
 
 class MonthSessionTest : public ::testing::Test {
 protected:
-    MonthSessionTest() {
-        settings.StartTime2 = settings.EndTime2 = settings.ZangyoTime2 = 0;
-    }
+    MonthSessionTest() { settings.StartTime2 = settings.EndTime2 = settings.ZangyoTime2 = 0; }
 
     std::string monthFile() const { return session.paths().monthFile({2004, 3}); }
     std::string ledgerFile() const { return session.paths().ledgerFile(); }
