@@ -156,12 +156,8 @@ void appendDecoded(std::string_view bytes, std::string& out) {
 
 }  // namespace
 
-std::string fromUtf8(std::string_view text, std::string* unencodable) {
+void appendFromUtf8(std::string& out, std::string_view text, std::string* unencodable) {
     std::size_t pos = asciiPrefix(text);
-    if (pos == text.size())
-        return std::string(text);
-    std::string out;
-    out.reserve(text.size());
     out.append(text.substr(0, pos));
     while (pos < text.size()) {
         const std::size_t start = pos;
@@ -178,6 +174,14 @@ std::string fromUtf8(std::string_view text, std::string* unencodable) {
         out.append(text.substr(pos, run));
         pos += run;
     }
+}
+
+std::string fromUtf8(std::string_view text, std::string* unencodable) {
+    if (asciiPrefix(text) == text.size())
+        return std::string(text);
+    std::string out;
+    out.reserve(text.size());
+    appendFromUtf8(out, text, unencodable);
     return out;
 }
 
@@ -189,12 +193,8 @@ bool canEncode(std::string_view text, std::string* unencodable) {
     return bad.empty();
 }
 
-std::string toUtf8(std::string_view bytes) {
+void appendToUtf8(std::string& out, std::string_view bytes) {
     std::size_t i = asciiPrefix(bytes);
-    if (i == bytes.size())
-        return std::string(bytes);
-    std::string out;
-    out.reserve(bytes.size() * 3 / 2);
     out.append(bytes.substr(0, i));
     while (i < bytes.size()) {
         const auto b = static_cast<unsigned char>(bytes[i]);
@@ -205,7 +205,25 @@ std::string toUtf8(std::string_view bytes) {
         out.append(bytes.substr(i, run));
         i += run;
     }
+}
+
+std::string toUtf8(std::string_view bytes) {
+    if (asciiPrefix(bytes) == bytes.size())
+        return std::string(bytes);
+    std::string out;
+    out.reserve(bytes.size() * 3 / 2);
+    appendToUtf8(out, bytes);
     return out;
+}
+
+std::size_t findAscii(std::string_view bytes, char ascii, std::size_t from) {
+    for (std::size_t i = from; i < bytes.size();) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b == static_cast<unsigned char>(ascii))
+            return i;
+        i += (isLeadByte(b) && i + 1 < bytes.size()) ? 2 : 1;
+    }
+    return std::string_view::npos;
 }
 
 int byteWidth(char32_t cp) {

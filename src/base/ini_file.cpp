@@ -192,6 +192,10 @@ void IniFile::writeRaw(std::string_view section, std::string_view key, std::stri
     store(section, key, std::string(bytes));
 }
 
+void IniFile::writeRaw(std::string_view section, std::string_view key, std::string&& bytes) {
+    store(section, key, std::move(bytes));
+}
+
 void IniFile::store(std::string_view section, std::string_view key, std::string bytes) {
     Section& s = sectionFor(section);
     std::string norm = normalise(key);
@@ -251,6 +255,53 @@ int IniFile::deleteKeysIf(std::string_view section,
         ++deleted;
     }
     return deleted;
+}
+
+void IniFile::replaceKeys(std::string_view section,
+                          const std::function<bool(std::string_view key)>& matches,
+                          std::vector<std::pair<std::string, std::string>>&& lines) {
+    Section* s = findSection(section);
+    if (s != nullptr) {
+        // The run of matching keys that ends the section: single lines, no
+        // comment among them, and no matching key before them.
+        auto live = [](const Entry& e) { return !e.erased; };
+        std::size_t tail = s->entries.size();
+        while (tail > 0) {
+            const Entry& e = s->entries[tail - 1];
+            if (live(e) && (e.foreign || e.shadowed || !matches(e.key)))
+                break;
+            --tail;
+        }
+        bool matchBefore = false;
+        for (std::size_t i = 0; i < tail && !matchBefore; ++i) {
+            const Entry& e = s->entries[i];
+            matchBefore = live(e) && !e.foreign && matches(e.key);
+        }
+        if (!matchBefore) {
+            std::size_t next = 0;
+            std::size_t i = tail;
+            for (; i < s->entries.size(); ++i) {
+                Entry& e = s->entries[i];
+                if (!live(e))
+                    continue;
+                if (next == lines.size() || e.key != cp932::fromUtf8(lines[next].first))
+                    break;
+                e.value = std::move(lines[next++].second);
+            }
+            for (; i < s->entries.size(); ++i) {
+                Entry& e = s->entries[i];
+                if (!live(e))
+                    continue;
+                e.erased = true;
+                s->index.erase(normaliseStored(e.key));
+            }
+            for (; next < lines.size(); ++next)
+                store(section, lines[next].first, std::move(lines[next].second));
+            return;
+        }
+    }
+    deleteKeysIf(section, matches);
+    for (auto& [key, value] : lines) store(section, key, std::move(value));
 }
 
 bool IniFile::deleteSection(std::string_view section) {

@@ -41,6 +41,7 @@ public:
 
     std::optional<std::string> readRaw(std::string_view section, std::string_view key) const;
     void writeRaw(std::string_view section, std::string_view key, std::string_view bytes);
+    void writeRaw(std::string_view section, std::string_view key, std::string&& bytes);
 
     // UTF-8 conveniences over the CP932 bytes.
     std::string readString(std::string_view section, std::string_view key,
@@ -54,6 +55,15 @@ public:
     // keys went.
     int deleteKeysIf(std::string_view section,
                      const std::function<bool(std::string_view key)>& matches);
+    // Makes `lines` (key, raw value) the keys of the section that `matches`
+    // selects, exactly as deleteKeysIf(section, matches) and writing each
+    // line in turn would: the old ones go, the new ones end the section in
+    // the given order. When the section already ends with those keys, their
+    // lines are rewritten where they stand. `matches` must answer alike for
+    // keys that name the same key.
+    void replaceKeys(std::string_view section,
+                     const std::function<bool(std::string_view key)>& matches,
+                     std::vector<std::pair<std::string, std::string>>&& lines);
     bool deleteSection(std::string_view section);
     // Removes the section and every section whose name continues with "\".
     bool deleteSectionTree(std::string_view section);

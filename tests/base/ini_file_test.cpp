@@ -12,6 +12,7 @@
 #include "base/cp932.h"
 #include "base/registry_store.h"
 #include "base/test_folder.h"
+#include "base/text_util.h"
 
 namespace tkv {
 namespace {
@@ -105,6 +106,40 @@ TEST(IniFile, VisitAndDeleteKeysInOnePass) {
     ini.writeString("S", "7", "e");
     EXPECT_EQ(ini.readString("S", " 7"), "e");
     EXPECT_EQ(ini.deleteKeysIf("nowhere", [](std::string_view) { return true; }), 0);
+}
+
+// replaceKeys gives what deleting the matching keys and writing the new
+// ones gives, whether the old ones end the section (rewritten in place) or
+// not (deleted and appended).
+TEST(IniFile, ReplaceKeysAsDeleteAndWrite) {
+    auto isNumber = [](std::string_view key) {
+        const std::string_view k = TrimView(key);
+        return !k.empty() && k.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    using Lines = std::vector<std::pair<std::string, std::string>>;
+    const char* files[] = {
+        "[S]\r\nx=1\r\n  1=a\r\n  2=b\r\n  3=c\r\n[T]\r\n",  // ours end the section
+        "[S]\r\n  1=a\r\nx=1\r\n  2=b\r\n",                  // interleaved
+        "[S]\r\nx=1\r\n  1=a\r\n; note\r\n",                 // a comment after them
+        "[S]\r\nx=1\r\n1=a\r\n  2=b\r\n",                    // other spelling
+        "[S]\r\nx=1\r\n  1=a\r\n  1=dup\r\n",                // a repeated key
+        "[T]\r\n",                                           // no section yet
+    };
+    for (const char* file : files) {
+        for (const Lines& lines : {Lines{{"  1", "A"}, {"  2", "b"}}, Lines{}, Lines{{"  1", "a"}},
+                                   Lines{{"  1", "a"}, {"  2", "B"}, {"  3", "c"}, {"  4", "D"}}}) {
+            IniFile expected;
+            expected.parse(file);
+            expected.deleteKeysIf("S", isNumber);
+            for (const auto& [key, value] : lines) expected.writeRaw("S", key, value);
+            IniFile replaced;
+            replaced.parse(file);
+            replaced.replaceKeys("S", isNumber, Lines(lines));
+            EXPECT_EQ(replaced.serialize(), expected.serialize()) << file << lines.size();
+            for (const auto& [key, value] : lines) EXPECT_EQ(replaced.readRaw("s", key), value);
+            EXPECT_EQ(replaced.keyNames("S"), expected.keyNames("S")) << file;
+        }
+    }
 }
 
 TEST(IniFile, ValuesAreCp932OnDisk) {
