@@ -87,12 +87,21 @@ struct DateFacts {
     DateKey key;
 };
 
-// `date` has the shape YYYY/MM/DD.
-DateFacts shapedFacts(std::string_view date) {
-    const Date d{digitsValue(date.substr(0, 4)), digitsValue(date.substr(5, 2)),
-                 digitsValue(date.substr(8, 2))};
+int twoDigits(const char* p) {
+    return (p[0] - '0') * 10 + (p[1] - '0');
+}
+
+// `date` is YYYY/MM/DD and reads as `d`.
+DateFacts factsOfParts(const Date& d, std::string_view date) {
     const bool real = d.year >= 1 && IsRealDate(d);
     return {real ? WeekdayName(WeekdayOf(d)) : std::string_view("？"), keyOf(date)};
+}
+
+// `date` has the shape YYYY/MM/DD.
+DateFacts shapedFacts(std::string_view date) {
+    const char* p = date.data();
+    return factsOfParts({twoDigits(p) * 100 + twoDigits(p + 2), twoDigits(p + 5), twoDigits(p + 8)},
+                        date);
 }
 
 DateFacts factsOf(std::string_view date) {
@@ -151,15 +160,56 @@ bool isNormalDate(std::string_view text) {
     return false;  // 0000/00/00 normalises to nothing
 }
 
+// "Y/M/D" of ASCII digits only, as typed into the window or a hand-edited
+// file: the parts are read as the general parse reads them (year from at
+// most 4 digits, month and day from at most 2, an empty part is 0).
+bool plainDateParts(std::string_view text, int& y, int& m, int& d) {
+    const std::size_t first = text.find('/');
+    const std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
+    if (second == std::string_view::npos)
+        return false;
+    const std::string_view parts[3] = {
+        text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
+    for (const std::string_view part : parts)
+        for (char ch : part)
+            if (ch < '0' || ch > '9')
+                return false;
+    y = digitsValue(parts[0].substr(0, 4));
+    m = digitsValue(parts[1].substr(0, 2));
+    d = digitsValue(parts[2].substr(0, 2));
+    return true;
+}
+
+// YYYY/MM/DD of parts that fit their widths and are not all 0; false
+// otherwise (the general form handles those).
+bool writeDate(const Date& d, char (&out)[10]) {
+    if (d.year < 0 || d.year > 9999 || d.month < 0 || d.month > 99 || d.day < 0 || d.day > 99 ||
+        (d.year == 0 && d.month == 0 && d.day == 0))
+        return false;
+    out[4] = out[7] = '/';
+    for (int i = 3, v = d.year; i >= 0; --i, v /= 10) out[i] = static_cast<char>('0' + v % 10);
+    out[5] = static_cast<char>('0' + d.month / 10);
+    out[6] = static_cast<char>('0' + d.month % 10);
+    out[8] = static_cast<char>('0' + d.day / 10);
+    out[9] = static_cast<char>('0' + d.day % 10);
+    return true;
+}
+
 // Normalises a slot's date in place and reads it once for its weekday and
 // sort key. A recalculated ledger holds normalised dates only, so the usual
 // case is one look at ten bytes.
 DateFacts settleDate(std::string& date) {
-    if (!isNormalDate(date)) {
-        date = NormalizeLedgerDate(date);
-        return factsOf(date);
+    if (isNormalDate(date))
+        return shapedFacts(date);
+    Date d;
+    char text[10];
+    if (plainDateParts(date, d.year, d.month, d.day) && writeDate(d, text)) {
+        // Typed digits: read once, written normalised, known as numbers.
+        date.assign(text, sizeof text);
+        return factsOfParts(d, date);
     }
-    return shapedFacts(date);
+    date = NormalizeLedgerDate(date);
+    return factsOf(date);
 }
 
 // Puts the used slots in date order at the front. Stable: entries of one
@@ -228,26 +278,6 @@ bool sameDate(std::string_view stored, std::string_view day) {
     return isNormalDate(stored) ? stored == day : NormalizeLedgerDate(stored) == day;
 }
 
-// "Y/M/D" of ASCII digits only, as typed into the window or a hand-edited
-// file: the parts are read as the general parse reads them (year from at
-// most 4 digits, month and day from at most 2, an empty part is 0).
-bool plainDateParts(std::string_view text, int& y, int& m, int& d) {
-    const std::size_t first = text.find('/');
-    const std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
-    if (second == std::string_view::npos)
-        return false;
-    const std::string_view parts[3] = {
-        text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
-    for (const std::string_view part : parts)
-        for (char ch : part)
-            if (ch < '0' || ch > '9')
-                return false;
-    y = digitsValue(parts[0].substr(0, 4));
-    m = digitsValue(parts[1].substr(0, 2));
-    d = digitsValue(parts[2].substr(0, 2));
-    return true;
-}
-
 // "[blanks][-]digits.digit" with at most 9 integer digits, the form every
 // recalculated days field has, or "[blanks][-]digits", the form people type;
 // the general parse gives the same value.
@@ -299,16 +329,9 @@ std::string NormalizeLedgerDate(std::string_view text) {
     }
     if (y == 0 && m == 0 && d == 0)
         return {};
-    if (y >= 0 && y <= 9999 && m >= 0 && m <= 99 && d >= 0 && d <= 99) {
-        // The usual case, written straight into its ten characters.
-        char out[10] = {'0', '0', '0', '0', '/', '0', '0', '/', '0', '0'};
-        for (int i = 3, v = y; i >= 0; --i, v /= 10) out[i] = static_cast<char>('0' + v % 10);
-        out[5] = static_cast<char>('0' + m / 10);
-        out[6] = static_cast<char>('0' + m % 10);
-        out[8] = static_cast<char>('0' + d / 10);
-        out[9] = static_cast<char>('0' + d % 10);
+    // The usual case, written straight into its ten characters.
+    if (char out[10]; writeDate({y, m, d}, out))
         return std::string(out, sizeof out);
-    }
     return zeroPad(y, 4) + "/" + zeroPad(m, 2) + "/" + zeroPad(d, 2);
 }
 
