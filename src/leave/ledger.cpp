@@ -52,12 +52,6 @@ bool hasDateShape(std::string_view text) {
     return true;
 }
 
-int digitsValue(std::string_view digits) {
-    int v = 0;
-    for (char ch : digits) v = v * 10 + (ch - '0');
-    return v;
-}
-
 // A date as a key that orders like a byte-wise comparison of the texts: its
 // bytes big-endian, zero-padded. Exact for normalised dates (10 bytes of
 // digits, "-" and "/"); a free slot gets the largest key and sorts last.
@@ -139,8 +133,8 @@ std::string_view formatTenths(long long tenths, int width, char (&buf)[kTenthsBu
 void setTenths(std::string& field, long long tenths, int width) {
     char buf[kTenthsBuffer];
     const std::string_view text = formatTenths(tenths, width, buf);
-    if (field != text)
-        field = text;
+    if (field.size() != text.size() || std::memcmp(field.data(), text.data(), text.size()) != 0)
+        field.assign(text.data(), text.size());
 }
 
 std::string halfDayText(double value) {
@@ -164,19 +158,28 @@ bool isNormalDate(std::string_view text) {
 // file: the parts are read as the general parse reads them (year from at
 // most 4 digits, month and day from at most 2, an empty part is 0).
 bool plainDateParts(std::string_view text, int& y, int& m, int& d) {
-    const std::size_t first = text.find('/');
-    const std::size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
-    if (second == std::string_view::npos)
-        return false;
-    const std::string_view parts[3] = {
-        text.substr(0, first), text.substr(first + 1, second - first - 1), text.substr(second + 1)};
-    for (const std::string_view part : parts)
-        for (char ch : part)
-            if (ch < '0' || ch > '9')
+    // One pass: digits add to the current part while it has room, "/" moves
+    // to the next part, anything else is not this form.
+    static constexpr int kRoom[3] = {4, 2, 2};
+    int values[3] = {0, 0, 0};
+    int used[3] = {0, 0, 0};
+    int part = 0;
+    for (char ch : text) {
+        if (ch == '/') {
+            if (++part > 2)
                 return false;
-    y = digitsValue(parts[0].substr(0, 4));
-    m = digitsValue(parts[1].substr(0, 2));
-    d = digitsValue(parts[2].substr(0, 2));
+        } else if (ch >= '0' && ch <= '9') {
+            if (used[part]++ < kRoom[part])
+                values[part] = values[part] * 10 + (ch - '0');
+        } else {
+            return false;
+        }
+    }
+    if (part != 2)
+        return false;
+    y = values[0];
+    m = values[1];
+    d = values[2];
     return true;
 }
 
@@ -186,12 +189,18 @@ bool writeDate(const Date& d, char (&out)[10]) {
     if (d.year < 0 || d.year > 9999 || d.month < 0 || d.month > 99 || d.day < 0 || d.day > 99 ||
         (d.year == 0 && d.month == 0 && d.day == 0))
         return false;
-    out[4] = out[7] = '/';
-    for (int i = 3, v = d.year; i >= 0; --i, v /= 10) out[i] = static_cast<char>('0' + v % 10);
-    out[5] = static_cast<char>('0' + d.month / 10);
-    out[6] = static_cast<char>('0' + d.month % 10);
-    out[8] = static_cast<char>('0' + d.day / 10);
-    out[9] = static_cast<char>('0' + d.day % 10);
+    const int high = d.year / 100, low = d.year % 100;
+    const char text[10] = {static_cast<char>('0' + high / 10),
+                           static_cast<char>('0' + high % 10),
+                           static_cast<char>('0' + low / 10),
+                           static_cast<char>('0' + low % 10),
+                           '/',
+                           static_cast<char>('0' + d.month / 10),
+                           static_cast<char>('0' + d.month % 10),
+                           '/',
+                           static_cast<char>('0' + d.day / 10),
+                           static_cast<char>('0' + d.day % 10)};
+    std::memcpy(out, text, sizeof text);
     return true;
 }
 
@@ -227,11 +236,27 @@ void sortSlots(std::array<LeaveEntry, LedgerSlotCount>& slots,
         return;
     std::array<std::uint16_t, n> from;  // position p receives the entry of slot from[p]
     std::size_t count = 0;
-    for (std::size_t i = 0; i < n; ++i)
-        if (slots[i].used())
+    bool tenBytes = true;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (slots[i].used()) {
             from[count++] = static_cast<std::uint16_t>(i);
-    std::stable_sort(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count),
-                     [&keys](std::uint16_t a, std::uint16_t b) { return keys[a] < keys[b]; });
+            tenBytes = tenBytes && slots[i].date.size() == 10;
+        }
+    }
+    if (tenBytes) {
+        // A normalised date is ten bytes, so the low bytes of its key are
+        // free: the slot number there makes every key unique and orders
+        // equal dates by slot, and a plain sort is then stable.
+        std::array<DateKey, n> sorted;
+        for (std::size_t p = 0; p < count; ++p)
+            sorted[p] = {keys[from[p]].hi, keys[from[p]].lo | from[p]};
+        std::sort(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(count));
+        for (std::size_t p = 0; p < count; ++p)
+            from[p] = static_cast<std::uint16_t>(sorted[p].lo & 0xFFFF);
+    } else {
+        std::stable_sort(from.begin(), from.begin() + static_cast<std::ptrdiff_t>(count),
+                         [&keys](std::uint16_t x, std::uint16_t y) { return keys[x] < keys[y]; });
+    }
     std::array<bool, n> taken{};
     for (std::size_t p = 0; p < count; ++p) taken[from[p]] = true;
     // Behind the used ones, a free slot stays where it is; the free slots
