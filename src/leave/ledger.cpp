@@ -60,7 +60,6 @@ struct DateKey {
     std::uint64_t lo = ~std::uint64_t{0};
 
     bool operator<(const DateKey& o) const { return hi < o.hi || (hi == o.hi && lo < o.lo); }
-    bool operator<=(const DateKey& o) const { return !(o < *this); }
 };
 
 DateKey keyOf(std::string_view date) {
@@ -366,7 +365,10 @@ std::string_view WeekdayOfDate(std::string_view date) {
 
 std::string TenthsText(long long tenths, int width) {
     char buf[kTenthsBuffer];
-    return std::string(formatTenths(tenths, width, buf));
+    std::string text(formatTenths(tenths, 0, buf));
+    if (width > 0 && static_cast<int>(text.size()) < width)
+        text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+    return text;
 }
 
 long long TenthsOf(std::string_view text) {
