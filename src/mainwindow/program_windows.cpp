@@ -4,7 +4,6 @@
 #include <QScreen>
 
 #include "base/paths.h"
-#include "core/calendar.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
@@ -13,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
+#include "session/month_session.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
@@ -48,9 +48,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
-    const DateTime now = app.clock->now();
-    const YearMonth current =
-        AccountingMonthOf({now.year, now.month, now.day}, app.settings.SimeDay);
+    const YearMonth current = AccountingMonthNow(*app.clock, app.settings.SimeDay);
     m_jump->setMonth(current.year, current.month);
     m_jump->placeAtCentreOf(main->frameGeometry());
     m_timeSet->placeAtCentreOf(main->frameGeometry());
