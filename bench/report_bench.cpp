@@ -1,13 +1,12 @@
 // The printed month list: building its lines, laying out and writing its PDF
 // in the process, and the whole `print month --pdf` run of the command-line
 // program beside a plain `month` run, so the cost of starting Qt shows.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
 #include <QGuiApplication>

@@ -87,8 +87,8 @@ int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
     if (!openMonth(session, ym))
         return ExitFile;
     if (lines) {
-        const MonthListLines built = BuildMonthListLines(session.month(), session.lastCalculation(),
-                                                         session.settings(), 0);
+        const MonthListLines built =
+            BuildMonthListLines(session.month(), session.lastCalculation(), session.settings(), 0);
         for (const std::string& l : built.firstPage) ctx.out << l << '\n';
         ctx.out << built.header << '\n';
         for (const std::string& l : built.records) ctx.out << l << '\n';

@@ -163,8 +163,9 @@ void RenderPage(QPainter& painter, const ReportPage& page, double dotsPerMm) {
             painter.setFont(t.font);
             painter.setPen(t.color);
             const QFontMetricsF fm(t.font, painter.device());
-            painter.drawText(QPointF(t.topLeft.x() * dotsPerMm, t.topLeft.y() * dotsPerMm + fm.ascent()),
-                             t.text);
+            painter.drawText(
+                QPointF(t.topLeft.x() * dotsPerMm, t.topLeft.y() * dotsPerMm + fm.ascent()),
+                t.text);
         }
     }
 

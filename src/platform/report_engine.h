@@ -7,9 +7,9 @@
 #include <QByteArray>
 #include <QColor>
 #include <QFont>
+#include <QPageLayout>
 #include <QPointF>
 #include <QRectF>
-#include <QPageLayout>
 #include <QSizeF>
 #include <QString>
 

@@ -72,8 +72,9 @@ void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s) {
                        }));
     }
     const SummaryTexts& t = m.summary;
-    writeLine(out, "合計,,,,," + CsvLine({timeField(t.ZanTMemo, s), timeField(t.SZanTMemo, s),
-                                          timeField(t.KeiTMemo, s), timeField(t.KinmuTMemo, s)}) +
+    writeLine(out, "合計,,,,," +
+                       CsvLine({timeField(t.ZanTMemo, s), timeField(t.SZanTMemo, s),
+                                timeField(t.KeiTMemo, s), timeField(t.KinmuTMemo, s)}) +
                        ",");
 }
 

@@ -37,8 +37,7 @@ std::string bracketed(std::string_view text, bool holiday, const Settings& s, in
     const std::string value = printedTime(text, s);
     if (Trim(value).empty())
         return RightAlign("", width);
-    const std::string inner =
-        (holiday ? "[" : " ") + RightAlign(value, 5) + (holiday ? "]" : " ");
+    const std::string inner = (holiday ? "[" : " ") + RightAlign(value, 5) + (holiday ? "]" : " ");
     return RightAlign(inner, width);
 }
 
@@ -52,9 +51,9 @@ std::string attendanceDays(double n, const Settings& s, int width) {
 }
 
 std::string totalTime(long long minutes) {
-    return MinutesToStr(static_cast<int>(std::clamp<long long>(minutes, -2'000'000'000LL,
-                                                               2'000'000'000LL)),
-                        3, true);
+    return MinutesToStr(
+        static_cast<int>(std::clamp<long long>(minutes, -2'000'000'000LL, 2'000'000'000LL)), 3,
+        true);
 }
 
 }  // namespace
@@ -150,7 +149,8 @@ MonthListLines BuildMonthListLines(const MonthRecord& m, const MonthCalculation&
                        MonthListTimes(c, s)};
     lines.header = MonthListHeader(s);
     lines.records.reserve(static_cast<std::size_t>(m.rowCount()));
-    for (int d = 1; d <= m.rowCount(); ++d) lines.records.push_back(MonthListRecord(m.day(d), s, memoCut));
+    for (int d = 1; d <= m.rowCount(); ++d)
+        lines.records.push_back(MonthListRecord(m.day(d), s, memoCut));
     return lines;
 }
 

@@ -2,9 +2,8 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
-#include <vector>
-
 #include <unistd.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -28,10 +27,10 @@ std::vector<std::string> lines(const std::string& out) {
 // would break an unquoted CSV line (the month file keeps no commas in memos,
 // double quotes it does).
 void fillMarch(const CliRunner& cli) {
-    ASSERT_EQ(cli.run({"day", "2004-03-01", "--in", "9:00", "--out", "18:30", "--memo",
-                       "会議\"A\""})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        cli.run({"day", "2004-03-01", "--in", "9:00", "--out", "18:30", "--memo", "会議\"A\""})
+            .exitCode,
+        0);
     ASSERT_EQ(cli.run({"day", "2004-03-20", "--in", "10:00", "--out", "11:30"}).exitCode, 0);
 }
 
@@ -90,8 +89,8 @@ TEST(CsvMonthCli, UnwritableFileChangesNothing) {
     const std::string folder = cli.workDir() + "/locked";
     std::filesystem::create_directory(folder);
     WriteFileAtomically(folder + "/old.csv", "old");
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_read |
-                                             std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     r = cli.run({"csv", "month", "2004", "3", "--out", "locked/old.csv"});
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     if (::geteuid() != 0) {  // root writes anywhere
@@ -118,9 +117,11 @@ TEST(PrintMonthCli, Lines) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto l = lines(r.out);
     ASSERT_EQ(l.size(), 4u + 1 + 31);
-    EXPECT_EQ(l[0], " 会社平日 会社休日 平日出勤 休日出勤 出勤合計 有給休暇  代休日  欠勤日 月間日数  ");
+    EXPECT_EQ(l[0],
+              " 会社平日 会社休日 平日出勤 休日出勤 出勤合計 有給休暇  代休日  欠勤日 月間日数  ");
     // 23 company days, 8 days off (3/20 fell on a Saturday), one day worked of each kind.
-    EXPECT_EQ(l[1], "    23日      8日      1日      1日      2日    0.0日     0日     0日    31日");
+    EXPECT_EQ(l[1],
+              "    23日      8日      1日      1日      2日    0.0日     0日     0日    31日");
     EXPECT_EQ(l[3],
               "    1:30      0:00      1:30      0:00      3:00      0:00      3:00     10:00");
     EXPECT_EQ(cp932::byteLength(l[4]), 81);
@@ -137,6 +138,7 @@ TEST(PrintMonthCli, PdfHoldsTheTitleAndTheRecords) {
     const auto r = cli.run({"print", "month", "2004", "3", "--pdf", pdf});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");  // Qt's own notes stay out of the terminal
     EXPECT_EQ(readFile(pdf).substr(0, 5), "%PDF-");
 
     if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)

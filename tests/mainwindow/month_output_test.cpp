@@ -54,13 +54,13 @@ void MonthOutputTest::csvGoesWhereTheUserSaysAndTheFolderIsRemembered() {
     const auto asked = platform::testing::TakeFileLog();
     QCOMPARE(asked.size(), std::size_t{1});
     QCOMPARE(asked[0].fileName, QString("2004年3月.csv"));
-    QCOMPARE(QString::fromStdString(f.ctx.settings.SaveInitialDir),
-             QFileInfo(path).absolutePath());
+    QCOMPARE(QString::fromStdString(f.ctx.settings.SaveInitialDir), QFileInfo(path).absolutePath());
     std::string bytes;
     QVERIFY(ReadWholeFile(f.folder.file("out/march.csv"), bytes).ok());
     const QString text = QString::fromStdString(cp932::toUtf8(bytes));
-    QVERIFY(text.startsWith("日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ\r\n"
-                            "2004/3/1,月,,,,,,,,\r\n2004/3/2,火,,,,,,,,出張\r\n"));
+    QVERIFY(
+        text.startsWith("日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ\r\n"
+                        "2004/3/1,月,,,,,,,,\r\n2004/3/2,火,,,,,,,,出張\r\n"));
 
     // The next export starts in that folder.
     platform::testing::QueueFileAnswer(QString());

@@ -1,10 +1,14 @@
-// Renders the print preview of a sample month for the documentation:
-//   preview_screenshot docs/screenshots/print-preview.png
+// Renders the print preview of a sample month for the documentation, and
+// with a second argument the same month list as a PDF:
+//   preview_screenshot docs/screenshots/print-preview.png [month-list.pdf]
 #include <QApplication>
+#include <QFile>
 #include <QTest>
 
 #include "mainwindow/main_fixture.h"
 #include "platform/fonts.h"
+#include "platform/report_engine.h"
+#include "reports/ui/list_report.h"
 #include "reports/ui/preview_form.h"
 
 int main(int argc, char** argv) {
@@ -33,11 +37,18 @@ int main(int argc, char** argv) {
     m.day(15).cells[tkv::ColKind] = "有";
     m.day(14).cells[tkv::ColMemo] = "月次締め";
     m.day(9).cells[tkv::ColMemo] = "リリース対応";
+    w.grid()->refresh();
     w.PrintMenuItemClick();
     tkv::TPreviewForm& preview = f.windows->preview();
     preview.resize(900, 1000);
     QTest::qWait(100);
-    const bool saved = preview.grab().save(out);
+    bool saved = preview.grab().save(out);
+    if (argc > 2 && preview.report() != nullptr) {
+        const QByteArray pdf =
+            tkv::platform::PdfDocument(preview.report()->generate(), "month list");
+        QFile file(QString::fromLocal8Bit(argv[2]));
+        saved = saved && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();
+    }
     preview.close();
     m.takeSnapshot();
     return saved ? 0 : 1;

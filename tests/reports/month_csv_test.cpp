@@ -1,3 +1,5 @@
+#include "reports/month_csv.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
@@ -7,7 +9,6 @@
 #include "base/cp932.h"
 #include "core/month_record.h"
 #include "reports/csv_field.h"
-#include "reports/month_csv.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -53,11 +54,11 @@ TEST(CsvField, QuotesOnlyWhatWouldBreakTheLine) {
 }
 
 TEST(MonthCsv, LinesOfAMonth) {
-    const MonthRecord m = Month(2004, 3,
-                                {{" 3/ 1", "月", "  ", " 9:00", "18:30", " 1:30", "", " 8:30", "会議"},
-                                 {" 3/ 2", "火", "有", "", "", "", "", "", ""},
-                                 {" 3/ 3", "水", "○", "10:00", "23:30", " 0:30", " 1:30", "12:00",
-                                  "a,b \"c\""}});
+    const MonthRecord m =
+        Month(2004, 3,
+              {{" 3/ 1", "月", "  ", " 9:00", "18:30", " 1:30", "", " 8:30", "会議"},
+               {" 3/ 2", "火", "有", "", "", "", "", "", ""},
+               {" 3/ 3", "水", "○", "10:00", "23:30", " 0:30", " 1:30", "12:00", "a,b \"c\""}});
     const auto lines = CsvLines(m, Settings{});
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0], "日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ");
@@ -78,8 +79,7 @@ TEST(MonthCsv, DecimalHours) {
 }
 
 TEST(MonthCsv, JanuaryWithClosingDay20StartsInDecemberOfTheYearBefore) {
-    const MonthRecord m = Month(2005, 1,
-                                {{"12/30", "木"}, {"12/31", "金"}, {" 1/ 1", "土", "○"}});
+    const MonthRecord m = Month(2005, 1, {{"12/30", "木"}, {"12/31", "金"}, {" 1/ 1", "土", "○"}});
     const auto lines = CsvLines(m, Settings{});
     EXPECT_EQ(lines[1].substr(0, 11), "2004/12/30,");
     EXPECT_EQ(lines[2].substr(0, 11), "2004/12/31,");

@@ -1,3 +1,5 @@
+#include "reports/month_list_lines.h"
+
 #include <ostream>
 #include <string>
 
@@ -6,7 +8,6 @@
 #include "base/cp932.h"
 #include "core/month_record.h"
 #include "core/recalculate.h"
-#include "reports/month_list_lines.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -66,49 +67,43 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, MonthListRecordTest,
     ::testing::Values(
         RecordCase{"OrdinaryDayWithOvertime",
-                   Row(" 3/ 1", "月", "  ", " 9:00", "18:30", " 1:30", "", " 8:30", "会議"),
-                   false, 0,
+                   Row(" 3/ 1", "月", "  ", " 9:00", "18:30", " 1:30", "", " 8:30", "会議"), false,
+                   0,
                    std::string("  3/ 1") + "  月" + kNoKind + "   9:00" + "  18:30" + "   1:30 " +
-                       "       " + "  1:30 " + "  8:30 " + " 会議" + std::string(16, ' ') +
-                       "  "},
+                       "       " + "  1:30 " + "  8:30 " + " 会議" + std::string(16, ' ') + "  "},
         RecordCase{"HolidayInBrackets",
-                   Row(" 3/20", "土", "○", "10:00", "11:30", " 1:30", "", " 1:30", ""), false,
-                   0,
-                   std::string("  3/20") + "  土" + "  休日" + "  10:00" + "  11:30" +
-                       " [ 1:30]" + "       " + "[ 1:30]" + "[ 1:30]" + " " + kTwentyBlanks +
-                       "  "},
+                   Row(" 3/20", "土", "○", "10:00", "11:30", " 1:30", "", " 1:30", ""), false, 0,
+                   std::string("  3/20") + "  土" + "  休日" + "  10:00" + "  11:30" + " [ 1:30]" +
+                       "       " + "[ 1:30]" + "[ 1:30]" + " " + kTwentyBlanks + "  "},
         RecordCase{"DecimalHours",
-                   Row(" 3/20", "土", "○", "10:00", "11:30", " 1:30", "", " 1:30", ""), true,
-                   0,
-                   std::string("  3/20") + "  土" + "  休日" + "  10:00" + "  11:30" +
-                       " [ 1.50]" + "       " + "[ 1.50]" + "[ 1.50]" + " " + kTwentyBlanks +
-                       "  "},
-        RecordCase{"NoOvertimeLeavesBlankFields", Row(" 3/ 2", "火", "有", "", "", "", "", "", ""),
-                   false, 0,
-                   std::string("  3/ 2") + "  火" + "  有給" + kNoTimes + " " + kTwentyBlanks +
-                       "  "},
+                   Row(" 3/20", "土", "○", "10:00", "11:30", " 1:30", "", " 1:30", ""), true, 0,
+                   std::string("  3/20") + "  土" + "  休日" + "  10:00" + "  11:30" + " [ 1.50]" +
+                       "       " + "[ 1.50]" + "[ 1.50]" + " " + kTwentyBlanks + "  "},
+        RecordCase{
+            "NoOvertimeLeavesBlankFields", Row(" 3/ 2", "火", "有", "", "", "", "", "", ""), false,
+            0, std::string("  3/ 2") + "  火" + "  有給" + kNoTimes + " " + kTwentyBlanks + "  "},
         RecordCase{"LateNightCountsInTheTotal",
-                   Row(" 3/ 3", "水", "", " 9:00", "23:00", " 5:00", " 1:00", "13:00", ""),
-                   false, 0,
+                   Row(" 3/ 3", "水", "", " 9:00", "23:00", " 5:00", " 1:00", "13:00", ""), false,
+                   0,
                    std::string("  3/ 3") + "  水" + kNoKind + "   9:00" + "  23:00" + "   5:00 " +
                        "  1:00 " + "  6:00 " + " 13:00 " + " " + kTwentyBlanks + "  "},
-        RecordCase{"UnknownMarkPrintsAsOrdinary", Row(" 3/ 4", "木", "?", "", "", "", "", "", ""),
-                   false, 0,
-                   std::string("  3/ 4") + "  木" + kNoKind + kNoTimes + " " + kTwentyBlanks +
-                       "  "},
+        RecordCase{
+            "UnknownMarkPrintsAsOrdinary", Row(" 3/ 4", "木", "?", "", "", "", "", "", ""), false,
+            0, std::string("  3/ 4") + "  木" + kNoKind + kNoTimes + " " + kTwentyBlanks + "  "},
         RecordCase{"FullWidthMemoCutAfterTenCharacters",
                    Row(" 3/ 5", "金", "", "", "", "", "", "",
                        "一二三四五六七八九十壱弐参四五六七八九十廿"),
                    false, 0,
                    std::string("  3/ 5") + "  金" + kNoKind + kNoTimes + " 一二三四五六七八九十" +
                        "  "},
-        RecordCase{"DoubleByteAtByteTwentyLeavesABlank",
-                   Row(" 3/ 6", "土", "", "", "", "", "", "", "a一二三四五六七八九十"), false, 0,
-                   std::string("  3/ 6") + "  土" + kNoKind + kNoTimes + " a一二三四五六七八九 " +
-                       "  "},
-        RecordCase{"MemoCutNarrowsTheMemo",
-                   Row(" 3/ 7", "日", "", "", "", "", "", "", "abcdefghijklmnopqrst"), false, 5,
-                   std::string("  3/ 7") + "  日" + kNoKind + kNoTimes + " abcdefghijklmno" + "  "}),
+        RecordCase{
+            "DoubleByteAtByteTwentyLeavesABlank",
+            Row(" 3/ 6", "土", "", "", "", "", "", "", "a一二三四五六七八九十"), false, 0,
+            std::string("  3/ 6") + "  土" + kNoKind + kNoTimes + " a一二三四五六七八九 " + "  "},
+        RecordCase{
+            "MemoCutNarrowsTheMemo",
+            Row(" 3/ 7", "日", "", "", "", "", "", "", "abcdefghijklmnopqrst"), false, 5,
+            std::string("  3/ 7") + "  日" + kNoKind + kNoTimes + " abcdefghijklmno" + "  "}),
     [](const ::testing::TestParamInfo<RecordCase>& p) { return std::string(p.param.name); });
 
 TEST(MonthListRecord, KindNames) {
@@ -132,7 +127,8 @@ TEST(MonthListFirstPage, DayCountsFollowHankyu05) {
     Settings s;
     const std::string rounded = MonthListDayCounts(c, s);
     // Widths 8, 9, 9, 9, 9, 9, 8, 8, 8.
-    EXPECT_EQ(rounded, "    21日     10日     20日      1日     21日    1.5日     1日     0日    31日");
+    EXPECT_EQ(rounded,
+              "    21日     10日     20日      1日     21日    1.5日     1日     0日    31日");
     s.Hankyu05 = true;
     EXPECT_EQ(MonthListDayCounts(c, s),
               "    21日     10日   19.5日    1.0日   20.5日    1.5日     1日     0日    31日");
@@ -157,7 +153,8 @@ TEST(MonthListFirstPage, TimesWithStatutoryHolidaysAmongTheHolidays) {
 
 TEST(MonthListFirstPage, EmptyMonthPrintsZeros) {
     const std::string line = MonthListTimes(MonthCalculation{}, Settings{});
-    EXPECT_EQ(line, "    0:00      0:00      0:00      0:00      0:00      0:00      0:00      0:00");
+    EXPECT_EQ(line,
+              "    0:00      0:00      0:00      0:00      0:00      0:00      0:00      0:00");
 }
 
 TEST(MonthListLines, MonthTextAndJobTitle) {

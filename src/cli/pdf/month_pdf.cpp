@@ -1,6 +1,7 @@
 #include "cli/pdf/month_pdf.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <memory>
 
 #include <QGuiApplication>
@@ -22,10 +23,18 @@ char g_arg1[] = "-platform";
 char g_arg2[] = "offscreen";
 char* g_argv[] = {g_arg0, g_arg1, g_arg2, nullptr};
 
+// Qt's notes about its own environment (no runtime folder, no session) mean
+// nothing to someone printing a month from a terminal; real errors still show.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tokivane-cli: %s\n", qPrintable(message));
+}
+
 }  // namespace
 
 IoResult WriteMonthListPdf(const MonthRecord& month, const Settings& settings, const Clock& clock,
                            const std::string& path) {
+    const QtMessageHandler previous = qInstallMessageHandler(&quietMessages);
     std::unique_ptr<QGuiApplication> app;
     if (QGuiApplication::instance() == nullptr)
         app = std::make_unique<QGuiApplication>(g_argc, g_argv);
@@ -35,6 +44,8 @@ IoResult WriteMonthListPdf(const MonthRecord& month, const Settings& settings, c
     const QSizeF paper = PaperFor(settings.ZangyoPrintMuki, platform::A4Portrait);
     const QByteArray pdf =
         platform::PdfDocument(report.generate(paper), platform::Q(report.jobTitle()));
+    app.reset();
+    qInstallMessageHandler(previous);
     if (pdf.isEmpty())
         return IoResult::failure(IoError::WriteFailed, EIO, path);
     return WriteFileAtomically(path, pdf.toStdString(), 0600);

@@ -11,8 +11,7 @@ const QColor kLightGray(224, 224, 224);
 const QColor kGrayText(128, 128, 128);
 }  // namespace
 
-TZanPrintForm::TZanPrintForm(const MonthRecord& month, const Settings& settings,
-                             const Clock& clock)
+TZanPrintForm::TZanPrintForm(const MonthRecord& month, const Settings& settings, const Clock& clock)
     : ListReport(settings, clock), m_month(month) {}
 
 int TZanPrintForm::orientationSetting() const {

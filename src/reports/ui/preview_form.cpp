@@ -71,11 +71,10 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     m_zoom = new QComboBox(top);
     m_zoom->setObjectName("ZoomComboBox");
     m_zoom->setToolTip("表示のｽﾞｰﾑ(拡大/縮小)を選択します。");
-    m_zoom->addItems({"500%", "200%", "150%", "100%", "75%", "50%", "25%", "10%",
-                      "ﾍﾟｰｼﾞ幅を基準に", "ﾍﾟｰｼﾞ全体を表示"});
+    m_zoom->addItems({"500%", "200%", "150%", "100%", "75%", "50%", "25%", "10%", "ﾍﾟｰｼﾞ幅を基準に",
+                      "ﾍﾟｰｼﾞ全体を表示"});
     m_setup = makeButton(top, "SetupButton", "ﾌﾟﾘﾝﾀ設定...", "ﾌﾟﾘﾝﾀの設定を行います。");
-    m_cancel = makeButton(top, "CancelButton", "閉じる",
-                          "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
+    m_cancel = makeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
     m_prePage = makeButton(top, "PrePageButton", "前ﾍﾟｰｼﾞ", "前のページを表示します。");
     m_nextPage = makeButton(top, "NextPageButton", "次ﾍﾟｰｼﾞ", "次のページを表示します。");
     m_pageNumber = new QLineEdit(top);
@@ -85,8 +84,8 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     m_pageNumber->setFocusPolicy(Qt::NoFocus);
     m_pageNumber->setAlignment(Qt::AlignCenter);
     m_pageNumber->setFixedWidth(m_pageNumber->fontMetrics().horizontalAdvance("000/000") + 12);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_print, m_zoom, m_setup, m_cancel,
-                                                      m_prePage, m_nextPage, m_pageNumber})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_print, m_zoom, m_setup, m_cancel, m_prePage,
+                                                      m_nextPage, m_pageNumber})
         row->addWidget(w);
     row->addStretch(1);
 
@@ -136,8 +135,8 @@ void TPreviewForm::setPlacementStore(RegistryStore* registry, std::string startU
     }
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
-    const WindowPoint at = placement.restorePosition(kClassName, {desktop.width(), desktop.height()},
-                                                     {width(), height()});
+    const WindowPoint at = placement.restorePosition(
+        kClassName, {desktop.width(), desktop.height()}, {width(), height()});
     move(at.left, at.top);
 }
 

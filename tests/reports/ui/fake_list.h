@@ -39,7 +39,8 @@ protected:
     }
     std::vector<FirstPageLine> firstPageLines() const override {
         std::vector<FirstPageLine> lines;
-        for (int i = 0; i < m_firstPage; ++i) lines.push_back({"first page " + std::to_string(i), i % 2 == 0});
+        for (int i = 0; i < m_firstPage; ++i)
+            lines.push_back({"first page " + std::to_string(i), i % 2 == 0});
         return lines;
     }
 

@@ -1,3 +1,5 @@
+#include "reports/ui/preview_form.h"
+
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -13,7 +15,6 @@
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "reports/ui/fake_list.h"
-#include "reports/ui/preview_form.h"
 #include "settings/settings.h"
 #include "settings/window_placement.h"
 

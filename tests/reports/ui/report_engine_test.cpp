@@ -1,10 +1,11 @@
+#include "platform/report_engine.h"
+
 #include <QPdfWriter>
 #include <QtTest>
 
 #include "base/clock.h"
 #include "core/month_record.h"
 #include "platform/fonts.h"
-#include "platform/report_engine.h"
 #include "reports/ui/fake_list.h"
 #include "reports/ui/month_list_report.h"
 #include "settings/settings.h"
@@ -51,6 +52,8 @@ private slots:
     void leftPlacedItemsLineUpWithTheTable();
     void monthListPagesAndShading();
     void pdfDocument();
+    void marginsFromTheSettings_data();
+    void marginsFromTheSettings();
 
 private:
     FixedClock m_clock{{2004, 4, 2, 9, 0, 0}};
@@ -129,8 +132,7 @@ void ReportEngineTest::aLineBeforeTheLastTwoFillingAPageBreaks() {
     QCOMPARE(first.size(), std::size_t{40});
     QVERIFY(first.back()->rules.bottom);
     QCOMPARE(bandsOf(pages[1], BandKind::Detail).size(), std::size_t{2});
-    QCOMPARE(textOf(*bandsOf(pages[1], BandKind::Detail).front()).trimmed().left(2),
-             QString("41"));
+    QCOMPARE(textOf(*bandsOf(pages[1], BandKind::Detail).front()).trimmed().left(2), QString("41"));
 }
 
 void ReportEngineTest::narrowHeaderNarrowsTheFrame() {
@@ -141,7 +143,8 @@ void ReportEngineTest::narrowHeaderNarrowsTheFrame() {
     list.header = std::string(40, ' ');
     const auto pages = list.generate();
     const platform::BandedReport& r = list.engine();
-    const double headerWidth = platform::MeasureText(QString(40, ' '), r.columnHeader.texts()[0]->font).width();
+    const double headerWidth =
+        platform::MeasureText(QString(40, ' '), r.columnHeader.texts()[0]->font).width();
     QVERIFY(qAbs(r.bandWidth() - (headerWidth + 2 * ListReport::LineInset)) < 1e-6);
     QVERIFY(r.page.right > 15.0 + 50.0);
     QCOMPARE(list.memoCut(), 0);
@@ -192,8 +195,9 @@ void ReportEngineTest::fortyLinesGiveTwoPages() {
     }
     QCOMPARE(bandsOf(pages[0], BandKind::Title).size(), std::size_t{5});
     QCOMPARE(bandsOf(pages[1], BandKind::Title).size(), std::size_t{0});
-    QCOMPARE(bandsOf(pages[0], BandKind::Detail).size() + bandsOf(pages[1], BandKind::Detail).size(),
-             std::size_t{40});
+    QCOMPARE(
+        bandsOf(pages[0], BandKind::Detail).size() + bandsOf(pages[1], BandKind::Detail).size(),
+        std::size_t{40});
     QCOMPARE(bandsOf(pages[1], BandKind::Summary).size(), std::size_t{1});
     QCOMPARE(textOf(*footer(pages[1])).trimmed(), QString("Page 2"));
 }
@@ -261,6 +265,34 @@ void ReportEngineTest::pdfDocument() {
     const QByteArray pdf = platform::PdfDocument(pages, "fake");
     QVERIFY(pdf.startsWith("%PDF-"));
     QVERIFY(pdf.contains("/Count 2"));
+}
+
+void ReportEngineTest::marginsFromTheSettings_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("top");
+    QTest::newRow("number") << "12.0" << 12.0;
+    QTest::newRow("one decimal") << "12.34" << 12.3;
+    QTest::newRow("not a number") << "abc" << 10.0;
+    QTest::newRow("empty") << "" << 10.0;
+    QTest::newRow("negative") << "-5" << 0.0;
+    QTest::newRow("full width") << "１５" << 15.0;
+}
+
+void ReportEngineTest::marginsFromTheSettings() {
+    QFETCH(QString, text);
+    QFETCH(double, top);
+    Settings s;
+    s.PageTopMargin = text.toStdString();
+    FakeList list(s, m_clock, 1);
+    const auto pages = list.generate();
+    QCOMPARE(list.engine().page.top, top);
+    QCOMPARE(bandsOf(pages[0], BandKind::PageHeader).front()->rect.top(), top);
+
+    // Margins that leave no page fall back to 10 mm.
+    s.PageLeftMargin = s.PageRightMargin = "150";
+    FakeList wide(s, m_clock, 1);
+    wide.generate();
+    QCOMPARE(wide.engine().page.left, 10.0);
 }
 
 }  // namespace tkv
