@@ -21,6 +21,7 @@ private slots:
     void printShowsTheRecalculatedMonthInThePreview();
     void csvGoesWhereTheUserSaysAndTheFolderIsRemembered();
     void csvCancelledWritesNothing();
+    void csvThatCannotBeWrittenIsReported();
 };
 
 void MonthOutputTest::printShowsTheRecalculatedMonthInThePreview() {
@@ -76,6 +77,21 @@ void MonthOutputTest::csvCancelledWritesNothing() {
     w.action("CsvMenuItem")->trigger();
     QCOMPARE(f.ctx.settings.SaveInitialDir, before);
     QVERIFY(platform::testing::TakeMessageLog().empty());
+}
+
+void MonthOutputTest::csvThatCannotBeWrittenIsReported() {
+    MainFixture f({2004, 3, 10, 12, 0, 0});
+    TZangyoMain& w = f.start();
+    const QString path = QString::fromStdString(f.folder.file("missing/march.csv"));
+    platform::testing::TakeMessageLog();
+    platform::testing::QueueFileAnswer(path);
+    w.action("CsvMenuItem")->trigger();
+    const auto messages = platform::testing::TakeMessageLog();
+    QCOMPARE(messages.size(), std::size_t{1});
+    QCOMPARE(messages[0].caption, QString("ファイルエラー"));
+    QVERIFY(messages[0].text.contains(path));
+    QVERIFY(messages[0].text.split('\n').size() == 3);  // what, which file, why
+    QVERIFY(!FileExists(f.folder.file("missing/march.csv")));
 }
 
 }  // namespace tkv
