@@ -173,10 +173,7 @@ int HolidaysCommand(Context& ctx, const std::vector<std::string>& args) {
     if (!session.open())
         return ExitFile;
     for (Date d{year, 1, 1}; d.year == year; d = NextDay(d)) {
-        HolidayInfo info = HolidayLookup(d, session.settings(), session.holidays());
-        if (WeekdayOf(d) == 1 &&
-            HolidayLookup(PreviousDay(d), session.settings(), session.holidays()).mark == "○")
-            info.mark = "○";
+        const HolidayInfo info = CalendarHoliday(d, session.settings(), session.holidays());
         if (info.mark.empty() && info.name.empty())
             continue;
         ctx.out << isoDate(d) << '\t' << info.mark << '\t' << info.name << '\n';

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "base/text_util.h"
+#include "core/holiday_law.h"
 #include "core/month_record.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
@@ -132,6 +133,8 @@ Date AutumnalEquinox(int year) {
 }
 
 HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    if (HolidayLawApplies(d, s))
+        return LawCalendarLookup(d, s, table);
     HolidayInfo info;
     if (!IsRealDate(d))
         return info;
@@ -156,6 +159,33 @@ HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayT
     if (!Trim(fixed.memo).empty())
         info.name = fixed.memo;
     return info;
+}
+
+namespace {
+
+// Whether a holiday on Sunday `d` makes the following Monday a holiday. The
+// law names its own substitute days, so under it only the company's own days
+// carry over.
+bool marksFollowingMonday(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    if (!HolidayLawApplies(d, s))
+        return HolidayLookup(d, s, table).mark == kHolidayMark;
+    bool byLaw = false;
+    return LawCalendarLookup(d, s, table, &byLaw).mark == kHolidayMark && !byLaw;
+}
+
+HolidayInfo markedDay(const Date& d, bool monday, const Settings& s,
+                      const AnnualHolidayTable& table) {
+    HolidayInfo info = HolidayLookup(d, s, table);
+    // A Monday after a Sunday holiday is a holiday too (keeping its own name).
+    if (monday && marksFollowingMonday(PreviousDay(d), s, table))
+        info.mark = std::string(kHolidayMark);
+    return info;
+}
+
+}  // namespace
+
+HolidayInfo CalendarHoliday(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    return markedDay(d, WeekdayOf(d) == 1, s, table);
 }
 
 std::string GridDateText(int month, int day) {
@@ -196,11 +226,7 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
         if (!IsRealDate(d))
             continue;
 
-        HolidayInfo info = HolidayLookup(d, s, table);
-        // A Monday after a Sunday holiday is a holiday too (keeping its own name).
-        if (Trim(row.cells[ColWeekday]) == "月" &&
-            HolidayLookup(PreviousDay(d), s, table).mark == kHolidayMark)
-            info.mark = std::string(kHolidayMark);
+        const HolidayInfo info = markedDay(d, Trim(row.cells[ColWeekday]) == "月", s, table);
         if (Trim(row.cells[ColKind]).empty() && !info.mark.empty())
             row.cells[ColKind] = info.mark;
         if (Trim(row.cells[ColMemo]).empty() && !info.name.empty())

@@ -98,6 +98,7 @@ struct Settings {
     bool SportDay = true;
     bool OceanDay = true;
     bool OldManDay = true;
+    bool HolidayLaw = true;  // national holidays by the current law from 2007 (else classic rules)
     bool YukyuMokuZanDisp = false;
     std::string YukyuMokuZan = "0.0";
     bool MokuhyoBasShow = false;

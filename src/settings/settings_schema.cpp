@@ -145,6 +145,7 @@ std::vector<SettingField> buildSchema() {
     f.push_back(boolField("SportDay", &S::SportDay));
     f.push_back(boolField("OceanDay", &S::OceanDay));
     f.push_back(boolField("OldManDay", &S::OldManDay));
+    f.push_back(boolField("HolidayLaw", &S::HolidayLaw));
     f.push_back(boolField("YukyuMokuZanDisp", &S::YukyuMokuZanDisp));
     f.push_back(textField("YukyuMokuZan", &S::YukyuMokuZan));
     f.push_back(boolField("MokuhyoBasShow", &S::MokuhyoBasShow));

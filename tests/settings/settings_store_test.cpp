@@ -161,6 +161,26 @@ TEST_F(SettingsStoreTest, StartUserCopiesFollowTheStartUser) {
               "/work/taro");
 }
 
+// Keys written before the setting existed get the current law; the setting
+// travels with the registry only, the .SET file keeps its layout.
+TEST_F(SettingsStoreTest, HolidayLawIsOnUnlessStoredOff) {
+    reg.writeValue(kSys, "SimeDay", "31");
+    Settings s;
+    s.HolidayLaw = false;
+    auto st = store();
+    st.LoadSettings(s);
+    EXPECT_TRUE(s.HolidayLaw);
+
+    reg.writeValue(kSys, "HolidayLaw", "0");
+    st.LoadSettings(s);
+    EXPECT_FALSE(s.HolidayLaw);
+    const std::string setBefore = BuildSetFile(s);
+    s.HolidayLaw = true;
+    ASSERT_TRUE(st.SaveSettings(s).ok());
+    EXPECT_EQ(stored(kSys, "HolidayLaw"), "1");
+    EXPECT_EQ(BuildSetFile(s), setBefore);
+}
+
 TEST(SetFile, EncodingAndLayout) {
     EXPECT_EQ(SetFileEncode("abc"), "\x31\x22\x13");
     EXPECT_EQ(SetFileEncode(""), "");
