@@ -20,7 +20,6 @@ using platform::ReportText;
 namespace {
 
 const QColor kSilver(192, 192, 192);
-const QColor kLightGray(224, 224, 224);
 
 QFont fontOf(const std::string& face, int size, int style) {
     QFont f = platform::FontFor(Q(face), size);
