@@ -21,7 +21,11 @@ constexpr const char* kUsage =
     "  day YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]\n"
     "  punch in|out [--force]      record the arrival or leaving time now\n"
     "  holidays YEAR               the holidays of a calendar year\n"
-    "  ledger                      the paid-leave ledger\n";
+    "  ledger                      the paid-leave ledger\n"
+    "  csv month YEAR MONTH [--out FILE]\n"
+    "                              the month as CSV (CP932); FILE - for standard output\n"
+    "  print month YEAR MONTH --lines | --pdf FILE\n"
+    "                              the month list as text lines or as a PDF\n";
 
 using Command = int (*)(Context&, const std::vector<std::string>&);
 
@@ -29,7 +33,7 @@ const std::map<std::string, Command>& commands() {
     static const std::map<std::string, Command> table{
         {"settings", &SettingsCommand}, {"month", &MonthCommand}, {"recalc", &RecalcCommand},
         {"day", &DayCommand},           {"punch", &PunchCommand}, {"holidays", &HolidaysCommand},
-        {"ledger", &LedgerCommand},
+        {"ledger", &LedgerCommand},     {"csv", &CsvCommand},     {"print", &PrintCommand},
     };
     return table;
 }
@@ -66,7 +70,8 @@ std::optional<DateTime> ParseAt(const std::string& text) {
     return dt;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        MonthPdfWriter monthPdf) {
     std::string user;
     std::optional<DateTime> at;
     std::size_t i = 0;
@@ -116,7 +121,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 nullptr,
                 nullptr,
                 out,
-                err};
+                err,
+                std::move(monthPdf)};
     if (at)
         ctx.clock = std::make_unique<FixedClock>(*at);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <memory>
 #include <optional>
@@ -7,7 +8,13 @@
 #include <vector>
 
 #include "base/clock.h"
+#include "base/io_result.h"
 #include "base/registry_store.h"
+
+namespace tkv {
+struct MonthRecord;
+struct Settings;
+}  // namespace tkv
 
 namespace tkv::cli {
 
@@ -15,6 +22,11 @@ namespace tkv::cli {
 inline constexpr int ExitOk = 0;
 inline constexpr int ExitUsage = 1;
 inline constexpr int ExitFile = 2;
+
+// Writes the month list of `month` to `path` as a PDF. It needs Qt, so it is
+// handed in by the program: the commands themselves stay free of Qt.
+using MonthPdfWriter = std::function<IoResult(const MonthRecord& month, const Settings& settings,
+                                              const Clock& clock, const std::string& path)>;
 
 // Everything a command needs: folders, the user, the clock and the registry.
 struct Context {
@@ -26,6 +38,7 @@ struct Context {
     std::unique_ptr<RegistryStore> registry;
     std::ostream& out;
     std::ostream& err;
+    MonthPdfWriter monthPdf;  // empty in a build without PDF output
 };
 
 // A usage error carries its message to stderr and exit code 1.
@@ -36,7 +49,8 @@ struct UsageError {
 // Parses "YYYY-MM-DD HH:MM"; nullopt when malformed or not a real date/time.
 std::optional<DateTime> ParseAt(const std::string& text);
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        MonthPdfWriter monthPdf = {});
 
 // Commands, each given the arguments after its name.
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
@@ -46,5 +60,7 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args);
 int PunchCommand(Context& ctx, const std::vector<std::string>& args);
 int HolidaysCommand(Context& ctx, const std::vector<std::string>& args);
 int LedgerCommand(Context& ctx, const std::vector<std::string>& args);
+int CsvCommand(Context& ctx, const std::vector<std::string>& args);
+int PrintCommand(Context& ctx, const std::vector<std::string>& args);
 
 }  // namespace tkv::cli

@@ -13,6 +13,7 @@
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
+#include "reports/ui/preview_form.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
@@ -44,6 +45,10 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_useMemos = new TUseMemoSetForm(
         app.settings, [this] { saveSettings(); }, main);
     m_waiting = new platform::TWaitingForm(main);
+    m_preview = std::make_unique<TPreviewForm>();
+    m_preview->setEscapeAction(escape);
+    m_preview->setPlacementStore(app.registry.get(), app.startUser,
+                                 app.store->startUserCopies().WindowSize);
 
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
@@ -66,12 +71,13 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
-    main->setDialogs({m_pass, m_total, m_jump});
+    main->setDialogs({m_pass, m_total, m_jump, m_preview.get()});
 }
 
 ProgramWindows::~ProgramWindows() {
     // The grid keeps a pointer to the services: the window goes first.
     m_main.reset();
+    m_preview.reset();
 }
 
 void ProgramWindows::escapeAction() {

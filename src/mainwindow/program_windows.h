@@ -9,6 +9,7 @@ class MainServices;
 class TJump;
 class TPass;
 class TPassChangeForm;
+class TPreviewForm;
 class TTimeAdjust;
 class TTimeSet;
 class TTotal;
@@ -40,6 +41,7 @@ public:
     TUseMemoSetForm& useMemos() const { return *m_useMemos; }
     platform::TWaitingForm& waiting() const { return *m_waiting; }
     MainServices& services() const { return *m_services; }
+    TPreviewForm& preview() const { return *m_preview; }
 
     // The Esc key of the main window and its dialogs.
     void escapeAction();
@@ -60,6 +62,8 @@ private:
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
     std::unique_ptr<MainServices> m_services;
+    // A window of its own: disabling the main window must not disable it.
+    std::unique_ptr<TPreviewForm> m_preview;
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was

@@ -31,6 +31,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
+#include "mainwindow/month_output.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
@@ -102,8 +103,10 @@ void TZangyoMain::buildMenus() {
     connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")),
             &QAction::triggered, this, [this] { SaveMonth(); });
     file->addSeparator();
-    add(file, "PrintMenuItem", "印刷(&P)...", false);
-    add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)...", false);
+    connect(add(file, "PrintMenuItem", "印刷(&P)..."), &QAction::triggered, this,
+            &TZangyoMain::PrintMenuItemClick);
+    connect(add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)..."), &QAction::triggered, this,
+            &TZangyoMain::CsvMenuItemClick);
     file->addSeparator();
     connect(add(file, "ExitMenuItem", "終了(&X)"), &QAction::triggered, this, &QWidget::close);
 
@@ -514,6 +517,18 @@ void TZangyoMain::KingakuButtonClick() {
     Recalculate(false);
     m_dialogs.total->raise();
     m_dialogs.total->activateWindow();
+}
+
+void TZangyoMain::PrintMenuItemClick() {
+    if (m_dialogs.preview == nullptr)
+        return;
+    Recalculate(false);
+    PrintMonthList(m_month, m_app, *m_dialogs.preview, this);
+}
+
+void TZangyoMain::CsvMenuItemClick() {
+    Recalculate(false);
+    ExportMonthCsv(m_month, m_app, this);
 }
 
 int TZangyoMain::barHeight() const {

@@ -21,13 +21,15 @@ class GridServices;
 class TargetBarPanel;
 class TJump;
 class TPass;
+class TPreviewForm;
 class TTotal;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
-    TPass* pass = nullptr;    // KinPass before the pay window
-    TTotal* total = nullptr;  // "給与金額"
-    TJump* jump = nullptr;    // "指定月へ移動"
+    TPass* pass = nullptr;            // KinPass before the pay window
+    TTotal* total = nullptr;          // "給与金額"
+    TJump* jump = nullptr;            // "指定月へ移動"
+    TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
 };
 
 // The main window: one accounting month in the day grid, its totals beside
@@ -65,6 +67,9 @@ public:
     void SimeDayChanged();
 
     void KingakuButtonClick();
+    // The month list and the month CSV, of the month as recalculated now.
+    void PrintMenuItemClick();
+    void CsvMenuItemClick();
     void ToggleTargetBar();
     // NowZan of the ledger less the reserve the user wants to keep.
     void RefreshLeaveIndicator();
