@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "base/text_util.h"
 #include "settings/settings.h"
@@ -21,7 +22,7 @@ constexpr int kTargetFloor = -5940;           // -99:00
 // per-day sums well inside int whatever the registry holds.
 constexpr int kSettingLimit = 1 << 20;
 
-// Minute map cell values.
+// What a minute of the map holds.
 enum : std::uint8_t {
     kOff = 0,
     kWorked = 1,  // working, not yet classified
@@ -67,8 +68,9 @@ private:
         std::uint8_t value;
     };
     // Only the runs at both ends of a range are split, so each of the six
-    // marks and twenty break clearings adds at most two runs.
-    static constexpr std::size_t kMaxRuns = 1 + 2 * (6 + 20);
+    // marks and the two clearings of every break adds at most two runs.
+    static constexpr std::size_t kMaxRuns =
+        1 + 2 * (6 + 2 * std::tuple_size_v<decltype(DayRules::breaks)>);
 
     using Runs = std::array<Run, kMaxRuns>;
     Runs& runs() { return m_buffers[m_current]; }
