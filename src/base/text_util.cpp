@@ -303,21 +303,17 @@ std::string MinutesToStr(int minutes, int hourWidth, bool showZero) {
         hours /= 10;
     } while (hours > 0);
     const auto pad = static_cast<std::size_t>(std::max(hourWidth - n, 0));
-    std::string text;
-    text.reserve(pad + static_cast<std::size_t>(n) + 4);
-    text.append(pad, ' ');
+    std::string text(pad + static_cast<std::size_t>(n) + 3 + (minutes < 0 && pad == 0), ' ');
+    char* out = text.data();
     // The minus sign takes the blank right before the first hour digit, or
     // goes in front when the digits fill the field.
-    if (minutes < 0) {
-        if (pad > 0)
-            text.back() = '-';
-        else
-            text += '-';
-    }
-    while (n > 0) text += digits[--n];
-    text += ':';
-    text += static_cast<char>('0' + mins / 10);
-    text += static_cast<char>('0' + mins % 10);
+    if (minutes < 0)
+        out[pad > 0 ? pad - 1 : 0] = '-';
+    out += pad + (minutes < 0 && pad == 0);
+    while (n > 0) *out++ = digits[--n];
+    *out++ = ':';
+    *out++ = static_cast<char>('0' + mins / 10);
+    *out = static_cast<char>('0' + mins % 10);
     return text;
 }
 

@@ -164,8 +164,8 @@ TEST(TimeTextEquivalence, FormattingMatches) {
 // Every text of up to five characters over the characters a time cell meets,
 // full-width forms and control characters included, then longer and odd ones.
 TEST(TimeTextEquivalence, ReadingMatches) {
-    const std::vector<std::string> pieces{"0", "1",  "5",  "9",    ":", ".",
-                                          "-", " ",  "\t", "a",    "８", "："};
+    const std::vector<std::string> pieces{"0", "1", "5",  "9", ":",  ".",
+                                          "-", " ", "\t", "a", "８", "："};
     std::vector<std::string> texts{""};
     std::vector<std::string> level{""};
     for (int length = 1; length <= 5; ++length) {
@@ -175,11 +175,27 @@ TEST(TimeTextEquivalence, ReadingMatches) {
         texts.insert(texts.end(), next.begin(), next.end());
         level = std::move(next);
     }
-    const char* odd[] = {"99999999999:00", "2147483647",     "2147483648:00", "12345678901234567890",
-                         "0x1F",           "$10",            "+8:30",         "8:30:15",
-                         "8..30",          "-8:-30",         "１７：４５",    "－８：００",
-                         "　8:30　",       "8:3",            "830 ",          "\x01" "8:30",
-                         "8:30\x7f",       "\xff\xfe",       "99:99",         "000000000000000000001"};
+    const char* odd[] = {"99999999999:00",
+                         "2147483647",
+                         "2147483648:00",
+                         "12345678901234567890",
+                         "0x1F",
+                         "$10",
+                         "+8:30",
+                         "8:30:15",
+                         "8..30",
+                         "-8:-30",
+                         "１７：４５",
+                         "－８：００",
+                         "　8:30　",
+                         "8:3",
+                         "830 ",
+                         "\x01"
+                         "8:30",
+                         "8:30\x7f",
+                         "\xff\xfe",
+                         "99:99",
+                         "000000000000000000001"};
     texts.insert(texts.end(), std::begin(odd), std::end(odd));
     for (const std::string& t : texts)
         ASSERT_EQ(StrToMinutes(t), OldStrToMinutes(t)) << "[" << t << "]";

@@ -30,8 +30,8 @@ std::vector<std::string> RoundTripTexts(SettingType type) {
         case SettingType::Password:
             return {"", "abc", "-0.50", " 8:00", "20.0 ", "所属：総務課  氏名：山田", "a,b"};
         case SettingType::TimePair:
-            return {",",          " 8:00,17:00", "-0.50,abc", "abc, 8:00",
-                    " 8:00,",     ",-8:00",      "1,2,3",     " 8:00 , 0:30 "};
+            return {",",      " 8:00,17:00", "-0.50,abc", "abc, 8:00",
+                    " 8:00,", ",-8:00",      "1,2,3",     " 8:00 , 0:30 "};
     }
     return {};
 }
