@@ -17,14 +17,14 @@ namespace {
 
 tkv::Settings benchSettings() {
     tkv::Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
-    s.timeFirst(13) = " 8:00";
-    s.timeSecond(13) = " 0:00";
+    s.times.breaks[0].first = "12:00";
+    s.times.breaks[0].second = "13:00";
+    s.times.standardStart = " 8:30";
+    s.times.standardEnd = "17:30";
+    s.times.lateNightStart = "22:00";
+    s.times.lateNightEnd = " 5:00";
+    s.times.standardWork = " 8:00";
+    s.times.minimumOvertime = " 0:00";
     s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
     return s;
 }
@@ -60,9 +60,9 @@ void BM_LoadRecalculateSaveMonth(benchmark::State& state) {
     tkv::MonthRecord m;
     tkv::LoadMonth(m, {2024, 4}, monthPath, s, holidays);
     for (int d = 1; d <= m.LastDay; ++d) {
-        m.day(d).cells[tkv::ColArrival] = " 8:30";
-        m.day(d).cells[tkv::ColLeaving] = "20:15";
-        m.day(d).cells[tkv::ColMemo] = "作業";
+        m.day(d).cell(tkv::DayColumn::Arrival) = " 8:30";
+        m.day(d).cell(tkv::DayColumn::Leaving) = "20:15";
+        m.day(d).cell(tkv::DayColumn::Memo) = "作業";
     }
     tkv::SaveMonth(m, monthPath, s);
 
@@ -70,7 +70,7 @@ void BM_LoadRecalculateSaveMonth(benchmark::State& state) {
     for (auto _ : state) {
         tkv::LoadMonth(m, {2024, 4}, monthPath, s, holidays);
         leave = !leave;
-        m.day(10).cells[tkv::ColKind] = leave ? "有" : "  ";
+        m.day(10).cell(tkv::DayColumn::Kind) = leave ? "有" : "  ";
         const tkv::MonthSaveResult r = tkv::SaveMonth(m, monthPath, s);
         tkv::ApplyLeaveChanges(r.leaveChanges, ledgerPath, tkv::HalfDayValuesOf(s));
         benchmark::DoNotOptimize(r.calculation.overtime);

@@ -28,12 +28,12 @@ namespace {
 
 tkv::Settings benchSettings() {
     tkv::Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
+    s.times.breaks[0].first = "12:00";
+    s.times.breaks[0].second = "13:00";
+    s.times.standardStart = " 8:30";
+    s.times.standardEnd = "17:30";
+    s.times.lateNightStart = "22:00";
+    s.times.lateNightEnd = " 5:00";
     s.PrintDate = s.PrintPage = s.PrintName = true;
     return s;
 }
@@ -46,10 +46,10 @@ tkv::MonthRecord benchMonth(const tkv::Settings& s) {
         tkv::DayRow& row = m.day(d);
         if (row.kind() != tkv::DayKind::Ordinary)
             continue;
-        row.cells[tkv::ColArrival] = " 8:45";
-        row.cells[tkv::ColLeaving] = d % 3 == 0 ? "22:40" : "19:15";
+        row.cell(tkv::DayColumn::Arrival) = " 8:45";
+        row.cell(tkv::DayColumn::Leaving) = d % 3 == 0 ? "22:40" : "19:15";
         if (d % 4 == 0)
-            row.cells[tkv::ColMemo] = "定例会議と資料作成";
+            row.cell(tkv::DayColumn::Memo) = "定例会議と資料作成";
     }
     tkv::Recalculate(m, s);
     return m;

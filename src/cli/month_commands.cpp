@@ -47,7 +47,7 @@ void requireEncodable(const std::string& text) {
 
 int findRow(const MonthRecord& m, const Date& d) {
     for (int i = 1; i <= m.rowCount(); ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(d.month, d.day))
+        if (m.day(i).cell(DayColumn::Date) == GridDateText(d.month, d.day))
             return i;
     return 0;
 }
@@ -81,7 +81,7 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.empty())
         throw UsageError{"day wants YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]"};
     const Date date = parseDate(args[0]);
-    std::vector<std::pair<int, std::string>> edits;
+    std::vector<std::pair<DayColumn, std::string>> edits;
     for (std::size_t i = 1; i < args.size(); i += 2) {
         const std::string& opt = args[i];
         if (i + 1 >= args.size())
@@ -98,13 +98,13 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
                 kind = DayKindFromName(value);
             if (!kind)
                 throw UsageError{"unknown kind: " + value};
-            edits.emplace_back(ColKind, std::string(DayKindText(*kind)));
+            edits.emplace_back(DayColumn::Kind, std::string(DayKindText(*kind)));
         } else if (opt == "--in") {
-            edits.emplace_back(ColArrival, value);
+            edits.emplace_back(DayColumn::Arrival, value);
         } else if (opt == "--out") {
-            edits.emplace_back(ColLeaving, value);
+            edits.emplace_back(DayColumn::Leaving, value);
         } else if (opt == "--memo") {
-            edits.emplace_back(ColMemo, value);
+            edits.emplace_back(DayColumn::Memo, value);
         } else {
             throw UsageError{"unknown option: " + opt};
         }

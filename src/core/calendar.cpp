@@ -201,11 +201,11 @@ void NewMonth(MonthRecord& m, YearMonth ym, const Settings& s, const AnnualHolid
     m.LastDay = DaysInMonth(d.year, d.month);
     for (int i = 1; i <= m.LastDay; ++i, d = NextDay(d)) {
         DayRow& row = m.day(i);
-        row.cells[ColDate] = GridDateText(d.month, d.day);
-        row.cells[ColWeekday] = std::string(WeekdayName(WeekdayOf(d)));
+        row.cell(DayColumn::Date) = GridDateText(d.month, d.day);
+        row.cell(DayColumn::Weekday) = std::string(WeekdayName(WeekdayOf(d)));
         // The ordinary day's own text, as the recalculation writes it: a new
         // month must not read as changed after its first recalculation.
-        row.cells[ColKind] = "  ";
+        row.cell(DayColumn::Kind) = "  ";
     }
     MarkCalendar(m, true, s, table);
 }
@@ -214,7 +214,7 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
                   const AnnualHolidayTable& table) {
     for (int i = 1; i <= m.rowCount(); ++i) {
         DayRow& row = m.day(i);
-        const std::string dateText = row.cells[ColDate];
+        const std::string dateText = row.cell(DayColumn::Date);
         const std::size_t slash = dateText.find('/');
         if (slash == std::string::npos)
             continue;
@@ -226,15 +226,15 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
         if (!IsRealDate(d))
             continue;
 
-        const HolidayInfo info = markedDay(d, Trim(row.cells[ColWeekday]) == "月", s, table);
-        if (Trim(row.cells[ColKind]).empty() && !info.mark.empty())
-            row.cells[ColKind] = info.mark;
-        if (Trim(row.cells[ColMemo]).empty() && !info.name.empty())
-            row.cells[ColMemo] = info.name;
+        const HolidayInfo info = markedDay(d, Trim(row.cell(DayColumn::Weekday)) == "月", s, table);
+        if (Trim(row.cell(DayColumn::Kind)).empty() && !info.mark.empty())
+            row.cell(DayColumn::Kind) = info.mark;
+        if (Trim(row.cell(DayColumn::Memo)).empty() && !info.name.empty())
+            row.cell(DayColumn::Memo) = info.name;
         if (withWeeklyDaysOff) {
-            const int w = WeekdayFromName(Trim(row.cells[ColWeekday]));
+            const int w = WeekdayFromName(Trim(row.cell(DayColumn::Weekday)));
             if (w >= 0 && s.WeekCheck[static_cast<std::size_t>(w)])
-                row.cells[ColKind] = std::string(kHolidayMark);
+                row.cell(DayColumn::Kind) = std::string(kHolidayMark);
         }
     }
 }

@@ -28,7 +28,7 @@ std::string colorText(int color) {
 
 // Year of a row's month: December rows of a January month lie a year back.
 Date rowDate(const MonthRecord& m, const DayRow& row) {
-    const std::string& text = row.cells[ColDate];
+    const std::string& text = row.cell(DayColumn::Date);
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos)
         return {};
@@ -46,12 +46,12 @@ std::string LedgerDateText(const Date& d) {
 }
 
 std::string DayLine(const DayRow& row) {
-    const auto& c = row.cells;
+    auto c = [&row](DayColumn column) { return field(row.cell(column)); };
     const std::string fields[14] = {
-        field(c[ColDate]),        field(c[ColWeekday]), field(c[ColKind]),
-        field(c[ColArrival]),     field(c[ColLeaving]), field(c[ColOvertime]),
-        field(c[ColLateNight]),   field(c[ColMemo]),    row.ManualFlag[0],
-        row.ManualFlag[1],        row.ManualFlag[2],    field(c[ColWorking]),
+        c(DayColumn::Date),       c(DayColumn::Weekday), c(DayColumn::Kind),
+        c(DayColumn::Arrival),    c(DayColumn::Leaving), c(DayColumn::Overtime),
+        c(DayColumn::LateNight),  c(DayColumn::Memo),    row.ManualFlag[0],
+        row.ManualFlag[1],        row.ManualFlag[2],     c(DayColumn::Working),
         colorText(row.MemoColor), row.LegalHolidayFlag};
     std::string line;
     for (const std::string& f : fields) {
@@ -75,10 +75,10 @@ void ReadDayLine(const std::string& line, DayRow& row) {
         pos = comma + 1;
     }
     for (int i = 0; i < 7; ++i) row.cells[static_cast<std::size_t>(i)] = fields[i];
-    row.cells[ColDate] = RightAlign(fields[0], 5);
-    row.cells[ColMemo] = fields[7];
+    row.cell(DayColumn::Date) = RightAlign(fields[0], 5);
+    row.cell(DayColumn::Memo) = fields[7];
     row.ManualFlag = {Trim(fields[8]), Trim(fields[9]), Trim(fields[10])};
-    row.cells[ColWorking] = fields[11];
+    row.cell(DayColumn::Working) = fields[11];
     row.MemoColor = StrToIntDef(fields[12], 0);
     row.LegalHolidayFlag = Trim(fields[13]);
 }
@@ -162,15 +162,15 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
         // Kinds compare as kinds: a blank cell and "  " are the same ordinary day.
         change.kindOrColorChanged =
             now.kind() != before.kind() || now.MemoColor != before.MemoColor;
-        change.memoOrColorChanged =
-            now.cells[ColMemo] != before.cells[ColMemo] || now.MemoColor != before.MemoColor;
+        change.memoOrColorChanged = now.cell(DayColumn::Memo) != before.cell(DayColumn::Memo) ||
+                                    now.MemoColor != before.MemoColor;
         if (!change.kindOrColorChanged && !change.memoOrColorChanged)
             continue;
         change.date = LedgerDateText(SlotDate(m, slot, s.SimeDay));
-        change.previousMark = before.cells[ColKind];
-        change.mark = now.cells[ColKind];
+        change.previousMark = before.cell(DayColumn::Kind);
+        change.mark = now.cell(DayColumn::Kind);
         change.memoColor = now.MemoColor;
-        change.memo = now.cells[ColMemo];
+        change.memo = now.cell(DayColumn::Memo);
         result.leaveChanges.push_back(std::move(change));
     }
     m.takeSnapshot();

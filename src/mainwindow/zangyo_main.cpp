@@ -399,9 +399,10 @@ void TZangyoMain::Recalculate(bool cursorMove) {
     m_calc = tkv::Recalculate(m_month, m_app.settings);
     m_grid->refresh();
     if (cursorMove) {
-        const int column = m_grid->currentColumn();
-        if (column >= ColArrival && column <= ColWorking && m_grid->currentDayRow() >= 1)
-            m_grid->selectDay(m_grid->currentDayRow(), ColMemo);
+        const DayColumn column = ColumnAt(m_grid->currentColumn());
+        if (column >= DayColumn::Arrival && column <= DayColumn::Working &&
+            m_grid->currentDayRow() >= 1)
+            m_grid->selectDay(m_grid->currentDayRow(), ColumnNumber(DayColumn::Memo));
     }
     showSummary();
 }
@@ -551,7 +552,7 @@ void TZangyoMain::RefreshLeaveIndicator() {
     Ledger ledger;
     LoadLedger(ledger, m_app.ledgerPath());  // a missing or unreadable ledger reads as empty
     const double value =
-        StrToFloatDec(ledger.NowZan(), 1, 0) - StrToFloatDec(m_app.settings.YukyuMokuZan, 1, 0);
+        StrToFloatDec(ledger.NowZan(), 1, 0) - m_app.settings.YukyuMokuZan.valueOr(0);
     m_bar->setLeave(true, value);
 }
 
@@ -584,14 +585,14 @@ void TZangyoMain::selectToday() {
     const DateTime now = m_app.clock->now();
     const std::string dateText = GridDateText(now.month, now.day);
     for (int d = 1; d <= m_month.rowCount(); ++d) {
-        if (m_month.day(d).cells[ColDate] == dateText) {
-            m_grid->selectDay(d, ColArrival);
+        if (m_month.day(d).cell(DayColumn::Date) == dateText) {
+            m_grid->selectDay(d, ColumnNumber(DayColumn::Arrival));
             m_grid->scrollToDay(d);
             return;
         }
     }
     if (m_month.rowCount() > 0)
-        m_grid->selectDay(1, ColArrival);
+        m_grid->selectDay(1, ColumnNumber(DayColumn::Arrival));
 }
 
 void TZangyoMain::firstShow() {
@@ -599,8 +600,7 @@ void TZangyoMain::firstShow() {
     const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
     if (!holidays.io.ok())
         reportFileError(holidays.io);
-    AutoTimeInput(AutoTimeWhich::Arrival,
-                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
+    AutoTimeInput(AutoTimeWhich::Arrival, KnownAutoTimeMode(m_app.settings.StartAutoIn));
     const DateTime now = m_app.clock->now();
     const YearMonth current =
         AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
@@ -618,8 +618,7 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
                                m_barAction->isChecked() ? "1" : "0");
-    AutoTimeInput(AutoTimeWhich::Leaving,
-                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
+    AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
     savePlacement();
     if (m_dialogs.total)
         m_dialogs.total->hide();

@@ -35,7 +35,7 @@ std::string MonthCsvFileName(int year, int month, const Settings& s) {
 }
 
 Date MonthCsvFirstDate(const MonthRecord& m) {
-    const std::string& text = m.rowCount() > 0 ? m.day(1).cell(ColDate) : std::string();
+    const std::string& text = m.rowCount() > 0 ? m.day(1).cell(DayColumn::Date) : std::string();
     Date d{m.year, StrToIntDef(text.substr(0, 2), 0),
            StrToIntDef(text.size() > 3 ? text.substr(3, 2) : std::string(), 0)};
     if (d.month == 12 && d.day != 1)
@@ -56,19 +56,19 @@ void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s) {
     Date date = MonthCsvFirstDate(m);
     for (int r = 1; r <= m.rowCount(); ++r, date = NextDay(date)) {
         const DayRow& row = m.day(r);
-        const int total =
-            StrToMinutes(row.cell(ColOvertime)) + StrToMinutes(row.cell(ColLateNight));
+        const int total = StrToMinutes(row.cell(DayColumn::Overtime)) +
+                          StrToMinutes(row.cell(DayColumn::LateNight));
         writeLine(out, CsvLine({
                            dateText(date),
-                           row.cell(ColWeekday),
-                           Trim(PrintedKindName(row.cell(ColKind))),
-                           Trim(row.cell(ColArrival)),
-                           Trim(row.cell(ColLeaving)),
-                           timeField(row.cell(ColOvertime), s),
-                           timeField(row.cell(ColLateNight), s),
+                           row.cell(DayColumn::Weekday),
+                           Trim(PrintedKindName(row.cell(DayColumn::Kind))),
+                           Trim(row.cell(DayColumn::Arrival)),
+                           Trim(row.cell(DayColumn::Leaving)),
+                           timeField(row.cell(DayColumn::Overtime), s),
+                           timeField(row.cell(DayColumn::LateNight), s),
                            timeField(MinutesToStr(total, 2, false), s),
-                           timeField(row.cell(ColWorking), s),
-                           Trim(row.cell(ColMemo)),
+                           timeField(row.cell(DayColumn::Working), s),
+                           Trim(row.cell(DayColumn::Memo)),
                        }));
     }
     const SummaryTexts& t = m.summary;

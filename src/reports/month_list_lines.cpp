@@ -124,20 +124,22 @@ std::string MonthListHeader(const Settings& s) {
 }
 
 std::string MonthListRecord(const DayRow& row, const Settings& s, int memoCut) {
-    const bool holiday = Trim(row.cell(ColKind)) == kHolidayMark;
-    const int total = StrToMinutes(row.cell(ColOvertime)) + StrToMinutes(row.cell(ColLateNight));
+    const bool holiday = Trim(row.cell(DayColumn::Kind)) == kHolidayMark;
+    const int total =
+        StrToMinutes(row.cell(DayColumn::Overtime)) + StrToMinutes(row.cell(DayColumn::LateNight));
     std::string line;
-    line += RightAlign(row.cell(ColDate), 6);
-    line += RightAlign(row.cell(ColWeekday), 4);
-    line += RightAlign(PrintedKindName(row.cell(ColKind)), 6);
-    line += RightAlign(row.cell(ColArrival), 7);
-    line += RightAlign(row.cell(ColLeaving), 7);
-    line += bracketed(row.cell(ColOvertime), holiday, s, 8);
-    line += bracketed(row.cell(ColLateNight), holiday, s, 7);
+    line += RightAlign(row.cell(DayColumn::Date), 6);
+    line += RightAlign(row.cell(DayColumn::Weekday), 4);
+    line += RightAlign(PrintedKindName(row.cell(DayColumn::Kind)), 6);
+    line += RightAlign(row.cell(DayColumn::Arrival), 7);
+    line += RightAlign(row.cell(DayColumn::Leaving), 7);
+    line += bracketed(row.cell(DayColumn::Overtime), holiday, s, 8);
+    line += bracketed(row.cell(DayColumn::LateNight), holiday, s, 7);
     line += bracketed(MinutesToStr(total, 3, false), holiday, s, 7);
-    line += bracketed(row.cell(ColWorking), holiday, s, 7);
+    line += bracketed(row.cell(DayColumn::Working), holiday, s, 7);
     line += ' ';
-    line += FixedWidth(row.cell(ColMemo), std::max(0, MemoColumnBytes(s) - std::max(0, memoCut)));
+    line += FixedWidth(row.cell(DayColumn::Memo),
+                       std::max(0, MemoColumnBytes(s) - std::max(0, memoCut)));
     line += "  ";
     return line;
 }

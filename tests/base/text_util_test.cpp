@@ -57,7 +57,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct AdjustCase {
     const char* text;
-    int method;
+    RoundMethod method;
     int unit;
     const char* result;
 };
@@ -67,21 +67,26 @@ class AdjustTimeStrTest : public ::testing::TestWithParam<AdjustCase> {};
 TEST_P(AdjustTimeStrTest, Rounds) {
     const auto& c = GetParam();
     EXPECT_EQ(AdjustTimeStr(c.text, c.method, c.unit), c.result)
-        << c.text << " method " << c.method << " unit " << c.unit;
+        << c.text << " method " << static_cast<int>(c.method) << " unit " << c.unit;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Methods, AdjustTimeStrTest,
-    ::testing::Values(
-        AdjustCase{"8:07", RoundNearest, 15, " 8:00"},
-        AdjustCase{"8:08", RoundNearest, 15, " 8:15"},
-        AdjustCase{"8:05", RoundNearest, 10, " 8:10"}, AdjustCase{"8:59", RoundUp, 15, " 9:00"},
-        AdjustCase{"-0:20", RoundDown, 15, "-0:30"}, AdjustCase{"-0:20", RoundUp, 15, "-0:15"},
-        AdjustCase{"8:07", RoundNone, 15, " 8:07"}, AdjustCase{"8:14", RoundDown, 15, " 8:00"},
-        AdjustCase{"8:15", RoundUp, 15, " 8:15"}, AdjustCase{"0:10", RoundDown, 15, ""},
-        AdjustCase{"23:50", RoundUp, 30, "24:00"}, AdjustCase{"8:75", RoundDown, 20, " 9:00"},
-        AdjustCase{"8:10", 7, 15, " 8:10"}, AdjustCase{"8:10", RoundUp, 0, " 8:10"},
-        AdjustCase{"", RoundUp, 15, ""}));
+INSTANTIATE_TEST_SUITE_P(Methods, AdjustTimeStrTest,
+                         ::testing::Values(AdjustCase{"8:07", RoundMethod::Nearest, 15, " 8:00"},
+                                           AdjustCase{"8:08", RoundMethod::Nearest, 15, " 8:15"},
+                                           AdjustCase{"8:05", RoundMethod::Nearest, 10, " 8:10"},
+                                           AdjustCase{"8:59", RoundMethod::Up, 15, " 9:00"},
+                                           AdjustCase{"-0:20", RoundMethod::Down, 15, "-0:30"},
+                                           AdjustCase{"-0:20", RoundMethod::Up, 15, "-0:15"},
+                                           AdjustCase{"8:07", RoundMethod::None, 15, " 8:07"},
+                                           AdjustCase{"8:14", RoundMethod::Down, 15, " 8:00"},
+                                           AdjustCase{"8:15", RoundMethod::Up, 15, " 8:15"},
+                                           AdjustCase{"0:10", RoundMethod::Down, 15, ""},
+                                           AdjustCase{"23:50", RoundMethod::Up, 30, "24:00"},
+                                           AdjustCase{"8:75", RoundMethod::Down, 20, " 9:00"},
+                                           AdjustCase{"8:10", static_cast<RoundMethod>(7), 15,
+                                                      " 8:10"},
+                                           AdjustCase{"8:10", RoundMethod::Up, 0, " 8:10"},
+                                           AdjustCase{"", RoundMethod::Up, 15, ""}));
 
 TEST(NumberText, IntegersAndPadding) {
     EXPECT_EQ(StrToIntDef(" 42 ", 0), 42);

@@ -78,7 +78,7 @@ TEST(HolidayLookup, SwitchesKeepTheName) {
 
 const DayRow* rowFor(const MonthRecord& m, int month, int day) {
     for (int i = 1; i <= m.LastDay; ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(month, day))
+        if (m.day(i).cell(DayColumn::Date) == GridDateText(month, day))
             return &m.day(i);
     return nullptr;
 }
@@ -89,16 +89,16 @@ TEST(NewMonth, AcrossTheYearWithClosingDay20) {
     MonthRecord m;
     NewMonth(m, {2005, 1}, s, AnnualHolidayTable::Defaults());
     ASSERT_EQ(m.LastDay, 31);
-    EXPECT_EQ(m.day(1).cells[ColDate], "12/21");
-    EXPECT_EQ(m.day(31).cells[ColDate], " 1/20");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Date), "12/21");
+    EXPECT_EQ(m.day(31).cell(DayColumn::Date), " 1/20");
     const DayRow* dec23 = rowFor(m, 12, 23);
     ASSERT_NE(dec23, nullptr);
-    EXPECT_EQ(dec23->cells[ColKind], "○");
-    EXPECT_EQ(dec23->cells[ColMemo], "天皇誕生日");
-    EXPECT_EQ(dec23->cells[ColWeekday], "木");
-    EXPECT_EQ(rowFor(m, 1, 1)->cells[ColMemo], "元旦");
-    EXPECT_EQ(rowFor(m, 1, 10)->cells[ColMemo], "成人の日");
-    EXPECT_EQ(rowFor(m, 12, 22)->cells[ColKind], "  ");  // Wednesday, nothing
+    EXPECT_EQ(dec23->cell(DayColumn::Kind), "○");
+    EXPECT_EQ(dec23->cell(DayColumn::Memo), "天皇誕生日");
+    EXPECT_EQ(dec23->cell(DayColumn::Weekday), "木");
+    EXPECT_EQ(rowFor(m, 1, 1)->cell(DayColumn::Memo), "元旦");
+    EXPECT_EQ(rowFor(m, 1, 10)->cell(DayColumn::Memo), "成人の日");
+    EXPECT_EQ(rowFor(m, 12, 22)->cell(DayColumn::Kind), "  ");  // Wednesday, nothing
 }
 
 TEST(NewMonth, MondayAfterASundayHolidayAndWeeklyDaysOff) {
@@ -106,31 +106,31 @@ TEST(NewMonth, MondayAfterASundayHolidayAndWeeklyDaysOff) {
     MonthRecord m;
     NewMonth(m, {2003, 11}, s, AnnualHolidayTable::Defaults());
     EXPECT_EQ(m.LastDay, 30);
-    EXPECT_EQ(m.day(24).cells[ColKind], "○");
-    EXPECT_EQ(m.day(24).cells[ColMemo], "");
-    EXPECT_EQ(m.day(1).cells[ColKind], "○");  // Saturday
-    EXPECT_EQ(m.day(3).cells[ColMemo], "文化の日");
-    EXPECT_EQ(m.day(4).cells[ColKind], "  ");
+    EXPECT_EQ(m.day(24).cell(DayColumn::Kind), "○");
+    EXPECT_EQ(m.day(24).cell(DayColumn::Memo), "");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Kind), "○");  // Saturday
+    EXPECT_EQ(m.day(3).cell(DayColumn::Memo), "文化の日");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Kind), "  ");
 
     NewMonth(m, {2003, 5}, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(m.day(4).cells[ColMemo], "国民の休日");
-    EXPECT_EQ(m.day(5).cells[ColMemo], "こどもの日");
-    EXPECT_EQ(m.day(6).cells[ColKind], "  ");  // Tuesday
+    EXPECT_EQ(m.day(4).cell(DayColumn::Memo), "国民の休日");
+    EXPECT_EQ(m.day(5).cell(DayColumn::Memo), "こどもの日");
+    EXPECT_EQ(m.day(6).cell(DayColumn::Kind), "  ");  // Tuesday
 }
 
 TEST(MarkCalendar, OnlyBlankKindsAndMemosChange) {
     Settings s;
     MonthRecord m;
     NewMonth(m, {2003, 11}, s, AnnualHolidayTable::Defaults());
-    m.day(3).cells[ColKind] = "有";
-    m.day(3).cells[ColMemo] = "通院";
-    m.day(23).cells[ColMemo] = "";
-    m.day(1).cells[ColKind] = "  ";
+    m.day(3).cell(DayColumn::Kind) = "有";
+    m.day(3).cell(DayColumn::Memo) = "通院";
+    m.day(23).cell(DayColumn::Memo) = "";
+    m.day(1).cell(DayColumn::Kind) = "  ";
     MarkCalendar(m, false, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(m.day(3).cells[ColKind], "有");
-    EXPECT_EQ(m.day(3).cells[ColMemo], "通院");
-    EXPECT_EQ(m.day(23).cells[ColMemo], "勤労感謝の日");
-    EXPECT_EQ(m.day(1).cells[ColKind], "  ");  // weekly days off are not re-marked
+    EXPECT_EQ(m.day(3).cell(DayColumn::Kind), "有");
+    EXPECT_EQ(m.day(3).cell(DayColumn::Memo), "通院");
+    EXPECT_EQ(m.day(23).cell(DayColumn::Memo), "勤労感謝の日");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Kind), "  ");  // weekly days off are not re-marked
 }
 
 TEST(Weekdays, NamesWhateverTheLocale) {

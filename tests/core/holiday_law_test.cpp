@@ -288,7 +288,7 @@ TEST(HolidayLaw, SwitchesDoNotLeakBetweenLookups) {
 
 const DayRow* rowFor(const MonthRecord& m, int month, int day) {
     for (int i = 1; i <= m.LastDay; ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(month, day))
+        if (m.day(i).cell(DayColumn::Date) == GridDateText(month, day))
             return &m.day(i);
     return nullptr;
 }
@@ -297,13 +297,13 @@ TEST(NewMonthByLaw, SubstituteAndOneOffDaysAreNamed) {
     Settings s;
     MonthRecord m;
     NewMonth(m, {2019, 5}, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(m.day(1).cells[ColKind], "○");
-    EXPECT_EQ(m.day(1).cells[ColMemo], "休日（祝日扱い）");
-    EXPECT_EQ(m.day(2).cells[ColMemo], "国民の休日");
-    EXPECT_EQ(m.day(4).cells[ColMemo], "みどりの日");
-    EXPECT_EQ(m.day(6).cells[ColKind], "○");
-    EXPECT_EQ(m.day(6).cells[ColMemo], "振替休日");
-    EXPECT_EQ(m.day(7).cells[ColKind], "  ");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Kind), "○");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Memo), "休日（祝日扱い）");
+    EXPECT_EQ(m.day(2).cell(DayColumn::Memo), "国民の休日");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Memo), "みどりの日");
+    EXPECT_EQ(m.day(6).cell(DayColumn::Kind), "○");
+    EXPECT_EQ(m.day(6).cell(DayColumn::Memo), "振替休日");
+    EXPECT_EQ(m.day(7).cell(DayColumn::Kind), "  ");
 }
 
 // A month across New Year 2007: its December rows keep the classic rules.
@@ -312,24 +312,24 @@ TEST(NewMonthByLaw, AcrossTheFirstYearOfTheLaw) {
     s.SimeDay = 20;
     MonthRecord m;
     NewMonth(m, {2007, 1}, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(rowFor(m, 12, 23)->cells[ColMemo], "天皇誕生日");
-    EXPECT_EQ(rowFor(m, 1, 1)->cells[ColMemo], "元日");
-    EXPECT_EQ(rowFor(m, 1, 8)->cells[ColMemo], "成人の日");
+    EXPECT_EQ(rowFor(m, 12, 23)->cell(DayColumn::Memo), "天皇誕生日");
+    EXPECT_EQ(rowFor(m, 1, 1)->cell(DayColumn::Memo), "元日");
+    EXPECT_EQ(rowFor(m, 1, 8)->cell(DayColumn::Memo), "成人の日");
 }
 
 TEST(MarkCalendarByLaw, FollowsTheSetting) {
     Settings s;
     MonthRecord m;
     NewMonth(m, {2024, 11}, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(m.day(4).cells[ColMemo], "振替休日");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Memo), "振替休日");
 
     // "祝祭日読み込み" with the law off fills blank memos by the classic rules.
     s.HolidayLaw = false;
-    m.day(4).cells[ColMemo].clear();
-    m.day(4).cells[ColKind] = "  ";
+    m.day(4).cell(DayColumn::Memo).clear();
+    m.day(4).cell(DayColumn::Kind) = "  ";
     MarkCalendar(m, false, s, AnnualHolidayTable::Defaults());
-    EXPECT_EQ(m.day(4).cells[ColKind], "○");
-    EXPECT_EQ(m.day(4).cells[ColMemo], "");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Kind), "○");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Memo), "");
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ TEST(DayKindTest, LooseTextFallsBackToOrdinary) {
 TEST(MonthRecordTest, SnapshotTellsUnsavedChanges) {
     MonthRecord m;
     m.LastDay = 31;
-    m.day(3).cells[ColMemo] = "memo";
+    m.day(3).cell(DayColumn::Memo) = "memo";
     EXPECT_TRUE(m.hasUnsavedChanges());
     m.takeSnapshot();
     EXPECT_FALSE(m.hasUnsavedChanges());
@@ -67,10 +67,10 @@ TEST(MonthRecordTest, SnapshotTellsUnsavedChanges) {
 TEST(MonthRecordTest, FlagsAreReadTrimmed) {
     DayRow row;
     row.ManualFlag = {" * ", "", "x"};
-    EXPECT_TRUE(row.isManual(ColOvertime));
-    EXPECT_FALSE(row.isManual(ColLateNight));
-    EXPECT_FALSE(row.isManual(ColWorking));
-    EXPECT_FALSE(row.isManual(ColMemo));
+    EXPECT_TRUE(row.isManual(DayColumn::Overtime));
+    EXPECT_FALSE(row.isManual(DayColumn::LateNight));
+    EXPECT_FALSE(row.isManual(DayColumn::Working));
+    EXPECT_FALSE(row.isManual(DayColumn::Memo));
     row.LegalHolidayFlag = "*";
     EXPECT_TRUE(row.isLegalHoliday());
 }

@@ -24,7 +24,7 @@ TEST_P(TargetBarTest, PercentSegmentsAndTicks) {
     const BarCase& c = GetParam();
     Settings s;
     s.MokuhyoTime = true;
-    s.timeFirst(16) = c.target;
+    s.times.targetOvertime = c.target;
     MonthRecord m;
     m.summary.KeiTMemo = c.achieved;
     const TargetBarState st = ComputeTargetBar(m, s);
@@ -65,20 +65,20 @@ TEST(TargetBar, TakeHomeTargetAndRemainingDays) {
     m.LastDay = 4;
     m.summary.KeiTMemo = " 10:00";
     m.summary.MokuTMemo = "-10:00";  // target 20:00
-    m.day(1).cells[ColArrival] = " 8:00";
-    m.day(1).cells[ColLeaving] = "20:00";
-    m.day(2).cells[ColKind] = "  ";
-    m.day(3).cells[ColKind] = "○";
-    m.day(4).cells[ColArrival] = " 0:00";  // midnight arrival counts as present
-    m.day(4).cells[ColLeaving] = " 9:00";
+    m.day(1).cell(DayColumn::Arrival) = " 8:00";
+    m.day(1).cell(DayColumn::Leaving) = "20:00";
+    m.day(2).cell(DayColumn::Kind) = "  ";
+    m.day(3).cell(DayColumn::Kind) = "○";
+    m.day(4).cell(DayColumn::Arrival) = " 0:00";  // midnight arrival counts as present
+    m.day(4).cell(DayColumn::Leaving) = " 9:00";
     TargetBarState st = ComputeTargetBar(m, s);
     EXPECT_EQ(st.percentText, "50%");
     EXPECT_EQ(st.plannedDays, 3);
     EXPECT_EQ(st.workedDays, 2);
     EXPECT_EQ(st.perDayText, "10:00");
 
-    m.day(2).cells[ColArrival] = " 8:00";
-    m.day(2).cells[ColLeaving] = "17:00";
+    m.day(2).cell(DayColumn::Arrival) = " 8:00";
+    m.day(2).cell(DayColumn::Leaving) = "17:00";
     st = ComputeTargetBar(m, s);
     EXPECT_EQ(st.perDayText, "--:--");                 // every working day is done
     EXPECT_TRUE(TargetBarShapes(st, 44, 16).empty());  // too narrow to paint

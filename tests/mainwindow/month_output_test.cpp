@@ -29,8 +29,8 @@ void MonthOutputTest::printShowsTheRecalculatedMonthInThePreview() {
     TZangyoMain& w = f.start();
     QAction* print = w.action("PrintMenuItem");
     QVERIFY(print->isEnabled());
-    w.month().day(1).cells[ColArrival] = " 9:00";
-    w.month().day(1).cells[ColLeaving] = "18:30";
+    w.month().day(1).cell(DayColumn::Arrival) = " 9:00";
+    w.month().day(1).cell(DayColumn::Leaving) = "18:30";
     print->trigger();
     TPreviewForm& preview = f.windows->preview();
     QVERIFY(preview.isVisible());
@@ -38,7 +38,7 @@ void MonthOutputTest::printShowsTheRecalculatedMonthInThePreview() {
     QCOMPARE(preview.pageCount(), 1);
     QCOMPARE(preview.printer().docName(), QString("2004年 3月分 残業一覧"));
     // The grid was recalculated before printing.
-    QCOMPARE(QString::fromStdString(w.month().day(1).cells[ColOvertime]), QString(" 1:30"));
+    QCOMPARE(QString::fromStdString(w.month().day(1).cell(DayColumn::Overtime)), QString(" 1:30"));
     preview.close();
     QVERIFY(w.isEnabled());
 }
@@ -46,7 +46,7 @@ void MonthOutputTest::printShowsTheRecalculatedMonthInThePreview() {
 void MonthOutputTest::csvGoesWhereTheUserSaysAndTheFolderIsRemembered() {
     MainFixture f({2004, 3, 10, 12, 0, 0});
     TZangyoMain& w = f.start();
-    w.month().day(2).cells[ColMemo] = "出張";
+    w.month().day(2).cell(DayColumn::Memo) = "出張";
     const QString path = QString::fromStdString(f.folder.file("out/march.csv"));
     MakeDirectories(f.folder.file("out"));
     platform::testing::QueueFileAnswer(path);

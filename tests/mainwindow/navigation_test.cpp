@@ -56,7 +56,7 @@ QString shown(const MainFixture& f) {
 }
 
 void typeMemo(MainFixture& f, int day, const char* text) {
-    f.main().month().day(day).cells[ColMemo] = text;
+    f.main().month().day(day).cell(DayColumn::Memo) = text;
     f.grid().refresh();
 }
 
@@ -106,7 +106,7 @@ void NavigationTest::todayWhenShownAsksNothing() {
     typeMemo(f, 12, "未保存");
     f.click("TodayButton");  // no answer queued: a question would fail the log check
     QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
-    QCOMPARE(f.main().month().day(12).cells[ColMemo], std::string("未保存"));
+    QCOMPARE(f.main().month().day(12).cell(DayColumn::Memo), std::string("未保存"));
     QVERIFY(f.main().month().hasUnsavedChanges());
 }
 
@@ -188,7 +188,7 @@ void NavigationTest::answersToTheQuestion() {
         QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
     }
     QCOMPARE(shown(f), U("2025/5"));
-    QCOMPARE(QString::fromStdString(f.main().month().day(12).cells[ColMemo]), memoOnReturn);
+    QCOMPARE(QString::fromStdString(f.main().month().day(12).cell(DayColumn::Memo)), memoOnReturn);
 }
 
 void NavigationTest::browsingAYearWithUnsavedEdits_data() {
@@ -297,7 +297,7 @@ void NavigationTest::leaveIndicator() {
     QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(Qt::red));
 
     // Taking a day of paid leave and saving refreshes it.
-    w.month().day(13).cells[ColKind] = "有";
+    w.month().day(13).cell(DayColumn::Kind) = "有";
     f.grid().refresh();
     f.click("SaveButton");
     QCOMPARE(panel->text().trimmed(), U("-2.5"));
@@ -307,14 +307,14 @@ void NavigationTest::closingDayChangeRebuildsTheMonth() {
     MainFixture f({2025, 3, 25, 9, 0, 0});
     TZangyoMain& w = f.start();
     QCOMPARE(shown(f), U("2025/3"));
-    QCOMPARE(w.month().day(1).cells[ColDate], std::string(" 3/ 1"));
+    QCOMPARE(w.month().day(1).cell(DayColumn::Date), std::string(" 3/ 1"));
     f.ctx.settings.SimeDay = 20;
     { std::ofstream(f.monthFile(2025, 4)) << "[System]\r\nLastDay=1\r\n"; }
     w.SimeDayChanged();
     QCOMPARE(shown(f), U("2025/4"));
     QVERIFY(!FileExists(f.monthFile(2025, 4)));
     QCOMPARE(w.month().rowCount(), 31);
-    QCOMPARE(w.month().day(1).cells[ColDate], std::string(" 3/21"));
+    QCOMPARE(w.month().day(1).cell(DayColumn::Date), std::string(" 3/21"));
 }
 
 }  // namespace tkv::test

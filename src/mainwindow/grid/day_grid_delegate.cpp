@@ -75,7 +75,7 @@ void DayGridDelegate::paint(QPainter* p, const QStyleOptionViewItem& option,
         return;
     }
     const Settings& s = *model->settings();
-    const CellStyle st = StyleFor(*row, index.column(), s);
+    const CellStyle st = StyleFor(*row, ColumnAt(index.column()), s);
     const bool focused = option.state.testFlag(QStyle::State_HasFocus);
     const bool selected = option.state.testFlag(QStyle::State_Selected);
     const CellColors colors = ColorsFor(st, s, option.palette, selected && !focused);

@@ -27,7 +27,7 @@ void DayGridHeader::paintSection(QPainter* p, const QRect& rect, int logicalInde
     p->drawLine(cell.topLeft(), cell.topRight());
     p->drawLine(cell.topLeft(), cell.bottomLeft());
 
-    const QString title = platform::Q(ColumnTitle(logicalIndex)).trimmed();
+    const QString title = platform::Q(ColumnTitle(ColumnAt(logicalIndex))).trimmed();
     const int left = TitleTextLeft(cell.width(), p->fontMetrics().horizontalAdvance(title));
     p->setPen(pal.color(QPalette::ButtonText));
     p->drawText(cell.adjusted(left, 2, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,

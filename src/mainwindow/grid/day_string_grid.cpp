@@ -128,7 +128,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
 void DayStringGrid::setSettings(const Settings* settings) {
     m_settings = settings;
     m_model->setSettings(settings);
-    applyInputMethod(currentColumn());
+    applyInputMethod(ColumnAt(currentColumn()));
 }
 
 void DayStringGrid::setClock(const Clock* clock) {
@@ -175,6 +175,10 @@ int DayStringGrid::currentColumn() const {
     return i.isValid() ? i.column() : -1;
 }
 
+DayColumn DayStringGrid::currentDayColumn() const {
+    return ColumnAt(currentColumn());
+}
+
 void DayStringGrid::selectDay(int row, int column) {
     const QModelIndex i = m_model->indexOf(row, column);
     if (i.isValid())
@@ -187,12 +191,12 @@ void DayStringGrid::scrollToDay(int row) {
     verticalScrollBar()->setValue(std::max(0, row - 11));
 }
 
-int DayStringGrid::rowFor(std::initializer_list<int> columns) const {
+int DayStringGrid::rowFor(std::initializer_list<DayColumn> columns) const {
     const int row = currentDayRow();
     if (row == 0)
         return 0;
-    const int column = currentColumn();
-    for (int c : columns) {
+    const DayColumn column = ColumnAt(currentColumn());
+    for (DayColumn c : columns) {
         if (c == column)
             return row;
     }
@@ -204,11 +208,11 @@ void DayStringGrid::currentChanged(const QModelIndex& current, const QModelIndex
     if (QModelIndex(m_editorIndex) != current) {
         const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
         closeEditor();
-        if (m_model->dayRowAt(current) && IsEditableColumn(current.column())) {
+        if (m_model->dayRowAt(current) && IsEditableColumn(ColumnAt(current.column()))) {
             openEditorAt(current, hadFocus);
         }
     }
-    attachMenu(current.column());
+    attachMenu(ColumnAt(current.column()));
     if (!m_loading && current.isValid() && current != previous)
         requestAutoCalc();
 }
@@ -222,7 +226,7 @@ void DayStringGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
     // Installed after the delegate's filter, so it sees keys first.
     m_editor->installEventFilter(this);
     connect(m_editor, &QLineEdit::textChanged, this, &DayStringGrid::editorTextChanged);
-    applyInputMethod(index.column());
+    applyInputMethod(ColumnAt(index.column()));
     m_editor->selectAll();
     if (giveFocus)
         m_editor->setFocus(Qt::OtherFocusReason);
@@ -253,11 +257,11 @@ void DayStringGrid::editorTextChanged(const QString& text) {
         m_model->setData(m_editorIndex, text, Qt::EditRole);
 }
 
-void DayStringGrid::applyInputMethod(int column) {
+void DayStringGrid::applyInputMethod(DayColumn column) {
     if (!m_settings || !m_settings->IMEAutoMode || !m_editor)
         return;
     // Best effort: the input method is wanted for the memo only.
-    const bool memo = column == ColMemo;
+    const bool memo = column == DayColumn::Memo;
     m_editor->setAttribute(Qt::WA_InputMethodEnabled, memo);
     m_editor->setInputMethodHints(memo ? Qt::ImhNone
                                        : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
@@ -268,8 +272,8 @@ void DayStringGrid::applyInputMethod(int column) {
 QModelIndex DayStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
     QModelIndex i = QTableView::moveCursor(action, modifiers);
     // Keys never lead into the fixed columns.
-    if (i.isValid() && i.column() < ColKind)
-        i = m_model->index(i.row(), ColKind);
+    if (i.isValid() && ColumnAt(i.column()) < DayColumn::Kind)
+        i = m_model->index(i.row(), ColumnNumber(DayColumn::Kind));
     return i;
 }
 
@@ -301,7 +305,8 @@ bool DayStringGrid::handleTab(bool backward, bool ctrl) {
         emit focusPreviousButton();
         return true;
     }
-    const TabMove move = TabTarget(row, currentColumn(), m_model->rowCount(), backward, ctrl);
+    const TabMove move =
+        TabTarget(row, ColumnAt(currentColumn()), m_model->rowCount(), backward, ctrl);
     switch (move.kind) {
         case TabMove::ExitButton:
             emit focusExitButton();
@@ -310,7 +315,7 @@ bool DayStringGrid::handleTab(bool backward, bool ctrl) {
             emit focusPreviousButton();
             break;
         case TabMove::Cell:
-            selectDay(move.row, move.column);
+            selectDay(move.row, ColumnNumber(move.column));
             break;
     }
     return true;
@@ -401,7 +406,7 @@ bool DayStringGrid::eventFilter(QObject* watched, QEvent* e) {
             return false;
         case QEvent::MouseButtonDblClick: {
             const int column = m_editorIndex.column();
-            if (column == ColMemo)
+            if (ColumnAt(column) == DayColumn::Memo)
                 return false;
             doubleClickCell(DayGridModel::dayOfRow(m_editorIndex.row()), column);
             return true;
@@ -434,7 +439,7 @@ void DayStringGrid::resizeEvent(QResizeEvent* e) {
 
 void DayStringGrid::mousePressEvent(QMouseEvent* e) {
     QTableView::mousePressEvent(e);
-    attachMenu(currentColumn());
+    attachMenu(currentDayColumn());
 }
 
 void DayStringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -453,20 +458,20 @@ void DayStringGrid::doubleClickCell(int row, int column) {
         return;
     const Qt::KeyboardModifiers mods =
         m_services ? m_services->keyboardModifiers() : Qt::NoModifier;
-    switch (column) {
-        case ColDate:
-        case ColWeekday:
-        case ColKind:
+    switch (ColumnAt(column)) {
+        case DayColumn::Date:
+        case DayColumn::Weekday:
+        case DayColumn::Kind:
             KubunChange();
             break;
-        case ColArrival:
-        case ColLeaving: {
-            const bool blank =
-                Trim(m_month->day(row).cells[static_cast<std::size_t>(column)]).empty();
+        case DayColumn::Arrival:
+        case DayColumn::Leaving: {
+            const bool blank = Trim(m_month->day(row).cell(ColumnAt(column))).empty();
             if (!blank && !mods.testFlag(Qt::ControlModifier))
                 break;
             const bool shift = mods.testFlag(Qt::ShiftModifier);
-            const bool standardFirst = !m_settings || m_settings->ClickAutoSelect == 0;
+            const bool standardFirst =
+                !m_settings || m_settings->ClickAutoSelect == ClickTimeChoice::StandardTime;
             if (standardFirst != shift) {
                 TeijiTimeIn();
             } else {
@@ -474,9 +479,9 @@ void DayStringGrid::doubleClickCell(int row, int column) {
             }
             break;
         }
-        case ColOvertime:
-        case ColLateNight:
-        case ColWorking:
+        case DayColumn::Overtime:
+        case DayColumn::LateNight:
+        case DayColumn::Working:
             ZanTimeIn();
             break;
         default:
@@ -489,14 +494,14 @@ bool DayStringGrid::viewportEvent(QEvent* e) {
         auto* he = static_cast<QHelpEvent*>(e);
         const QModelIndex i = indexAt(he->pos());
         const DayRow* row = m_model->dayRowAt(i);
-        const std::string hint = row ? CellHint(*row, i.column()) : std::string();
+        const std::string hint = row ? CellHint(*row, ColumnAt(i.column())) : std::string();
         if (hint.empty()) {
             QToolTip::hideText();
             return true;
         }
         // A column's hint holds over its whole column, the memo's over its cell.
         QRect area = visualRect(i);
-        if (i.column() != ColMemo)
+        if (ColumnAt(i.column()) != DayColumn::Memo)
             area = QRect(area.left(), 0, area.width(), viewport()->height());
         QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area, 10000);
         return true;
@@ -615,34 +620,34 @@ void DayStringGrid::buildMenus() {
 
     updateUseTimeItems();
     updateUseMemoItems();
-    attachMenu(-1);
+    attachMenu(ColumnAt(-1));
 }
 
 QMenu* DayStringGrid::popupMenuFor(int column) const {
-    switch (column) {
-        case ColDate:
-        case ColWeekday:
-        case ColKind:
+    switch (ColumnAt(column)) {
+        case DayColumn::Date:
+        case DayColumn::Weekday:
+        case DayColumn::Kind:
             return m_kubunMenu;
-        case ColArrival:
-        case ColLeaving:
+        case DayColumn::Arrival:
+        case DayColumn::Leaving:
             return m_timeMenu;
-        case ColOvertime:
-        case ColLateNight:
+        case DayColumn::Overtime:
+        case DayColumn::LateNight:
             return m_zanMenu;
-        case ColWorking:
+        case DayColumn::Working:
             return m_kinmuMenu;
-        case ColMemo:
+        case DayColumn::Memo:
             return m_memoMenu;
         default:
             return nullptr;
     }
 }
 
-void DayStringGrid::attachMenu(int column) {
+void DayStringGrid::attachMenu(DayColumn column) {
     // Both menus use Ctrl+N: only the one of the current column may answer.
-    m_zanInputItem->setEnabled(column == ColOvertime || column == ColLateNight);
-    m_kinmuInputItem->setEnabled(column == ColWorking);
+    m_zanInputItem->setEnabled(column == DayColumn::Overtime || column == DayColumn::LateNight);
+    m_kinmuInputItem->setEnabled(column == DayColumn::Working);
 }
 
 void DayStringGrid::contextMenuEvent(QContextMenuEvent* e) {
@@ -672,36 +677,38 @@ void DayStringGrid::updateUseMemoItems() {
 
 // --- entry commands ------------------------------------------------------------
 
-void DayStringGrid::setCell(int row, int column, const std::string& text) {
-    m_model->setCellText(row, column, text);
+void DayStringGrid::setCell(int row, DayColumn column, const std::string& text) {
+    m_model->setCellText(row, ColumnNumber(column), text);
 }
 
 void DayStringGrid::KubunChange() {
-    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    const int row = rowFor({DayColumn::Date, DayColumn::Weekday, DayColumn::Kind});
     if (row == 0)
         return;
-    setCell(row, ColKind, std::string(DayKindText(NextDayKind(m_month->day(row).cells[ColKind]))));
+    setCell(row, DayColumn::Kind,
+            std::string(DayKindText(NextDayKind(m_month->day(row).cell(DayColumn::Kind)))));
     requestAutoCalc();
 }
 
 void DayStringGrid::KubunMenuClick(int code) {
-    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    const int row = rowFor({DayColumn::Date, DayColumn::Weekday, DayColumn::Kind});
     const auto kind = DayKindFromCode(code);
     if (row == 0 || !kind)
         return;
-    setCell(row, ColKind, std::string(DayKindText(*kind)));
+    setCell(row, DayColumn::Kind, std::string(DayKindText(*kind)));
     requestAutoCalc();
 }
 
 void DayStringGrid::NowTimeIn() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings || !m_clock || !m_services)
         return;
-    const int column = currentColumn();
+    const DayColumn column = currentDayColumn();
     // The standard-start substitution belongs to the automatic input only.
     Settings s = *m_settings;
-    s.StartTeijiIn = 0;
-    const auto which = column == ColArrival ? AutoTimeWhich::Arrival : AutoTimeWhich::Leaving;
+    s.StartTeijiIn = StandardStartUse::Never;
+    const auto which =
+        column == DayColumn::Arrival ? AutoTimeWhich::Arrival : AutoTimeWhich::Leaving;
     const AutoTimePlan plan = PlanAutoTimeInput(m_clock->now(), s, which, AutoTimeMode::Confirm);
     TimeConfirmRequest request;
     request.mode = static_cast<int>(which);
@@ -713,31 +720,31 @@ void DayStringGrid::NowTimeIn() {
 }
 
 void DayStringGrid::TeijiTimeIn() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings)
         return;
-    setCell(row, currentColumn(),
-            StandardTimeText(m_month->day(row), currentColumn(), *m_settings));
+    setCell(row, currentDayColumn(),
+            StandardTimeText(m_month->day(row), currentDayColumn(), *m_settings));
 }
 
 void DayStringGrid::TopTimeInItemClick() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0)
         return;
-    const int column = currentColumn();
+    const DayColumn column = currentDayColumn();
     const int source = RowAboveWithTime(*m_month, row, column);
     if (source == 0)
         return;
-    setCell(row, column, ToHankaku(m_month->day(source).cells[static_cast<std::size_t>(column)]));
+    setCell(row, column, ToHankaku(m_month->day(source).cell(column)));
 }
 
 void DayStringGrid::UseTimeClick(int n) {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings)
         return;
     const std::string text = UseTimeText(*m_settings, n);
     if (!text.empty())
-        setCell(row, currentColumn(), text);
+        setCell(row, currentDayColumn(), text);
 }
 
 void DayStringGrid::UseTimeSetItemClick() {
@@ -746,7 +753,7 @@ void DayStringGrid::UseTimeSetItemClick() {
 }
 
 void DayStringGrid::UseMemoClick(int n) {
-    const int row = rowFor({ColMemo});
+    const int row = rowFor({DayColumn::Memo});
     if (row == 0 || !m_settings || !m_editor)
         return;
     const std::string memo = UseMemoText(*m_settings, n);
@@ -780,16 +787,17 @@ void DayStringGrid::UndoItemClick() {
 }
 
 void DayStringGrid::TimeClear() {
-    const int row = rowFor({ColArrival, ColLeaving, ColOvertime, ColLateNight, ColWorking});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving, DayColumn::Overtime,
+                            DayColumn::LateNight, DayColumn::Working});
     if (row != 0)
-        setCell(row, currentColumn(), std::string());
+        setCell(row, currentDayColumn(), std::string());
 }
 
 void DayStringGrid::ZanTimeIn() {
-    const int row = rowFor({ColOvertime, ColLateNight, ColWorking});
+    const int row = rowFor({DayColumn::Overtime, DayColumn::LateNight, DayColumn::Working});
     if (row == 0 || !m_services)
         return;
-    const auto column = static_cast<DayColumn>(currentColumn());
+    const DayColumn column = currentDayColumn();
     DayRow& day = *m_model->dayRow(row);
     const DayRow before = day;
     const QString name = Q(ManualValueName(column));
@@ -804,7 +812,7 @@ void DayStringGrid::ZanTimeIn() {
     const ManualTimeResult result = m_services->editManualTime(request);
 
     // The statutory mark is only offered on holidays; elsewhere the box is unchecked.
-    day.ManualFlag[static_cast<std::size_t>(column - ColOvertime)] = result.noCalc ? "*" : "";
+    day.ManualFlag[ManualFlagIndex(column)] = result.noCalc ? "*" : "";
     day.LegalHolidayFlag = request.legalHolidayEnabled && result.legalHoliday ? "*" : "";
     const bool flagsChanged = !(day == before);
     setCell(row, column, ManualValueText(S(result.time), result.noCalc));
@@ -814,7 +822,7 @@ void DayStringGrid::ZanTimeIn() {
 }
 
 void DayStringGrid::MemoColorItemClick() {
-    const int row = rowFor({ColMemo});
+    const int row = rowFor({DayColumn::Memo});
     if (row == 0 || !m_services)
         return;
     DayRow& day = *m_model->dayRow(row);
@@ -827,7 +835,7 @@ void DayStringGrid::MemoColorItemClick() {
 }
 
 void DayStringGrid::MemoColorResetItemClick() {
-    const int row = rowFor({ColMemo});
+    const int row = rowFor({DayColumn::Memo});
     if (row == 0)
         return;
     DayRow& day = *m_model->dayRow(row);

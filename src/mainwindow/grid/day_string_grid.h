@@ -119,10 +119,10 @@ protected:
 private:
     void buildMenus();
     QAction* addItem(QMenu* menu, const QString& caption, const char* name);
-    void attachMenu(int column);
+    void attachMenu(DayColumn column);
     void openEditorAt(const QModelIndex& index, bool giveFocus);
     void closeEditor();
-    void applyInputMethod(int column);
+    void applyInputMethod(DayColumn column);
     void editorTextChanged(const QString& text);
     void fitColumns();
     void applyFont();
@@ -134,8 +134,9 @@ private:
 
     // The current day row when it is one and the current column is among
     // `columns`; 0 otherwise.
-    int rowFor(std::initializer_list<int> columns) const;
-    void setCell(int row, int column, const std::string& text);
+    int rowFor(std::initializer_list<DayColumn> columns) const;
+    DayColumn currentDayColumn() const;
+    void setCell(int row, DayColumn column, const std::string& text);
 
     DayGridModel* m_model;
     DayGridDelegate* m_delegate;

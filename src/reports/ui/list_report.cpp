@@ -37,18 +37,18 @@ std::string dateText(const DateTime& now) {
 
 }  // namespace
 
-QSizeF PaperFor(int orientationSetting, QSizeF current) {
+QSizeF PaperFor(PageOrientation orientation, QSizeF current) {
     const double shortSide = std::min(current.width(), current.height());
     const double longSide = std::max(current.width(), current.height());
-    if (orientationSetting == 0)
+    if (orientation == PageOrientation::Portrait)
         return {shortSide, longSide};
-    if (orientationSetting == 1)
+    if (orientation == PageOrientation::Landscape)
         return {longSide, shortSide};
     return current;
 }
 
-double MarginMm(const std::string& text) {
-    return StrToFloatDec(text, 1, 10.0);
+double MarginMm(const DecimalText& margin) {
+    return margin.valueOr(10.0);
 }
 
 ListReport::ListReport(const Settings& settings, const Clock& clock)
@@ -210,7 +210,7 @@ void ListReport::layOutVertically() {
 void ListReport::applyForm() {
     platform::BandedReport& r = m_report;
     // 0: shaded captions and no side rules; 1: white bands, every band ruled.
-    const bool ruled = m_settings.PrintForm == 1;
+    const bool ruled = m_settings.PrintForm == ReportForm::RuledOnly;
     const QColor caption = ruled ? QColor(Qt::white) : kSilver;
     r.columnHeader.background = caption;
     std::vector<ReportBand*> table{&r.columnHeader, &r.detail};
@@ -243,16 +243,16 @@ void ListReport::placeItems() {
     const Settings& s = m_settings;
     const double width = m_report.bandWidth();
     const QString indent(headerIndent(), QLatin1Char(' '));
-    auto place = [&](ReportText* item, int position) {
-        if (position == 0) {
+    auto place = [&](ReportText* item, PrintAlignment position) {
+        if (position == PrintAlignment::Left) {
             if (item->pageNumber)
                 item->prefix = indent + item->prefix;
             else
                 item->text = indent + item->text;
             item->left = m_header->left;
-        } else if (position == 1) {
+        } else if (position == PrintAlignment::Centre) {
             item->left = (width - item->width()) / 2;
-        } else if (position == 2) {
+        } else if (position == PrintAlignment::Right) {
             item->left = width - item->width() - 1.0;
         }
     };

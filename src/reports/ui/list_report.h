@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "platform/report_engine.h"
+#include "settings/setting_choices.h"
+#include "settings/setting_values.h"
 
 namespace tkv {
 
@@ -13,11 +15,11 @@ struct Settings;
 
 // Paper orientation setting of a list: 0 portrait, 1 landscape; any other
 // value keeps `current` as it lies.
-QSizeF PaperFor(int orientationSetting, QSizeF current);
+QSizeF PaperFor(PageOrientation orientation, QSizeF current);
 
 // A margin setting in millimetres: decimal text read with one decimal; text
 // that is not a number counts as 10.0.
-double MarginMm(const std::string& text);
+double MarginMm(const DecimalText& margin);
 
 // The page frame the three printed lists share: page header with title,
 // name and month items, optional first-page lines, the column header, one
@@ -37,7 +39,7 @@ public:
     std::vector<platform::ReportPage> generate(QSizeF paper = platform::A4Portrait);
 
     // The list's orientation setting (ZangyoPrintMuki, ...).
-    virtual int orientationSetting() const = 0;
+    virtual PageOrientation orientationSetting() const = 0;
     // The title handed to the print job.
     virtual std::string jobTitle() const = 0;
 

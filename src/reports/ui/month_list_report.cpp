@@ -14,7 +14,7 @@ const QColor kGrayText(128, 128, 128);
 TZanPrintForm::TZanPrintForm(const MonthRecord& month, const Settings& settings, const Clock& clock)
     : ListReport(settings, clock), m_month(month) {}
 
-int TZanPrintForm::orientationSetting() const {
+PageOrientation TZanPrintForm::orientationSetting() const {
     return settings().ZangyoPrintMuki;
 }
 
@@ -48,13 +48,13 @@ std::string TZanPrintForm::recordLine(int number, int memoCut) const {
 }
 
 bool TZanPrintForm::isHoliday(int number) const {
-    return Trim(m_month.day(number).cell(ColKind)) == "○";
+    return Trim(m_month.day(number).cell(DayColumn::Kind)) == "○";
 }
 
 void TZanPrintForm::shadeRecord(platform::ReportBand& detail, platform::ReportText& line,
                                 int number, int lineOnPage) const {
     const Settings& s = settings();
-    if (s.PrintForm == 0) {
+    if (s.PrintForm == ReportForm::Shaded) {
         const bool marked = s.PrintGary ? isHoliday(number) : lineOnPage % 2 == 0;
         detail.background = marked ? kLightGray : QColor(Qt::white);
     } else {

@@ -13,7 +13,7 @@ public:
     // Prints a copy of `month`, recalculated at each generation.
     TZanPrintForm(const MonthRecord& month, const Settings& settings, const Clock& clock);
 
-    int orientationSetting() const override;
+    PageOrientation orientationSetting() const override;
     std::string jobTitle() const override;
 
 protected:

@@ -112,8 +112,10 @@ QString TTimeAdjust::timeText() const {
 int TTimeAdjust::stepMinutes() const {
     // Without rounding the buttons move by single minutes, whatever unit is stored.
     if (m_mode == Leaving)
-        return m_settings.EndAdjustSelect != 0 ? UnitMinutes(m_settings.EndTime2) : 1;
-    return m_settings.StartAdjustSelect != 0 ? UnitMinutes(m_settings.StartTime2) : 1;
+        return m_settings.EndAdjustSelect != RoundMethod::None ? UnitMinutes(m_settings.EndTime2)
+                                                               : 1;
+    return m_settings.StartAdjustSelect != RoundMethod::None ? UnitMinutes(m_settings.StartTime2)
+                                                             : 1;
 }
 
 void TTimeAdjust::ApplyTexts() {

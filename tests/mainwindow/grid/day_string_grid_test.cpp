@@ -57,8 +57,8 @@ void DayStringGridTest::doubleClickOnTimeCell() {
     QFETCH(QString, before);
     QFETCH(int, modifiers);
     GridFixture f;
-    f.settings.ClickAutoSelect = clickAutoSelect;
-    f.settings.StartTeijiIn = 2;  // must not apply to the command
+    f.settings.ClickAutoSelect = static_cast<ClickTimeChoice>(clickAutoSelect);
+    f.settings.StartTeijiIn = StandardStartUse::Always;  // must not apply to the command
     f.services.modifiers = Qt::KeyboardModifiers(modifiers);
     f.services.confirmAnswer = QString(" 8:12");
     f.cell(12, column) = before.toStdString();
@@ -220,7 +220,7 @@ void DayStringGridTest::commandsOutsideTheirCellsDoNothing() {
     f.settings.UseMemo[0] = "memo";
     f.services.confirmAnswer = QString("9:00");
     f.services.colorAnswer = 0xFF;
-    f.month.day(12).cells[ColOvertime] = " 1:00";
+    f.month.day(12).cell(DayColumn::Overtime) = " 1:00";
     f.month.takeSnapshot();
     auto runAll = [&] {
         f.grid.KubunChange();
@@ -368,7 +368,7 @@ void DayStringGridTest::autoCalcRequests() {
 
 void DayStringGridTest::rendersColoursAndWeekLines() {
     GridFixture f;
-    f.settings.GridLineSelect = 2;
+    f.settings.GridLineSelect = WeekSeparator::AtMonday;
     f.settings.CellColorCheck[0] = true;
     f.settings.CellColor[0] = 0x00C0C0FF;  // pink holidays
     f.settings.CellColorCheck[1] = true;
@@ -411,7 +411,8 @@ void DayStringGridTest::rendersColoursAndWeekLines() {
     // The colours the delegate paints with, for the decisions above.
     const QPalette pal = f.grid.palette();
     auto textOf = [&](int row, int column) {
-        return ColorsFor(StyleFor(f.month.day(row), column, f.settings), f.settings, pal, false)
+        return ColorsFor(StyleFor(f.month.day(row), ColumnAt(column), f.settings), f.settings, pal,
+                         false)
             .text;
     };
     QCOMPARE(textOf(13, 3), QColor(Qt::red));

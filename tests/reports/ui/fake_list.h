@@ -17,7 +17,7 @@ public:
         : ListReport(s, clock), m_count(records), m_firstPage(firstPageLines) {}
 
     std::string header = "  No  value                 memo                ";
-    int orientationSetting() const override { return settings().ZangyoPrintMuki; }
+    PageOrientation orientationSetting() const override { return settings().ZangyoPrintMuki; }
     std::string jobTitle() const override { return "fake list"; }
 
 protected:

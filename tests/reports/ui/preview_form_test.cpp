@@ -136,19 +136,19 @@ void PreviewFormTest::issuerIsDisabledWhileOpen() {
 }
 
 void PreviewFormTest::orientationFollowsTheListSetting() {
-    m_settings.ZangyoPrintMuki = 1;
+    m_settings.ZangyoPrintMuki = PageOrientation::Landscape;
     m_form->preview(list(3), nullptr);
     QCOMPARE(m_form->printer().pageLayout().orientation(), QPageLayout::Landscape);
     m_form->close();
-    m_settings.ZangyoPrintMuki = 0;
+    m_settings.ZangyoPrintMuki = PageOrientation::Portrait;
     m_form->preview(list(3), nullptr);
     QCOMPARE(m_form->printer().pageLayout().orientation(), QPageLayout::Portrait);
     // Any other value leaves the paper as it lies.
     m_form->close();
-    m_settings.ZangyoPrintMuki = 1;
+    m_settings.ZangyoPrintMuki = PageOrientation::Landscape;
     m_form->preview(list(3), nullptr);
     m_form->close();
-    m_settings.ZangyoPrintMuki = 7;
+    m_settings.ZangyoPrintMuki = static_cast<PageOrientation>(7);
     m_form->preview(list(3), nullptr);
     QCOMPARE(m_form->printer().pageLayout().orientation(), QPageLayout::Landscape);
 }

@@ -138,7 +138,7 @@ void ReportEngineTest::aLineBeforeTheLastTwoFillingAPageBreaks() {
 void ReportEngineTest::narrowHeaderNarrowsTheFrame() {
     Settings s;
     s.PrintDate = true;
-    s.DatePosition = 2;
+    s.DatePosition = PrintAlignment::Right;
     FakeList list(s, m_clock, 3);
     list.header = std::string(40, ' ');
     const auto pages = list.generate();
@@ -204,7 +204,7 @@ void ReportEngineTest::fortyLinesGiveTwoPages() {
 
 void ReportEngineTest::leftPlacedItemsLineUpWithTheTable() {
     Settings s;
-    s.TitlePosition = s.NamePosition = s.MonthPosition = 0;
+    s.TitlePosition = s.NamePosition = s.MonthPosition = PrintAlignment::Left;
     s.PrintName = true;
     FakeList list(s, m_clock, 1);
     const auto pages = list.generate();
@@ -229,9 +229,9 @@ void ReportEngineTest::monthListPagesAndShading() {
     m.LastDay = 31;
     for (int d = 1; d <= 31; ++d) {
         DayRow& row = m.day(d);
-        row.cells[ColDate] = (d < 10 ? " 3/ " : " 3/") + std::to_string(d);
-        row.cells[ColWeekday] = "月";
-        row.cells[ColKind] = d % 7 == 0 ? "○" : "  ";
+        row.cell(DayColumn::Date) = (d < 10 ? " 3/ " : " 3/") + std::to_string(d);
+        row.cell(DayColumn::Weekday) = "月";
+        row.cell(DayColumn::Kind) = d % 7 == 0 ? "○" : "  ";
     }
     Settings s;
     s.PrintGary = true;
@@ -249,7 +249,7 @@ void ReportEngineTest::monthListPagesAndShading() {
     QCOMPARE(details[5]->background, QColor(Qt::white));
     QVERIFY(!details[5]->rules.left);
 
-    s.PrintForm = 1;
+    s.PrintForm = ReportForm::RuledOnly;
     const auto ruled = TZanPrintForm(m, s, m_clock).generate();
     const auto ruledDetails = bandsOf(ruled[0], BandKind::Detail);
     QCOMPARE(ruledDetails[6]->background, QColor(Qt::white));

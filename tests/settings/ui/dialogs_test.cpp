@@ -68,9 +68,9 @@ void DialogsTest::timeAdjustSteps() {
 
     // The other mode's unit is set differently, so a mix-up shows.
     Settings settings;
-    settings.StartAdjustSelect = mode == 0 ? adjustSelect : 1;
+    settings.StartAdjustSelect = static_cast<RoundMethod>(mode == 0 ? adjustSelect : 1);
     settings.StartTime2 = mode == 0 ? unitIndex : 1;
-    settings.EndAdjustSelect = mode == 1 ? adjustSelect : 1;
+    settings.EndAdjustSelect = static_cast<RoundMethod>(mode == 1 ? adjustSelect : 1);
     settings.EndTime2 = mode == 1 ? unitIndex : 1;
     TTimeAdjust dialog(settings);
     dialog.setMode(mode);
