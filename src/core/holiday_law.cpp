@@ -62,10 +62,9 @@ struct OneOffDay {
 // rule's date in its year (the Olympic moves); the others are added. 30 April
 // and 2 May 2019 need no entry: they lie between two holidays.
 constexpr OneOffDay kOneOffDays[] = {
-    {2019, 5, 1, kEnthronementDay},  {2019, 10, 22, kEnthronementDay},
-    {2020, 7, 23, "海の日"},         {2020, 7, 24, "スポーツの日"},
-    {2020, 8, 10, "山の日"},         {2021, 7, 22, "海の日"},
-    {2021, 7, 23, "スポーツの日"},   {2021, 8, 8, "山の日"},
+    {2019, 5, 1, kEnthronementDay}, {2019, 10, 22, kEnthronementDay}, {2020, 7, 23, "海の日"},
+    {2020, 7, 24, "スポーツの日"},  {2020, 8, 10, "山の日"},          {2021, 7, 22, "海の日"},
+    {2021, 7, 23, "スポーツの日"},  {2021, 8, 8, "山の日"},
 };
 
 constexpr int kDaysBeforeMonth[12] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
@@ -82,20 +81,20 @@ int daysInYear(int year) {
 
 Date ruleDate(const HolidayRule& r, int year) {
     switch (r.kind) {
-    case RuleKind::Fixed:
-        return {year, r.month, r.dayOrNth};
-    case RuleKind::NthMonday: {
-        const int firstMonday = 1 + (8 - WeekdayOf({year, r.month, 1})) % 7;
-        return {year, r.month, firstMonday + 7 * (r.dayOrNth - 1)};
-    }
-    case RuleKind::VernalEquinox: {
-        const Date e = VernalEquinox(year);
-        return {year, e.month, e.day};
-    }
-    case RuleKind::AutumnalEquinox: {
-        const Date e = AutumnalEquinox(year);
-        return {year, e.month, e.day};
-    }
+        case RuleKind::Fixed:
+            return {year, r.month, r.dayOrNth};
+        case RuleKind::NthMonday: {
+            const int firstMonday = 1 + (8 - WeekdayOf({year, r.month, 1})) % 7;
+            return {year, r.month, firstMonday + 7 * (r.dayOrNth - 1)};
+        }
+        case RuleKind::VernalEquinox: {
+            const Date e = VernalEquinox(year);
+            return {year, e.month, e.day};
+        }
+        case RuleKind::AutumnalEquinox: {
+            const Date e = AutumnalEquinox(year);
+            return {year, e.month, e.day};
+        }
     }
     return {};
 }

@@ -282,8 +282,7 @@ TEST(HolidayLaw, SubstitutesAndDaysBetweenUpTo2050) {
 TEST(HolidayLaw, SwitchesDoNotLeakBetweenLookups) {
     const Date substitute{2024, 9, 23};
     EXPECT_TRUE(LawHolidayOf(substitute).marked);
-    EXPECT_EQ(LawHolidayOf(substitute, kAllHolidaySwitches & ~SwitchAutumn).kind,
-              LawDayKind::None);
+    EXPECT_EQ(LawHolidayOf(substitute, kAllHolidaySwitches & ~SwitchAutumn).kind, LawDayKind::None);
     EXPECT_TRUE(LawHolidayOf(substitute).marked);
 }
 
