@@ -1,4 +1,5 @@
 # Two commands: `make run` and `make test`. Both install what is missing first.
+# `make package` builds the Debian package build/tokivane_VERSION_ARCH.deb.
 BUILD ?= build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
@@ -7,7 +8,7 @@ else
 CMAKE_FLAGS += -DTOKIVANE_WERROR=OFF
 endif
 
-.PHONY: all deps build run test bench format format-check clean
+.PHONY: all deps build run test bench package format format-check clean
 
 all: build
 
@@ -25,6 +26,9 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true

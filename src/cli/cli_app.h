@@ -52,6 +52,35 @@ std::optional<DateTime> ParseAt(const std::string& text);
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         MonthPdfWriter monthPdf = {});
 
+// One command of tokivane-cli. Each is defined next to the code that runs
+// it, with its help, and listed once in cli_app.cpp.
+struct CommandSpec {
+    const char* name;
+    int (*run)(Context&, const std::vector<std::string>&);  // the arguments after the name
+    // One line per form, "ARGUMENTS\tsummary", for the usage list.
+    const char* forms;
+    // What `tokivane-cli COMMAND --help` shows below the forms; ends with
+    // one-line examples.
+    const char* details;
+};
+
+// Every command, in the order of the usage list.
+const std::vector<const CommandSpec*>& Commands();
+
+// The usage list, and the help of one command.
+std::string UsageText();
+std::string CommandHelp(const CommandSpec& command);
+
+extern const CommandSpec SettingsSpec;
+extern const CommandSpec MonthSpec;
+extern const CommandSpec RecalcSpec;
+extern const CommandSpec DaySpec;
+extern const CommandSpec PunchSpec;
+extern const CommandSpec HolidaysSpec;
+extern const CommandSpec LedgerSpec;
+extern const CommandSpec CsvSpec;
+extern const CommandSpec PrintSpec;
+
 // Commands, each given the arguments after its name.
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
 int MonthCommand(Context& ctx, const std::vector<std::string>& args);

@@ -29,4 +29,11 @@ int LedgerCommand(Context& ctx, const std::vector<std::string>& args) {
     return ExitOk;
 }
 
+const CommandSpec LedgerSpec{
+    "ledger", &LedgerCommand, "\tthe paid-leave ledger",
+    "Prints the carry-over (KuriZan) and the current balance (NowZan), then one line per\n"
+    "entry: slot, date, weekday, kind, days, remaining, memo (TAB between).\n"
+    "\n"
+    "example:  tokivane-cli ledger\n"};
+
 }  // namespace tkv::cli

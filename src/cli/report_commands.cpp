@@ -12,22 +12,6 @@
 namespace tkv::cli {
 namespace {
 
-constexpr const char* kCsvUsage =
-    "usage: tokivane-cli csv month YEAR MONTH [--out FILE]\n"
-    "  writes the accounting month as CSV (CP932, CR LF), recalculated and not saved;\n"
-    "  FILE - writes to standard output; without --out the usual file name in the\n"
-    "  current folder\n";
-constexpr const char* kPrintUsage =
-    "usage: tokivane-cli print month YEAR MONTH --lines | --pdf FILE\n"
-    "  --lines     the lines of the month list, as built before fitting to the page\n"
-    "  --pdf FILE  the month list as a PDF document\n";
-
-bool wantsHelp(const std::vector<std::string>& args) {
-    return std::find_if(args.begin(), args.end(), [](const std::string& a) {
-               return a == "--help" || a == "-h";
-           }) != args.end();
-}
-
 YearMonth parseYearMonth(const std::string& year, const std::string& month) {
     const int y = StrToIntDef(year, 0);
     const int m = StrToIntDef(month, 0);
@@ -49,10 +33,6 @@ bool openMonth(MonthSession& session, YearMonth ym) {
 }  // namespace
 
 int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
-    if (wantsHelp(given)) {
-        ctx.out << kCsvUsage;
-        return ExitOk;
-    }
     std::vector<std::string> args = given;
     const std::optional<std::string> out = TakeOutOption(args);
     if (args.size() != 3 || args[0] != "month")
@@ -69,10 +49,6 @@ int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
 }
 
 int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (wantsHelp(args)) {
-        ctx.out << kPrintUsage;
-        return ExitOk;
-    }
     const bool lines = args.size() == 4 && args[3] == "--lines";
     const bool pdf = args.size() == 5 && args[3] == "--pdf" && !args[4].empty();
     if (args.empty() || args[0] != "month" || (!lines && !pdf))
@@ -101,5 +77,26 @@ int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
     }
     return ExitOk;
 }
+
+const CommandSpec CsvSpec{
+    "csv", &CsvCommand,
+    "month YEAR MONTH [--out FILE]\tthe month as CSV (CP932), recalculated, not saved",
+    "Writes the accounting month as the desktop program's CSV export does (CP932, CR LF),\n"
+    "after recalculation and without saving. --out - writes to standard output; without\n"
+    "--out the proposed file name (\"2004年3月.csv\", with the personal file name in front\n"
+    "when set) in the current folder. Prints the path it wrote; changes no setting. A file\n"
+    "that cannot be written is left as it was (exit 2).\n"
+    "\n"
+    "example:  tokivane-cli csv month 2024 4 --out april.csv\n"};
+
+const CommandSpec PrintSpec{
+    "print", &PrintCommand,
+    "month YEAR MONTH --lines\tthe lines of the printed month list (UTF-8)\n"
+    "month YEAR MONTH --pdf FILE\tthe printed month list as a PDF",
+    "--lines prints the first-page lines, the column header and one line per day, as\n"
+    "built before fitting to the page (trailing blanks kept). --pdf writes the list with the\n"
+    "settings' fonts, orientation and margins; it needs no display and no printer.\n"
+    "\n"
+    "example:  tokivane-cli print month 2024 4 --pdf april.pdf\n"};
 
 }  // namespace tkv::cli

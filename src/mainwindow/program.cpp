@@ -5,6 +5,8 @@
 
 #include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/version.h"
+#include "help/about_box.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/zangyo_main.h"
@@ -39,6 +41,8 @@ void reportSettingsError(const IoResult& r) {
 int RunProgram(QApplication& app) {
     app.setApplicationName("Tokivane");
     app.setApplicationDisplayName("Tokivane");
+    app.setDesktopFileName(QString::fromLatin1(ProgramAppId));
+    app.setWindowIcon(help::ApplicationIcon());
     platform::InstallFontSubstitutions();
 
     AppContext ctx;
@@ -72,7 +76,8 @@ int RunProgram(QApplication& app) {
             return 1;
         }
     }
-    ctx.registry = std::make_unique<IniRegistryStore>(JoinPath(configDir, "registry.ini"));
+    ctx.settingsFile = JoinPath(configDir, "registry.ini");
+    ctx.registry = std::make_unique<IniRegistryStore>(ctx.settingsFile);
     ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
                                                 ctx.startUser);
     ctx.clock = std::make_unique<os::SystemClock>();

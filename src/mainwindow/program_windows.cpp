@@ -1,10 +1,14 @@
 #include "mainwindow/program_windows.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 #include "base/paths.h"
 #include "core/calendar.h"
+#include "help/about_box.h"
+#include "help/help_controller.h"
+#include "help/help_guide.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
@@ -24,6 +28,15 @@
 #include "settings/window_placement.h"
 
 namespace tkv {
+namespace {
+
+help::AboutFacts aboutFacts(const AppContext& app) {
+    return {
+        platform::Q(app.currentUser.empty() ? app.dataDir : JoinPath(app.dataDir, app.currentUser)),
+        platform::Q(app.settingsFile), platform::Q(UserRegKey(app.currentUser))};
+}
+
+}  // namespace
 
 ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_main = std::make_unique<TZangyoMain>(app);
@@ -33,6 +46,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_pass = new TPass(main);
     m_total = new TTotal(main);
     m_total->setEscapeAction(escape);
+    m_about = new help::TAboutBox([&app] { return aboutFacts(app); }, main);
     m_timeSet = new TTimeSet(main);
     m_timeSet->setEscapeAction(escape);
     m_jump = new TJump(main);
@@ -49,6 +63,12 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_preview->setEscapeAction(escape);
     m_preview->setPlacementStore(app.registry.get(), app.startUser,
                                  app.store->startUserCopies().WindowSize);
+    m_help = new help::HelpController(
+        main, help::HelpGuideCandidates(QCoreApplication::applicationDirPath()));
+    QObject::connect(main, &TZangyoMain::helpRequested, m_help,
+                     &help::HelpController::showContents);
+    QObject::connect(main, &TZangyoMain::aboutRequested, m_about, &QDialog::exec);
+    QObject::connect(main, &TZangyoMain::closed, m_help, &help::HelpController::closeViewer);
 
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
@@ -75,6 +95,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
 }
 
 ProgramWindows::~ProgramWindows() {
+    m_help->closeViewer();
     // The grid keeps a pointer to the services: the window goes first.
     m_main.reset();
     m_preview.reset();

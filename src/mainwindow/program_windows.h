@@ -19,6 +19,10 @@ class TZangyoMain;
 namespace platform {
 class TWaitingForm;
 }
+namespace help {
+class HelpController;
+class TAboutBox;
+}  // namespace help
 
 // Every window of the program, created once and hidden, in a fixed order:
 // the main window first (it restores its placement and reads the settings
@@ -40,6 +44,8 @@ public:
     TUseTimeSetForm& useTimes() const { return *m_useTimes; }
     TUseMemoSetForm& useMemos() const { return *m_useMemos; }
     platform::TWaitingForm& waiting() const { return *m_waiting; }
+    help::TAboutBox& about() const { return *m_about; }
+    help::HelpController& help() const { return *m_help; }
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
 
@@ -61,6 +67,8 @@ private:
     TUseTimeSetForm* m_useTimes = nullptr;
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
+    help::TAboutBox* m_about = nullptr;
+    help::HelpController* m_help = nullptr;  // a child of the main window too
     std::unique_ptr<MainServices> m_services;
     // A window of its own: disabling the main window must not disable it.
     std::unique_ptr<TPreviewForm> m_preview;

@@ -36,6 +36,7 @@
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "settings/ui/password_prompt.h"
@@ -70,6 +71,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
     setObjectName(kClassName);
+    platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
     updateTitle();
@@ -156,8 +158,10 @@ void TZangyoMain::buildMenus() {
 
     QMenu* help = menuBar()->addMenu("ﾍﾙﾌﾟ(&H)");
     help->setObjectName("HelpMenu");
-    add(help, "HelpMenuItem", "ﾍﾙﾌﾟ(&H)...", false);
-    add(help, "AboutMenuItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", false);
+    connect(add(help, "HelpMenuItem", "ﾍﾙﾌﾟ(&H)..."), &QAction::triggered, this,
+            &TZangyoMain::helpRequested);
+    connect(add(help, "AboutMenuItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."), &QAction::triggered, this,
+            &TZangyoMain::aboutRequested);
 }
 
 QLineEdit* TZangyoMain::addSummaryField(QWidget* panel, QGridLayout* grid, int row,
@@ -623,6 +627,7 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     if (m_dialogs.total)
         m_dialogs.total->hide();
     event->accept();
+    emit closed();
 }
 
 void TZangyoMain::computeSizeLimits() {

@@ -89,6 +89,11 @@ public:
     QSize minimumWindowSize() const;
     QSize maximumWindowSize() const;
 
+signals:
+    void helpRequested();   // "ﾍﾙﾌﾟ(&H)..."
+    void aboutRequested();  // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
+    void closed();          // the close went through: the program is ending
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
