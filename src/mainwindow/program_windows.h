@@ -15,6 +15,7 @@ class TTimeSet;
 class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
+class TYearTotal;
 class TZangyoMain;
 namespace platform {
 class TWaitingForm;
@@ -42,6 +43,7 @@ public:
     platform::TWaitingForm& waiting() const { return *m_waiting; }
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
+    TYearTotal& yearTotal() const { return *m_yearTotal; }
 
     // The Esc key of the main window and its dialogs.
     void escapeAction();
@@ -64,6 +66,8 @@ private:
     std::unique_ptr<MainServices> m_services;
     // A window of its own: disabling the main window must not disable it.
     std::unique_ptr<TPreviewForm> m_preview;
+    // Also a window of its own: the main window is disabled while it is shown.
+    std::unique_ptr<TYearTotal> m_yearTotal;
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was

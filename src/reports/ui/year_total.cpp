@@ -90,7 +90,13 @@ TYearTotal::TYearTotal(YearTotalContext context, QWidget* parent)
     restorePlacement();
 }
 
-TYearTotal::~TYearTotal() = default;
+TYearTotal::~TYearTotal() {
+    // The program ends with the window open: keep its start month all the same.
+    if (isVisible() && m_ctx.registry) {
+        storeStartMonth();
+        m_ctx.registry->flush();
+    }
+}
 
 void TYearTotal::buildMenus() {
     auto add = [this](QMenu* menu, const char* name, const QString& text, auto handler) {
