@@ -22,10 +22,12 @@ constexpr const char* kUsage =
     "  punch in|out [--force]      record the arrival or leaving time now\n"
     "  holidays YEAR               the holidays of a calendar year\n"
     "  ledger                      the paid-leave ledger\n"
+    "  period SY SM [EY EM] | --all   the period totals (twelve months from SY/SM)\n"
     "  csv month YEAR MONTH [--out FILE]\n"
-    "                              the month as CSV (CP932); FILE - for standard output\n"
-    "  print month YEAR MONTH --lines | --pdf FILE\n"
-    "                              the month list as text lines or as a PDF\n";
+    "  csv period SY SM [EY EM] | --all [--out FILE]\n"
+    "                              as CSV (CP932); FILE - for standard output\n"
+    "  print month YEAR MONTH | period SY SM [EY EM] | period --all | leave\n"
+    "        --lines | --pdf FILE  a printed list as text lines or as a PDF\n";
 
 using Command = int (*)(Context&, const std::vector<std::string>&);
 
@@ -34,6 +36,7 @@ const std::map<std::string, Command>& commands() {
         {"settings", &SettingsCommand}, {"month", &MonthCommand}, {"recalc", &RecalcCommand},
         {"day", &DayCommand},           {"punch", &PunchCommand}, {"holidays", &HolidaysCommand},
         {"ledger", &LedgerCommand},     {"csv", &CsvCommand},     {"print", &PrintCommand},
+        {"period", &PeriodCommand},
     };
     return table;
 }
@@ -71,7 +74,7 @@ std::optional<DateTime> ParseAt(const std::string& text) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        MonthPdfWriter monthPdf) {
+        PdfWriters pdf) {
     std::string user;
     std::optional<DateTime> at;
     std::size_t i = 0;
@@ -122,7 +125,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 nullptr,
                 out,
                 err,
-                std::move(monthPdf)};
+                std::move(pdf)};
     if (at)
         ctx.clock = std::make_unique<FixedClock>(*at);
     else

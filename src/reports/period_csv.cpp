@@ -31,8 +31,9 @@ void WritePeriodCsv(std::ostream& out, const PeriodGrid& grid, const Settings& s
     if (s.CSVMonthAdd)
         WriteCsvText(out, slashed(grid.span.start.year, grid.span.start.month) + "," +
                               slashed(grid.span.end.year, grid.span.end.month));
-    WriteCsvText(out, "年月,平日出勤,休日出勤,出勤合計,有給休暇,代休,欠勤,普通残業,深夜残業,"
-                      "残業合計,勤務時間");
+    WriteCsvText(out,
+                 "年月,平日出勤,休日出勤,出勤合計,有給休暇,代休,欠勤,普通残業,深夜残業,"
+                 "残業合計,勤務時間");
 
     static const char* const summaryLabels[] = {"合計", "平均", "最高", "最低"};
     for (int n = 1; n <= grid.rowCount(); ++n) {

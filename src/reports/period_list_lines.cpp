@@ -52,7 +52,8 @@ PeriodListLines BuildPeriodListLines(const PeriodGrid& grid, const Settings& s) 
     PeriodListLines lines;
     lines.header = PeriodListHeader();
     lines.records.reserve(static_cast<std::size_t>(grid.rowCount()));
-    for (int n = 1; n <= grid.rowCount(); ++n) lines.records.push_back(PeriodListRecord(grid, n, s));
+    for (int n = 1; n <= grid.rowCount(); ++n)
+        lines.records.push_back(PeriodListRecord(grid, n, s));
     return lines;
 }
 

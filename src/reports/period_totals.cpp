@@ -33,9 +33,9 @@ std::string attendance(double value, const Settings& s) {
 }
 
 std::string hours(long long minutes) {
-    return MinutesToStr(static_cast<int>(std::clamp<long long>(minutes, -2'000'000'000LL,
-                                                               2'000'000'000LL)),
-                        5, true);
+    return MinutesToStr(
+        static_cast<int>(std::clamp<long long>(minutes, -2'000'000'000LL, 2'000'000'000LL)), 5,
+        true);
 }
 
 // The nine values of a month row (columns 1..9) as numbers.
@@ -260,8 +260,7 @@ PeriodGrid CalculatePeriod(const PeriodSpan& span, PeriodMonthReader& reader, co
     highRow[0] = " 最 高 ";
     lowRow[0] = " 最 低 ";
 
-    fillSummary(totalRow, total.dayCounts, total.times[0], total.times[1], total.times[3], true,
-                s);
+    fillSummary(totalRow, total.dayCounts, total.times[0], total.times[1], total.times[3], true, s);
     // No counted month: divide by one, so every average is 0.
     const int divisor = std::max(counted, 1);
     std::array<double, 5> averageDays{};

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
             m.marks.push_back("代");
         if (i == 17)
             m.marks.push_back("欠");
-        tkv::WriteFileAtomically(f.monthFile(ym.year, ym.month),
-                                 tkv::testing::MonthFileText(m), 0600);
+        tkv::WriteFileAtomically(f.monthFile(ym.year, ym.month), tkv::testing::MonthFileText(m),
+                                 0600);
     }
     f.start();
     tkv::TYearTotal& w = f.windows->yearTotal();
@@ -56,9 +56,9 @@ int main(int argc, char** argv) {
     QTest::qWait(100);
     bool saved = w.grab().save(out);
     if (argc > 2) {
-        tkv::TYearPrintForm report(w.enteredSpan(), [&f](tkv::YearMonth m) {
-            return f.monthFile(m.year, m.month);
-        }, f.ctx.settings, *f.ctx.clock);
+        tkv::TYearPrintForm report(
+            w.enteredSpan(), [&f](tkv::YearMonth m) { return f.monthFile(m.year, m.month); },
+            f.ctx.settings, *f.ctx.clock);
         const QByteArray pdf = tkv::platform::PdfDocument(report.generate(), "period list");
         QFile file(QString::fromLocal8Bit(argv[2]));
         saved = saved && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size();

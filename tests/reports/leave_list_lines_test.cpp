@@ -71,10 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "a一二三四五六七八九 "},
         RecordCase{"WiderMemoColumn", "a一二三四五六七八九十", 15, 0,
                    "a一二三四五六七八九十" + std::string(9, ' ')},
-        RecordCase{"MemoCutNarrowsTheColumn", "a一二三四五六七八九十", 10, 5,
-                   "a一二三四五六七"},
-        RecordCase{"MemoCutInsideADoubleByte", "a一二三四五六七八九十", 10, 4,
-                   "a一二三四五六七 "}),
+        RecordCase{"MemoCutNarrowsTheColumn", "a一二三四五六七八九十", 10, 5, "a一二三四五六七"},
+        RecordCase{"MemoCutInsideADoubleByte", "a一二三四五六七八九十", 10, 4, "a一二三四五六七 "}),
     [](const ::testing::TestParamInfo<RecordCase>& p) { return std::string(p.param.name); });
 
 TEST(LeaveListLines, EntriesInDateOrderWithTheirBalance) {

@@ -38,8 +38,7 @@ inline std::string MonthFileText(const MonthFigures& f) {
 class MonthFolder {
 public:
     std::string path(YearMonth ym) const {
-        return m_folder.file(IntToStrPad(ym.year, 4, '0') + IntToStrPad(ym.month, 2, '0') +
-                             ".dat");
+        return m_folder.file(IntToStrPad(ym.year, 4, '0') + IntToStrPad(ym.month, 2, '0') + ".dat");
     }
     MonthPathFn paths() const {
         return [this](YearMonth ym) { return path(ym); };

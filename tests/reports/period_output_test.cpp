@@ -135,8 +135,7 @@ TEST_F(PeriodOutput, ListLinesInDecimalHours) {
     s.Hankyu05 = true;
     const std::string line = PeriodListRecord(grid(), 1, s);
     EXPECT_EQ(Head(line, "  2024/04   19.5日"), "  2024/04   19.5日");
-    EXPECT_EQ(line.substr(line.size() - 42),
-              "     10.50      1.25     11.75    170.00  ");
+    EXPECT_EQ(line.substr(line.size() - 42), "     10.50      1.25     11.75    170.00  ");
 }
 
 }  // namespace

@@ -153,8 +153,7 @@ TEST_P(PeriodCalculation, FillsTheGrid) {
     Settings s;
     s.Hankyu05 = c.hankyu05;
     PeriodMonthReader reader(s, folder.paths());
-    const PeriodGrid grid =
-        CalculatePeriod({start, AddMonths(start, c.months - 1)}, reader, s);
+    const PeriodGrid grid = CalculatePeriod({start, AddMonths(start, c.months - 1)}, reader, s);
 
     ASSERT_EQ(grid.monthRows, c.months);
     ASSERT_EQ(grid.rowCount(), c.months + 4);

@@ -13,8 +13,7 @@ namespace {
 const QColor kLightGray(224, 224, 224);
 }  // namespace
 
-TYukyuPrintForm::TYukyuPrintForm(const Ledger& ledger, const Settings& settings,
-                                 const Clock& clock)
+TYukyuPrintForm::TYukyuPrintForm(const Ledger& ledger, const Settings& settings, const Clock& clock)
     : ListReport(settings, clock), m_ledger(ledger) {}
 
 int TYukyuPrintForm::orientationSetting() const {

@@ -45,7 +45,8 @@ public:
         const bool selected = option.state.testFlag(QStyle::State_Selected);
         const QPalette& pal = option.palette;
         p->save();
-        p->fillRect(option.rect, selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
+        p->fillRect(option.rect,
+                    selected ? pal.color(QPalette::Highlight) : pal.color(QPalette::Base));
         p->setPen(selected ? pal.color(QPalette::HighlightedText)
                            : PeriodCellColor(model->grid(), row, column));
         p->setFont(option.font);

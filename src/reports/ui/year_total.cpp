@@ -170,8 +170,7 @@ void TYearTotal::buildPanels() {
         {"PreYearButton", "<< 前年", "前年の期間を集計します。", &TYearTotal::PreYearButtonClick},
         {"PreMonthButton", "< 前月", "１ヶ月前の期間を集計します。",
          &TYearTotal::PreMonthButtonClick},
-        {"TodayButton", "当 年", "今月が含まれる期間を集計します。",
-         &TYearTotal::TodayButtonClick},
+        {"TodayButton", "当 年", "今月が含まれる期間を集計します。", &TYearTotal::TodayButtonClick},
         {"NextMonthButton", "次月 >", "１ヶ月後の期間を集計します。",
          &TYearTotal::NextMonthButtonClick},
         {"NextYearButton", "次年 >>", "次年の期間を集計します。",
@@ -298,8 +297,7 @@ bool TYearTotal::calculate(PeriodMonthReader* given) {
     if (!reader.failures().empty()) {
         QString text = "ファイルを読み込めませんでした。この月は空欄です。";
         for (const IoResult& r : reader.failures()) text += "\n" + Q(r.path);
-        platform::ShowMessage(this, "ファイルエラー", text, QMessageBox::Ok,
-                              QMessageBox::Warning);
+        platform::ShowMessage(this, "ファイルエラー", text, QMessageBox::Ok, QMessageBox::Warning);
     }
     return true;
 }
@@ -320,8 +318,8 @@ void TYearTotal::moveStart(int months) {
 
 void TYearTotal::TodayButtonClick() {
     const DateTime now = m_ctx.clock->now();
-    setSpanFields(CurrentYearSpan(MonthClamp(S(m_startMonth->text())),
-                                  {now.year, now.month, now.day}));
+    setSpanFields(
+        CurrentYearSpan(MonthClamp(S(m_startMonth->text())), {now.year, now.month, now.day}));
     if (isVisible())
         calculate(nullptr);
 }
