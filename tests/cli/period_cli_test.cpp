@@ -59,14 +59,17 @@ TEST(PeriodCli, TwelveMonthsFromTheStart) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto l = lines(r.out);
     ASSERT_EQ(l.size(), 12u + 4 + 1);
-    EXPECT_EQ(l[0], "2024/04\t    21\t   0.0\t   1.0\t   0.0\t   0.0\t   12:30\t    0:00\t   "
-                    "12:30\t  160:00");
+    EXPECT_EQ(l[0],
+              "2024/04\t    21\t   0.0\t   1.0\t   0.0\t   0.0\t   12:30\t    0:00\t   "
+              "12:30\t  160:00");
     EXPECT_EQ(l[1], "2024/05" + kEmptyCells);
     EXPECT_EQ(l[11], "2025/03" + kEmptyCells);
-    EXPECT_EQ(l[12], " 合 計 \t    35\t   0.0\t   1.0\t   0.0\t   0.0\t   14:30\t    0:00\t   "
-                     "14:30\t  320:00");
-    EXPECT_EQ(l[13], " 平 均 \t  20.5\t   0.0\t   1.0\t   0.0\t   0.0\t   12:30\t    0:00\t   "
-                     "12:30\t  160:00");
+    EXPECT_EQ(l[12],
+              " 合 計 \t    35\t   0.0\t   1.0\t   0.0\t   0.0\t   14:30\t    0:00\t   "
+              "14:30\t  320:00");
+    EXPECT_EQ(l[13],
+              " 平 均 \t  20.5\t   0.0\t   1.0\t   0.0\t   0.0\t   12:30\t    0:00\t   "
+              "12:30\t  160:00");
     EXPECT_EQ(l[15].substr(0, std::string(" 最 低 \t").size()), " 最 低 \t");
     EXPECT_EQ(l[16], "Flags\t1,0,0,0,0,0,0,0,0,0,0,0,1,1");
     EXPECT_EQ(r.err, "");
@@ -200,13 +203,16 @@ TEST(PrintPeriodCli, LinesBeforeFitting) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto l = lines(r.out);
     ASSERT_EQ(l.size(), 1u + 2 + 4);
-    EXPECT_EQ(l[0], "   年 月   平日出勤  休日出勤  出勤合計  有給休暇   代休    欠勤   普通残業  "
-                    "深夜残業  残業合計  勤務時間  ");
-    EXPECT_EQ(l[1], "  2024/04     21日     0.0日      21日     1.0日   0.0日   0.0日     12:30  "
-                    "    0:00     12:30    160:00  ");
+    EXPECT_EQ(l[0],
+              "   年 月   平日出勤  休日出勤  出勤合計  有給休暇   代休    欠勤   普通残業  "
+              "深夜残業  残業合計  勤務時間  ");
+    EXPECT_EQ(l[1],
+              "  2024/04     21日     0.0日      21日     1.0日   0.0日   0.0日     12:30  "
+              "    0:00     12:30    160:00  ");
     EXPECT_EQ(l[2], "  2024/05" + std::string(97, ' '));
-    EXPECT_EQ(l[6], "   最 低    20.5日     0.0日    20.5日     1.0日   0.0日   0.0日     12:30  "
-                    "    0:00     12:30    160:00  ");
+    EXPECT_EQ(l[6],
+              "   最 低    20.5日     0.0日    20.5日     1.0日   0.0日   0.0日     12:30  "
+              "    0:00     12:30    160:00  ");
 }
 
 TEST(PrintPeriodCli, PdfShowsTheSummaryLines) {
@@ -226,8 +232,9 @@ TEST(PrintPeriodCli, PdfShowsTheSummaryLines) {
     const std::string text = readFile(txt);
     EXPECT_NE(text.find("残業時間一覧表"), std::string::npos) << text;
     EXPECT_NE(text.find("2024年 4月"), std::string::npos) << text;
-    for (const auto& [label, overtime] : {std::pair{"合 計", "14:30"}, std::pair{"平 均", "12:30"},
-                                          std::pair{"最 高", "12:30"}, std::pair{"最 低", "12:30"}}) {
+    for (const auto& [label, overtime] :
+         {std::pair{"合 計", "14:30"}, std::pair{"平 均", "12:30"}, std::pair{"最 高", "12:30"},
+          std::pair{"最 低", "12:30"}}) {
         const std::size_t at = text.find(label);
         ASSERT_NE(at, std::string::npos) << label << " in " << text;
         const std::string line = text.substr(at, text.find('\n', at) - at);

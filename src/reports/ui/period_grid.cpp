@@ -211,8 +211,10 @@ int MonthStringGrid::heightForRows(int rows) const {
 
 void MonthStringGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (index.isValid())
+    if (index.isValid()) {
+        selectGridRow(index.row() + 1);
         emit rowDoubleClicked(index.row() + 1);
+    }
     event->accept();
 }
 

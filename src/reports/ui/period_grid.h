@@ -58,7 +58,7 @@ public:
     int heightForRows(int rows) const;
 
 signals:
-    // A double click on row `number`.
+    // A double click on row `number`, which is selected first.
     void rowDoubleClicked(int number);
 
 protected:
