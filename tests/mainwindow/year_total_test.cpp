@@ -1,6 +1,8 @@
 // The period totals window in the running program: span commands, the
 // calculation, its colours as painted, the jump to a month, printing, CSV
 // and the start month kept across a restart.
+#include "reports/ui/year_total.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QImage>
@@ -16,7 +18,6 @@
 #include "reports/ui/period_grid.h"
 #include "reports/ui/period_list_report.h"
 #include "reports/ui/preview_form.h"
-#include "reports/ui/year_total.h"
 
 namespace tkv {
 
@@ -31,8 +32,8 @@ void writeMonth(const MainFixture& f, YearMonth ym, std::string syukin, std::str
     m.syukin = std::move(syukin);
     m.zangyo = std::move(zangyo);
     m.marks = std::move(marks);
-    QVERIFY(WriteFileAtomically(f.monthFile(ym.year, ym.month), testing::MonthFileText(m), 0600)
-                .ok());
+    QVERIFY(
+        WriteFileAtomically(f.monthFile(ym.year, ym.month), testing::MonthFileText(m), 0600).ok());
 }
 
 QString fieldText(const TYearTotal& w, const char* name) {
@@ -327,8 +328,9 @@ void YearTotalTest::csvIsWrittenWhereTheUserSays() {
     std::string bytes;
     QVERIFY(ReadWholeFile(f.folder.file("period.csv"), bytes).ok());
     const QString text = QString::fromStdString(cp932::toUtf8(bytes));
-    QVERIFY(text.contains("\r\n2024/6,20,0.0,20,0.0,0.0,0.0,10:00,0:00,10:00,160:00\r\n"
-                          "2024/7,,,,,,,,,,\r\n"));
+    QVERIFY(
+        text.contains("\r\n2024/6,20,0.0,20,0.0,0.0,0.0,10:00,0:00,10:00,160:00\r\n"
+                      "2024/7,,,,,,,,,,\r\n"));
     w.close();
 }
 
