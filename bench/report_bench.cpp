@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include "base/clock.h"
+#include "bench_months.h"
 #include "core/calendar.h"
 #include "core/recalculate.h"
 #include "platform/fonts.h"
@@ -118,6 +119,17 @@ void BM_CliMonth(benchmark::State& state) {
             state.SkipWithError("tokivane-cli month failed");
 }
 BENCHMARK(BM_CliMonth)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The period list of 48 months: two pages.
+void BM_CliPrintPeriodPdf48(benchmark::State& state) {
+    CliFolder folder;
+    bench::WriteMonths(folder.root + "/data", {2021, 4}, 48);
+    const std::string pdf = folder.root + "/period.pdf";
+    for (auto _ : state)
+        if (CliFolder::run({"print", "period", "2021", "4", "2025", "3", "--pdf", pdf}) != 0)
+            state.SkipWithError("tokivane-cli print period --pdf failed");
+}
+BENCHMARK(BM_CliPrintPeriodPdf48)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CliPrintMonthPdf(benchmark::State& state) {
     CliFolder folder;

@@ -117,9 +117,8 @@ void PeriodLeaveReportTest::periodListOfFortyEightMonthsTakesTwoPages() {
 void PeriodLeaveReportTest::periodListShading_data() {
     QTest::addColumn<int>("form");
     QTest::addColumn<QList<QColor>>("colours");  // months 1..3, total, average, highest, lowest
-    QTest::newRow("halftone") << 0
-                              << QList<QColor>{kWhite,  kGray, kWhite, kSilver,
-                                               kGray,   kSilver, kGray};
+    QTest::newRow("halftone") << 0 << QList<QColor>{kWhite, kGray,   kWhite, kSilver,
+                                                    kGray,  kSilver, kGray};
     QTest::newRow("ruled") << 1
                            << QList<QColor>{kWhite, kWhite, kWhite, kWhite, kWhite, kWhite, kWhite};
 }
@@ -131,7 +130,8 @@ void PeriodLeaveReportTest::periodListShading() {
     fillFourYears(folder);
     Settings s;
     s.PrintForm = form;
-    const auto pages = TYearPrintForm({{2021, 4}, {2021, 6}}, folder.paths(), s, m_clock).generate();
+    const auto pages =
+        TYearPrintForm({{2021, 4}, {2021, 6}}, folder.paths(), s, m_clock).generate();
     const auto details = bandsOf(pages.at(0), BandKind::Detail);
     QCOMPARE(details.size(), std::size_t{7});
     for (qsizetype i = 0; i < colours.size(); ++i) {
@@ -216,7 +216,8 @@ void PeriodLeaveReportTest::leaveListWithoutNameIsOnlyAsTallAsTheTitle() {
     Settings s;
     s.PrintName = true;
     TYukyuPrintForm named(ledgerOf(1, ""), s, m_clock);
-    const double withName = bandsOf(named.generate().at(0), BandKind::PageHeader).at(0)->rect.height();
+    const double withName =
+        bandsOf(named.generate().at(0), BandKind::PageHeader).at(0)->rect.height();
     s.PrintName = false;
     TYukyuPrintForm plain(ledgerOf(1, ""), s, m_clock);
     const auto pages = plain.generate();
