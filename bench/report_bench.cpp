@@ -28,13 +28,7 @@ extern char** environ;
 namespace {
 
 tkv::Settings benchSettings() {
-    tkv::Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
+    tkv::Settings s = bench::MonthSettings();
     s.PrintDate = s.PrintPage = s.PrintName = true;
     return s;
 }

@@ -14,6 +14,7 @@
 #include "reports/ui/leave_list_report.h"
 #include "reports/ui/period_list_report.h"
 #include "reports/ui/preview_form.h"
+#include "reports/ui/report_pages.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -21,23 +22,13 @@ namespace tkv {
 using platform::BandKind;
 using platform::PlacedBand;
 using platform::ReportPage;
+using testing::bandsOf;
+using testing::textOf;
 
 namespace {
 
 QString U8(const char* s) {
     return QString::fromUtf8(s);
-}
-
-std::vector<const PlacedBand*> bandsOf(const ReportPage& page, BandKind kind) {
-    std::vector<const PlacedBand*> found;
-    for (const PlacedBand& b : page.bands)
-        if (b.kind == kind)
-            found.push_back(&b);
-    return found;
-}
-
-QString textOf(const PlacedBand& band) {
-    return band.texts.empty() ? QString() : band.texts.front().text;
 }
 
 const QColor kWhite(Qt::white), kGray(224, 224, 224), kSilver(192, 192, 192);
