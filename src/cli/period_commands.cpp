@@ -91,7 +91,8 @@ PeriodResult runPeriod(Context& ctx, MonthSession& session, const PeriodRequest&
 }  // namespace
 
 int PeriodCommand(Context& ctx, const std::vector<std::string>& args) {
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end()) {
         ctx.out << kPeriodUsage;
         return ExitOk;
     }

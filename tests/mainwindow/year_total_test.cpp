@@ -85,6 +85,7 @@ private slots:
     void allMonthsTakesTheMonthsWithData();
     void coloursAndRulesAsPainted();
     void heightFollowsTheMonthRows();
+    void selectionKeepsItsRow();
     void jumpCancelledByTheSaveQuestionStays();
     void jumpShowsTheMonthAndCloses();
     void printPreviewsThePeriodList();
@@ -246,6 +247,21 @@ void YearTotalTest::heightFollowsTheMonthRows() {
     QCOMPARE(w.maximumHeight(), w.heightForRows(7));
     QCOMPARE(w.minimumHeight(), w.heightForRows(6));
     QVERIFY(w.height() <= w.heightForRows(7));
+    w.close();
+}
+
+void YearTotalTest::selectionKeepsItsRow() {
+    MainFixture f({2025, 3, 28, 12, 0, 0});
+    f.start();
+    TYearTotal& w = f.windows->yearTotal();
+    w.open();
+    w.grid()->selectGridRow(10);
+    w.findChild<QPushButton*>("NextMonthButton")->click();
+    QCOMPARE(w.grid()->selectedRow(), 10);
+    // Two months have six rows: the selection goes to the last.
+    typeSpan(w, "2024", "4", "2024", "5");
+    QVERIFY(w.CalcButtonClick());
+    QCOMPARE(w.grid()->selectedRow(), 6);
     w.close();
 }
 
