@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include "base/clock.h"
+#include "bench_months.h"
 #include "core/calendar.h"
 #include "core/recalculate.h"
 #include "platform/fonts.h"
@@ -27,13 +28,7 @@ extern char** environ;
 namespace {
 
 tkv::Settings benchSettings() {
-    tkv::Settings s;
-    s.times.breaks[0].first = "12:00";
-    s.times.breaks[0].second = "13:00";
-    s.times.standardStart = " 8:30";
-    s.times.standardEnd = "17:30";
-    s.times.lateNightStart = "22:00";
-    s.times.lateNightEnd = " 5:00";
+    tkv::Settings s = bench::MonthSettings();
     s.PrintDate = s.PrintPage = s.PrintName = true;
     return s;
 }
@@ -118,6 +113,17 @@ void BM_CliMonth(benchmark::State& state) {
             state.SkipWithError("tokivane-cli month failed");
 }
 BENCHMARK(BM_CliMonth)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The period list of 48 months: two pages.
+void BM_CliPrintPeriodPdf48(benchmark::State& state) {
+    CliFolder folder;
+    bench::WriteMonths(folder.root + "/data", {2021, 4}, 48);
+    const std::string pdf = folder.root + "/period.pdf";
+    for (auto _ : state)
+        if (CliFolder::run({"print", "period", "2021", "4", "2025", "3", "--pdf", pdf}) != 0)
+            state.SkipWithError("tokivane-cli print period --pdf failed");
+}
+BENCHMARK(BM_CliPrintPeriodPdf48)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_CliPrintMonthPdf(benchmark::State& state) {
     CliFolder folder;

@@ -83,9 +83,10 @@ bool allDigits(const std::string& s) {
 }  // namespace
 
 const std::vector<const CommandSpec*>& Commands() {
-    static const std::vector<const CommandSpec*> all{&SettingsSpec, &MonthSpec, &RecalcSpec,
-                                                     &DaySpec,      &PunchSpec, &HolidaysSpec,
-                                                     &LedgerSpec,   &CsvSpec,   &PrintSpec};
+    static const std::vector<const CommandSpec*> all{
+        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec, &PunchSpec,
+        &HolidaysSpec, &LedgerSpec, &PeriodSpec, &CsvSpec, &PrintSpec,
+    };
     return all;
 }
 
@@ -122,7 +123,7 @@ std::optional<DateTime> ParseAt(const std::string& text) {
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        MonthPdfWriter monthPdf) {
+        PdfWriters pdf) {
     std::string user;
     std::optional<DateTime> at;
     std::size_t i = 0;
@@ -176,7 +177,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 nullptr,
                 out,
                 err,
-                std::move(monthPdf)};
+                std::move(pdf)};
     if (at)
         ctx.clock = std::make_unique<FixedClock>(*at);
     else

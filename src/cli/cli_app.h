@@ -10,8 +10,10 @@
 #include "base/clock.h"
 #include "base/io_result.h"
 #include "base/registry_store.h"
+#include "reports/period_totals.h"
 
 namespace tkv {
+class Ledger;
 struct MonthRecord;
 struct Settings;
 }  // namespace tkv
@@ -23,10 +25,19 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitUsage = 1;
 inline constexpr int ExitFile = 2;
 
-// Writes the month list of `month` to `path` as a PDF. It needs Qt, so it is
+// Write the printed lists to `path` as PDF files. They need Qt, so they are
 // handed in by the program: the commands themselves stay free of Qt.
-using MonthPdfWriter = std::function<IoResult(const MonthRecord& month, const Settings& settings,
-                                              const Clock& clock, const std::string& path)>;
+struct PdfWriters {
+    std::function<IoResult(const MonthRecord& month, const Settings& settings, const Clock& clock,
+                           const std::string& path)>
+        month;
+    std::function<IoResult(const PeriodSpan& span, const MonthPathFn& monthPath,
+                           const Settings& settings, const Clock& clock, const std::string& path)>
+        period;
+    std::function<IoResult(const Ledger& ledger, const Settings& settings, const Clock& clock,
+                           const std::string& path)>
+        leave;
+};
 
 // Everything a command needs: folders, the user, the clock and the registry.
 struct Context {
@@ -38,7 +49,7 @@ struct Context {
     std::unique_ptr<RegistryStore> registry;
     std::ostream& out;
     std::ostream& err;
-    MonthPdfWriter monthPdf;  // empty in a build without PDF output
+    PdfWriters pdf;  // empty in a build without PDF output
 };
 
 // A usage error carries its message to stderr and exit code 1.
@@ -50,7 +61,7 @@ struct UsageError {
 std::optional<DateTime> ParseAt(const std::string& text);
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        MonthPdfWriter monthPdf = {});
+        PdfWriters pdf = {});
 
 // One command of tokivane-cli. Each is defined next to the code that runs
 // it, with its help, and listed once in cli_app.cpp.
@@ -78,6 +89,7 @@ extern const CommandSpec DaySpec;
 extern const CommandSpec PunchSpec;
 extern const CommandSpec HolidaysSpec;
 extern const CommandSpec LedgerSpec;
+extern const CommandSpec PeriodSpec;
 extern const CommandSpec CsvSpec;
 extern const CommandSpec PrintSpec;
 
@@ -91,5 +103,15 @@ int HolidaysCommand(Context& ctx, const std::vector<std::string>& args);
 int LedgerCommand(Context& ctx, const std::vector<std::string>& args);
 int CsvCommand(Context& ctx, const std::vector<std::string>& args);
 int PrintCommand(Context& ctx, const std::vector<std::string>& args);
+int PeriodCommand(Context& ctx, const std::vector<std::string>& args);
+
+// The period and leave forms of csv and print; `args` follow the word
+// "period" or "leave", without --out, --lines and --pdf.
+int CsvPeriodCommand(Context& ctx, const std::vector<std::string>& args,
+                     const std::optional<std::string>& out);
+int PrintPeriodCommand(Context& ctx, const std::vector<std::string>& args, bool lines,
+                       const std::string& pdfPath);
+int PrintLeaveCommand(Context& ctx, const std::vector<std::string>& args, bool lines,
+                      const std::string& pdfPath);
 
 }  // namespace tkv::cli

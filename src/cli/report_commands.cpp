@@ -30,15 +30,40 @@ bool openMonth(MonthSession& session, YearMonth ym) {
     return true;
 }
 
-}  // namespace
+// Removes "--lines" or "--pdf FILE" from `args`: exactly one of them.
+struct PrintTarget {
+    bool lines = false;
+    std::string pdf;
+};
+PrintTarget takePrintTarget(std::vector<std::string>& args) {
+    PrintTarget t;
+    int given = 0;
+    for (std::size_t i = 0; i < args.size();) {
+        if (args[i] == "--lines") {
+            t.lines = true;
+            ++given;
+            args.erase(args.begin() + static_cast<long>(i));
+        } else if (args[i] == "--pdf") {
+            if (i + 1 >= args.size() || args[i + 1].empty())
+                throw UsageError{"--pdf needs a file name"};
+            t.pdf = args[i + 1];
+            ++given;
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
+        } else {
+            ++i;
+        }
+    }
+    if (given != 1)
+        throw UsageError{"print wants one of --lines and --pdf FILE"};
+    return t;
+}
 
-int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
-    std::vector<std::string> args = given;
-    const std::optional<std::string> out = TakeOutOption(args);
-    if (args.size() != 3 || args[0] != "month")
+int csvMonth(Context& ctx, const std::vector<std::string>& args,
+             const std::optional<std::string>& out) {
+    if (args.size() != 2)
         throw UsageError{std::string("csv wants month YEAR MONTH [--out FILE]")};
-    const YearMonth ym = parseYearMonth(args[1], args[2]);
-
+    const YearMonth ym = parseYearMonth(args[0], args[1]);
     MonthSession session(ctx);
     if (!openMonth(session, ym))
         return ExitFile;
@@ -48,17 +73,15 @@ int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
                           csv.str());
 }
 
-int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
-    const bool lines = args.size() == 4 && args[3] == "--lines";
-    const bool pdf = args.size() == 5 && args[3] == "--pdf" && !args[4].empty();
-    if (args.empty() || args[0] != "month" || (!lines && !pdf))
+int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,
+               const std::string& pdfPath) {
+    if (args.size() != 2)
         throw UsageError{"print wants month YEAR MONTH --lines | --pdf FILE"};
-    const YearMonth ym = parseYearMonth(args[1], args[2]);
-    if (pdf && !ctx.monthPdf) {
+    const YearMonth ym = parseYearMonth(args[0], args[1]);
+    if (!lines && !ctx.pdf.month) {
         ctx.err << "tokivane-cli: this build has no PDF output\n";
         return ExitFile;
     }
-
     MonthSession session(ctx);
     if (!openMonth(session, ym))
         return ExitFile;
@@ -70,7 +93,7 @@ int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
         for (const std::string& l : built.records) ctx.out << l << '\n';
         return ExitOk;
     }
-    const IoResult r = ctx.monthPdf(session.month(), session.settings(), *ctx.clock, args[4]);
+    const IoResult r = ctx.pdf.month(session.month(), session.settings(), *ctx.clock, pdfPath);
     if (!r.ok()) {
         ctx.err << "tokivane-cli: " << describe(r) << "\n";
         return ExitFile;
@@ -78,25 +101,60 @@ int PrintCommand(Context& ctx, const std::vector<std::string>& args) {
     return ExitOk;
 }
 
+}  // namespace
+
+int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
+    std::vector<std::string> args = given;
+    const std::optional<std::string> out = TakeOutOption(args);
+    const std::string what = args.empty() ? std::string() : args[0];
+    const std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (what == "month")
+        return csvMonth(ctx, rest, out);
+    if (what == "period")
+        return CsvPeriodCommand(ctx, rest, out);
+    throw UsageError{"csv wants month YEAR MONTH or period SY SM [EY EM] | --all"};
+}
+
+int PrintCommand(Context& ctx, const std::vector<std::string>& given) {
+    std::vector<std::string> args = given;
+    const std::string what = args.empty() ? std::string() : args[0];
+    if (what != "month" && what != "period" && what != "leave")
+        throw UsageError{"print wants month, period or leave"};
+    args.erase(args.begin());
+    const PrintTarget target = takePrintTarget(args);
+    if (what == "month")
+        return printMonth(ctx, args, target.lines, target.pdf);
+    if (what == "period")
+        return PrintPeriodCommand(ctx, args, target.lines, target.pdf);
+    return PrintLeaveCommand(ctx, args, target.lines, target.pdf);
+}
+
 const CommandSpec CsvSpec{
     "csv", &CsvCommand,
-    "month YEAR MONTH [--out FILE]\tthe month as CSV (CP932), recalculated, not saved",
-    "Writes the accounting month as the desktop program's CSV export does (CP932, CR LF),\n"
-    "after recalculation and without saving. --out - writes to standard output; without\n"
-    "--out the proposed file name (\"2004年3月.csv\", with the personal file name in front\n"
-    "when set) in the current folder. Prints the path it wrote; changes no setting. A file\n"
-    "that cannot be written is left as it was (exit 2).\n"
+    "month YEAR MONTH [--out FILE]\tthe month as CSV, recalculated, not saved\n"
+    "period SY SM [EY EM] [--out FILE]\tthe period totals as CSV\n"
+    "period --all [--out FILE]\tthe period totals of every month on file as CSV",
+    "Writes the CSV files of the desktop program (CP932, CR LF): the accounting month after\n"
+    "recalculation and without saving, or the period totals (twelve months from SY/SM when\n"
+    "EY EM are left out). --out - writes to standard output; without --out the proposed\n"
+    "file name (\"2004年3月.csv\", \"2004年4月～2005年3月.csv\", with the personal file name in\n"
+    "front when set) in the current folder. Prints the path it wrote; changes no setting. A\n"
+    "file that cannot be written is left as it was (exit 2).\n"
     "\n"
-    "example:  tokivane-cli csv month 2024 4 --out april.csv\n"};
+    "examples:  tokivane-cli csv month 2024 4 --out april.csv\n"
+    "           tokivane-cli csv period 2024 4 --out -\n"};
 
 const CommandSpec PrintSpec{
     "print", &PrintCommand,
-    "month YEAR MONTH --lines\tthe lines of the printed month list (UTF-8)\n"
-    "month YEAR MONTH --pdf FILE\tthe printed month list as a PDF",
-    "--lines prints the first-page lines, the column header and one line per day, as\n"
-    "built before fitting to the page (trailing blanks kept). --pdf writes the list with the\n"
-    "settings' fonts, orientation and margins; it needs no display and no printer.\n"
+    "month YEAR MONTH --lines | --pdf FILE\tthe printed month list\n"
+    "period SY SM [EY EM] --lines | --pdf FILE\tthe printed period totals list\n"
+    "period --all --lines | --pdf FILE\tthe period list of every month on file\n"
+    "leave --lines | --pdf FILE\tthe printed paid-leave list",
+    "--lines prints the list's lines as built before fitting to the page (UTF-8, trailing\n"
+    "blanks kept). --pdf writes the list as the printer would, with the settings' fonts,\n"
+    "orientation and margins; it needs no display and no printer.\n"
     "\n"
-    "example:  tokivane-cli print month 2024 4 --pdf april.pdf\n"};
+    "examples:  tokivane-cli print month 2024 4 --pdf april.pdf\n"
+    "           tokivane-cli print leave --lines\n"};
 
 }  // namespace tkv::cli

@@ -18,6 +18,7 @@
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
 #include "reports/ui/preview_form.h"
+#include "reports/ui/year_total.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
@@ -70,6 +71,21 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     QObject::connect(main, &TZangyoMain::aboutRequested, m_about, &QDialog::exec);
     QObject::connect(main, &TZangyoMain::closed, m_help, &help::HelpController::closeViewer);
 
+    YearTotalContext period;
+    period.settings = &app.settings;
+    period.store = app.store.get();
+    period.registry = app.registry.get();
+    period.startUser = app.startUser;
+    period.clock = app.clock.get();
+    // The user whose data is open when the totals are taken.
+    period.monthPath = [&app](YearMonth ym) { return app.monthPath(ym.year, ym.month); };
+    period.preview = m_preview.get();
+    period.waiting = m_waiting;
+    period.mainWindow = main;
+    period.openMonth = [main](YearMonth ym) { return main->JumpToMonth(ym); };
+    period.escape = escape;
+    m_yearTotal = std::make_unique<TYearTotal>(std::move(period));
+
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
@@ -91,7 +107,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
-    main->setDialogs({m_pass, m_total, m_jump, m_preview.get()});
+    main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get()});
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -99,6 +115,7 @@ ProgramWindows::~ProgramWindows() {
     // The grid keeps a pointer to the services: the window goes first.
     m_main.reset();
     m_preview.reset();
+    m_yearTotal.reset();
 }
 
 void ProgramWindows::escapeAction() {

@@ -15,6 +15,7 @@ class TTimeSet;
 class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
+class TYearTotal;
 class TZangyoMain;
 namespace platform {
 class TWaitingForm;
@@ -48,6 +49,7 @@ public:
     help::HelpController& help() const { return *m_help; }
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
+    TYearTotal& yearTotal() const { return *m_yearTotal; }
 
     // The Esc key of the main window and its dialogs.
     void escapeAction();
@@ -72,6 +74,8 @@ private:
     std::unique_ptr<MainServices> m_services;
     // A window of its own: disabling the main window must not disable it.
     std::unique_ptr<TPreviewForm> m_preview;
+    // Also a window of its own: the main window is disabled while it is shown.
+    std::unique_ptr<TYearTotal> m_yearTotal;
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was

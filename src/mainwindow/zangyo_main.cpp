@@ -39,6 +39,7 @@
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "reports/ui/year_total.h"
 #include "settings/ui/password_prompt.h"
 #include "settings/window_placement.h"
 
@@ -129,7 +130,8 @@ void TZangyoMain::buildMenus() {
             [this] { Recalculate(true); });
     connect(add(view, "KingakuMenuItem", "金額表示(&K)..."), &QAction::triggered, this,
             &TZangyoMain::KingakuButtonClick);
-    add(view, "SyukeiMenuItem", "期間集計(&S)...", false);
+    connect(add(view, "SyukeiMenuItem", "期間集計(&S)..."), &QAction::triggered, this,
+            &TZangyoMain::SyukeiButtonClick);
     add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
@@ -260,8 +262,7 @@ void TZangyoMain::buildPanels() {
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
-    syukei->setEnabled(false);  // the period totals and the leave window come later
-    yuukyu->setEnabled(false);
+    yuukyu->setEnabled(false);  // the leave window comes later
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
     middle->addWidget(right);
@@ -283,6 +284,7 @@ void TZangyoMain::buildPanels() {
 
     connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
     connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
+    connect(syukei, &QPushButton::clicked, this, &TZangyoMain::SyukeiButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
@@ -522,6 +524,19 @@ void TZangyoMain::KingakuButtonClick() {
     Recalculate(false);
     m_dialogs.total->raise();
     m_dialogs.total->activateWindow();
+}
+
+void TZangyoMain::SyukeiButtonClick() {
+    if (m_dialogs.yearTotal)
+        m_dialogs.yearTotal->open();
+}
+
+bool TZangyoMain::JumpToMonth(YearMonth ym) {
+    if (!ConfirmMonthSave())
+        return false;
+    moveTo(ym);
+    activateWindow();
+    return true;
 }
 
 void TZangyoMain::PrintMenuItemClick() {

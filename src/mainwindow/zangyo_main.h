@@ -23,6 +23,7 @@ class TJump;
 class TPass;
 class TPreviewForm;
 class TTotal;
+class TYearTotal;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
@@ -30,6 +31,7 @@ struct MainWindowDialogs {
     TTotal* total = nullptr;          // "給与金額"
     TJump* jump = nullptr;            // "指定月へ移動"
     TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
+    TYearTotal* yearTotal = nullptr;  // "期間集計"
 };
 
 // The main window: one accounting month in the day grid, its totals beside
@@ -67,6 +69,11 @@ public:
     void SimeDayChanged();
 
     void KingakuButtonClick();
+    // The period totals window; this window stays disabled while it is open.
+    void SyukeiButtonClick();
+    // The period window's jump: after the unsaved-changes check, shows
+    // accounting month `ym`. False when the check was cancelled.
+    bool JumpToMonth(YearMonth ym);
     // The month list and the month CSV, of the month as recalculated now.
     void PrintMenuItemClick();
     void CsvMenuItemClick();

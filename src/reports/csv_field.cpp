@@ -1,5 +1,11 @@
 #include "reports/csv_field.h"
 
+#include <ostream>
+
+#include "base/cp932.h"
+#include "base/text_util.h"
+#include "settings/settings.h"
+
 namespace tkv {
 
 std::string CsvField(std::string_view text) {
@@ -25,6 +31,21 @@ std::string CsvLine(const std::vector<std::string>& fields) {
         line += CsvField(fields[i]);
     }
     return line;
+}
+
+void WriteCsvText(std::ostream& out, const std::string& utf8) {
+    out << cp932::fromUtf8(utf8) << CsvLineEnd;
+}
+
+void WriteCsvPrivateInfo(std::ostream& out, const Settings& s) {
+    if (s.CSVPrivateInfoAdd && !Trim(s.CSVPrivateInfo).empty())
+        WriteCsvText(out, s.CSVPrivateInfo);
+}
+
+std::string PersonalCsvFileName(const std::string& plain, const Settings& s) {
+    if (s.CSVNameAdd && !Trim(s.CSVFileName).empty())
+        return s.CSVFileName + " " + plain;
+    return plain;
 }
 
 }  // namespace tkv

@@ -3,7 +3,6 @@
 #include <ostream>
 #include <vector>
 
-#include "base/cp932.h"
 #include "base/text_util.h"
 #include "core/month_record.h"
 #include "reports/csv_field.h"
@@ -13,14 +12,6 @@
 namespace tkv {
 namespace {
 
-void writeLine(std::ostream& out, const std::string& utf8) {
-    out << cp932::fromUtf8(utf8) << CsvLineEnd;
-}
-
-std::string timeField(std::string_view text, const Settings& s) {
-    return Trim(s.PrintTime ? DecimalHourStr(text) : std::string(text));
-}
-
 std::string dateText(const Date& d) {
     return std::to_string(d.year) + "/" + std::to_string(d.month) + "/" + std::to_string(d.day);
 }
@@ -28,10 +19,7 @@ std::string dateText(const Date& d) {
 }  // namespace
 
 std::string MonthCsvFileName(int year, int month, const Settings& s) {
-    const std::string plain = std::to_string(year) + "年" + std::to_string(month) + "月.csv";
-    if (s.CSVNameAdd && !Trim(s.CSVFileName).empty())
-        return s.CSVFileName + " " + plain;
-    return plain;
+    return PersonalCsvFileName(std::to_string(year) + "年" + std::to_string(month) + "月.csv", s);
 }
 
 Date MonthCsvFirstDate(const MonthRecord& m) {
@@ -47,35 +35,34 @@ Date MonthCsvFirstDate(const MonthRecord& m) {
 }
 
 void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s) {
-    if (s.CSVPrivateInfoAdd && !Trim(s.CSVPrivateInfo).empty())
-        writeLine(out, s.CSVPrivateInfo);
+    WriteCsvPrivateInfo(out, s);
     if (s.CSVMonthAdd)
-        writeLine(out, std::to_string(m.year) + "/" + std::to_string(m.month));
-    writeLine(out, "日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ");
+        WriteCsvText(out, std::to_string(m.year) + "/" + std::to_string(m.month));
+    WriteCsvText(out, "日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ");
 
     Date date = MonthCsvFirstDate(m);
     for (int r = 1; r <= m.rowCount(); ++r, date = NextDay(date)) {
         const DayRow& row = m.day(r);
         const int total = StrToMinutes(row.cell(DayColumn::Overtime)) +
                           StrToMinutes(row.cell(DayColumn::LateNight));
-        writeLine(out, CsvLine({
-                           dateText(date),
-                           row.cell(DayColumn::Weekday),
-                           Trim(PrintedKindName(row.cell(DayColumn::Kind))),
-                           Trim(row.cell(DayColumn::Arrival)),
-                           Trim(row.cell(DayColumn::Leaving)),
-                           timeField(row.cell(DayColumn::Overtime), s),
-                           timeField(row.cell(DayColumn::LateNight), s),
-                           timeField(MinutesToStr(total, 2, false), s),
-                           timeField(row.cell(DayColumn::Working), s),
-                           Trim(row.cell(DayColumn::Memo)),
-                       }));
+        WriteCsvText(out, CsvLine({
+                              dateText(date),
+                              row.cell(DayColumn::Weekday),
+                              Trim(PrintedKindName(row.cell(DayColumn::Kind))),
+                              Trim(row.cell(DayColumn::Arrival)),
+                              Trim(row.cell(DayColumn::Leaving)),
+                              CsvTimeField(row.cell(DayColumn::Overtime), s),
+                              CsvTimeField(row.cell(DayColumn::LateNight), s),
+                              CsvTimeField(MinutesToStr(total, 2, false), s),
+                              CsvTimeField(row.cell(DayColumn::Working), s),
+                              Trim(row.cell(DayColumn::Memo)),
+                          }));
     }
     const SummaryTexts& t = m.summary;
-    writeLine(out, "合計,,,,," +
-                       CsvLine({timeField(t.ZanTMemo, s), timeField(t.SZanTMemo, s),
-                                timeField(t.KeiTMemo, s), timeField(t.KinmuTMemo, s)}) +
-                       ",");
+    WriteCsvText(out, "合計,,,,," +
+                          CsvLine({CsvTimeField(t.ZanTMemo, s), CsvTimeField(t.SZanTMemo, s),
+                                   CsvTimeField(t.KeiTMemo, s), CsvTimeField(t.KinmuTMemo, s)}) +
+                          ",");
 }
 
 }  // namespace tkv

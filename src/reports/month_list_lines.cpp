@@ -27,14 +27,10 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kKindName
     {"半", "半ド"},
 }};
 
-std::string printedTime(std::string_view text, const Settings& s) {
-    return s.PrintTime ? DecimalHourStr(text) : std::string(text);
-}
-
 // A time between brackets ("[" "]" on a holiday, blanks otherwise), or
 // nothing for a blank time; then right-aligned in `width`.
 std::string bracketed(std::string_view text, bool holiday, const Settings& s, int width) {
-    const std::string value = printedTime(text, s);
+    const std::string value = PrintedTime(text, s);
     if (Trim(value).empty())
         return RightAlign("", width);
     const std::string inner = (holiday ? "[" : " ") + RightAlign(value, 5) + (holiday ? "]" : " ");
@@ -57,10 +53,6 @@ std::string totalTime(long long minutes) {
 }
 
 }  // namespace
-
-int MemoColumnBytes(const Settings& s) {
-    return 2 * std::clamp(s.PrintMemo, 10, 500);
-}
 
 std::string_view PrintedKindName(std::string_view mark) {
     const std::string trimmed = Trim(mark);
@@ -114,7 +106,7 @@ std::string MonthListTimes(const MonthCalculation& c, const Settings& s) {
     };
     std::string line;
     for (const auto& [minutes, width] : fields)
-        line += RightAlign(printedTime(totalTime(minutes), s), width);
+        line += RightAlign(PrintedTime(totalTime(minutes), s), width);
     return line;
 }
 

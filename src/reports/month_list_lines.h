@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/list_text.h"
+
 // The text lines of the printed month overtime list. Every line is a row of
 // fixed-width fields counted in Shift-JIS bytes (a full-width character is
 // two), printed in a fixed-pitch font so the columns line up.
@@ -17,10 +19,6 @@ struct Settings;
 // The column header begins with one blank: items placed on the left get the
 // same indent so they line up with the table.
 inline constexpr int MonthListIndent = 1;
-
-// Bytes of the memo column: two per full-width character of PrintMemo,
-// which is never narrower than ten characters.
-int MemoColumnBytes(const Settings& s);
 
 // The name a day kind mark prints as ("○" prints "休日"); an unknown mark
 // prints as the ordinary day's four blanks.

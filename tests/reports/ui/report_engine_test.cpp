@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "reports/ui/fake_list.h"
 #include "reports/ui/month_list_report.h"
+#include "reports/ui/report_pages.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -15,21 +16,11 @@ namespace tkv {
 using platform::BandKind;
 using platform::PlacedBand;
 using platform::ReportPage;
+using testing::bandsOf;
 using testing::FakeList;
+using testing::textOf;
 
 namespace {
-
-std::vector<const PlacedBand*> bandsOf(const ReportPage& page, BandKind kind) {
-    std::vector<const PlacedBand*> found;
-    for (const PlacedBand& b : page.bands)
-        if (b.kind == kind)
-            found.push_back(&b);
-    return found;
-}
-
-QString textOf(const PlacedBand& band) {
-    return band.texts.empty() ? QString() : band.texts.front().text;
-}
 
 const PlacedBand* footer(const ReportPage& page) {
     const auto f = bandsOf(page, BandKind::PageFooter);
