@@ -10,6 +10,7 @@ class TJump;
 class TPass;
 class TPassChangeForm;
 class TPreviewForm;
+class TSetting;
 class TTimeAdjust;
 class TTimeSet;
 class TTotal;
@@ -50,6 +51,7 @@ public:
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
+    TSetting& setting() const { return *m_setting; }
 
     // The Esc key of the main window and its dialogs.
     void escapeAction();
@@ -69,6 +71,7 @@ private:
     TUseTimeSetForm* m_useTimes = nullptr;
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
+    TSetting* m_setting = nullptr;
     help::TAboutBox* m_about = nullptr;
     help::HelpController* m_help = nullptr;  // a child of the main window too
     std::unique_ptr<MainServices> m_services;

@@ -1,5 +1,6 @@
 #include "base/ini_file.h"
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -123,6 +124,33 @@ TEST(IniFile, WriteFailureMidwayKeepsOldFile) {
     ASSERT_TRUE(ReadWholeFile(dir.file("m.dat"), bytes).ok());
     EXPECT_EQ(bytes, "[System]\r\nLastDay=31\r\n");
     EXPECT_EQ(std::filesystem::directory_iterator(dir.path())->path().filename(), "m.dat");
+}
+
+// A file made read-only is not replaced by the rename (which its mode would
+// not stop), also for root; its contents and mode stay as they were.
+TEST(IniFile, ReadOnlyFileIsNotReplaced) {
+    testing::TestFolder dir;
+    IniFile ini;
+    ini.setPath(dir.file("registry.ini"));
+    ini.writeString("System", "SimeDay", "31");
+    ASSERT_TRUE(ini.flush(0600).ok());
+    ::chmod(dir.file("registry.ini").c_str(), 0400);
+    ini.writeString("System", "SimeDay", "20");
+    const IoResult r = ini.flush(0600);
+    EXPECT_EQ(r.error, IoError::WriteFailed);
+    EXPECT_EQ(r.sysErrno, EACCES);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(dir.file("registry.ini"), bytes).ok());
+    EXPECT_EQ(bytes, "[System]\r\nSimeDay=31\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(dir.file("registry.ini").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0400u);
+
+    // Writable again, it is written as usual and keeps its mode.
+    ::chmod(dir.file("registry.ini").c_str(), 0640);
+    ASSERT_TRUE(ini.flush(0600).ok());
+    ASSERT_TRUE(ReadWholeFile(dir.file("registry.ini"), bytes).ok());
+    EXPECT_EQ(bytes, "[System]\r\nSimeDay=20\r\n");
 }
 
 TEST(IniFile, WriteIntoMissingFolderFails) {
