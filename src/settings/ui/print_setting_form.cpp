@@ -104,7 +104,7 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
         row.sample->setFocusPolicy(Qt::ClickFocus);
         row.font = new QPushButton(U("ﾌｫﾝﾄ"), fonts);
         row.font->setObjectName(prefix + "FontButton");
-        row.font->setGeometry(302, y, 50, 22);
+        row.font->setGeometry(300, y, 50, 22);
         row.font->setAutoDefault(false);
         row.font->setProperty("tag", i + 1);
         connect(row.font, &QPushButton::clicked, this,
@@ -112,7 +112,7 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
         if (it.position != nullptr) {
             row.position =
                 setting_parts::Combo(fonts, (prefix + "PositionComboBox").toLatin1().constData(),
-                                     {U("左寄せ"), U("中央"), U("右寄せ")}, {356, y + 1, 60, 20});
+                                     {U("左寄せ"), U("中央"), U("右寄せ")}, {354, y + 1, 66, 20});
         }
     }
 

@@ -58,6 +58,8 @@ public:
 
     // Shows the dialog modally.
     SettingOutcome run();
+    // What the showing so far has changed.
+    const SettingOutcome& outcome() const { return m_outcome; }
 
     TPrintSettingForm& printSetting() const { return *m_printSetting; }
     TPrivateInfoForm& privateInfo() const { return *m_privateInfo; }

@@ -82,9 +82,9 @@ SettingHolidayPage::SettingHolidayPage(QWidget* parent)
     // 有給休暇計算.
     QGroupBox* leave = Group(page, "有給休暇計算", {6, 310, 405, 94});
     m_yuukyuKinmu =
-        Check(leave, "YuukyuKinmuCheckBox", "有給休暇も勤務時間として計算する", {8, 19, 224, 18});
+        Check(leave, "YuukyuKinmuCheckBox", "有給休暇も勤務時間として計算する", {8, 19, 230, 18});
     m_hankyu05 =
-        Check(leave, "Hankyu05CheckBox", "半日休暇の出勤日数を0.5日で計算する", {8, 40, 224, 18});
+        Check(leave, "Hankyu05CheckBox", "半日休暇の出勤日数を0.5日で計算する", {8, 40, 230, 18});
     Label(leave, "有給開始月", {240, 19, 76, 16});
     m_yukyuMonth = Field(leave, "YukyuMonthMemo", {320, 17, 32, 20},
                          "有給休暇の区切り線を引く「月」を設定してください。\r\n"

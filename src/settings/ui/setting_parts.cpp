@@ -104,11 +104,11 @@ RadioGroup::RadioGroup(QWidget* parent, const char* name, const char* title,
     const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
     const int top = 17;
     const int pitch = rows > 0 ? std::min(19, (geometry.height() - top - 3) / rows) : 19;
-    const int width = (geometry.width() - 12) / columns;
+    const int width = (geometry.width() - 10) / columns;
     for (int i = 0; i < items.size(); ++i) {
         auto* b = new QRadioButton(items[i], this);
         b->setObjectName(QStringLiteral("%1Item%2").arg(objectName()).arg(i));
-        b->setGeometry(8 + (i / rows) * width, top + (i % rows) * pitch, width - 2, 18);
+        b->setGeometry(6 + (i / rows) * width, top + (i % rows) * pitch, width, 18);
         m_buttons->addButton(b, i);
         m_items.push_back(b);
     }
