@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
@@ -16,11 +17,9 @@
 
 using namespace tkv;
 
-namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::U;
 
+namespace {
 // Acts on `dialog` once its modal loop runs. The timer belongs to the dialog,
 // so an action that never became due dies with it instead of leaking into the
 // next test.
