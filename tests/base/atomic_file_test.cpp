@@ -4,9 +4,8 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
-#include <vector>
-
 #include <sys/stat.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
