@@ -1,13 +1,17 @@
 # Two commands: `make run` and `make test`. Both install what is missing first.
 BUILD ?= build
-CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+SANITIZE_BUILD ?= build-asan
 ifdef CI
-CMAKE_FLAGS += -DTOKIVANE_WERROR=ON
+WERROR := -DTOKIVANE_WERROR=ON
 else
-CMAKE_FLAGS += -DTOKIVANE_WERROR=OFF
+WERROR := -DTOKIVANE_WERROR=OFF
 endif
+CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR)
+# Debug keeps the sanitizer build quick to compile and its reports exact.
+SANITIZE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTOKIVANE_SANITIZE=ON \
+  -DTOKIVANE_BUILD_BENCH=OFF $(WERROR)
 
-.PHONY: all deps build run test bench format format-check clean
+.PHONY: all deps build run test test-sanitize bench tidy format format-check clean
 
 all: build
 
@@ -26,6 +30,12 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j2
 
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) $(SANITIZE_FLAGS) >/dev/null
+	@cmake --build $(SANITIZE_BUILD)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j2
+
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
@@ -38,4 +48,4 @@ format-check:
 	@clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -91,7 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TenthsCase{"DecimalComma", "1,5", 0}, TenthsCase{"Letters", "abc", 0},
                       TenthsCase{"Overflow", "1e400", 0},
                       TenthsCase{"Largest", "999999999.9", 9999999999},
-                      TenthsCase{"BelowSmallest", "-1000000000.0", 0}),
+                      TenthsCase{"BelowSmallest", "-1000000000.0", 0},
+                      TenthsCase{"TwentyDigits", "99999999999999999999.9", 0}),
     test::ByName());
 
 LeaveEntry Entry(std::string date, std::string kind, std::string days, std::string memo = {}) {
