@@ -39,12 +39,18 @@ test-sanitize: deps
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do [ -x "$$b" ] && "$$b"; done; true
 
+# clang-tidy with .clang-tidy over the compilation database of the normal
+# build, our own sources only (generated files are skipped).
+tidy: build
+	@scripts/install-deps clang-tidy
+	run-clang-tidy -p $(BUILD) -quiet -j2 '^$(CURDIR)/(src|tests|bench)/.*\.cpp$$'
+
 # clang-format is the formatting authority; CI fails on unformatted code.
 FORMAT_FILES = $(shell git ls-files '*.h' '*.cpp')
 format:
 	@clang-format -i $(FORMAT_FILES)
 
-format-check:
+format-check: deps
 	@clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:

@@ -16,6 +16,7 @@
 #include "mainwindow/target_bar_panel.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
+#include "settings/ui/prompt_answers.h"
 #include "settings/ui/time_adjust.h"
 #include "settings/ui/time_set.h"
 
@@ -52,28 +53,6 @@ namespace {
 
 QPoint centreOf(DayStringGrid& g, int row, int column) {
     return g.visualRect(g.dayModel()->indexOf(row, column)).center();
-}
-
-// Types one entry per showing of the prompt (a null entry cancels); a
-// showing beyond the list cancels, so a wrong count fails instead of hanging.
-void AnswerPrompts(TPass& prompt, QStringList entries, int* shown) {
-    QTimer::singleShot(0, &prompt, [&prompt, entries, shown]() mutable {
-        if (!prompt.isVisible())
-            return;
-        ++*shown;
-        if (entries.isEmpty()) {
-            prompt.reject();
-            return;
-        }
-        const QString entry = entries.takeFirst();
-        AnswerPrompts(prompt, entries, shown);
-        if (entry.isNull()) {
-            prompt.reject();
-            return;
-        }
-        prompt.findChild<QLineEdit*>("PassEdit")->setText(entry);
-        prompt.findChild<QPushButton*>("OkButton")->click();
-    });
 }
 
 }  // namespace
@@ -121,10 +100,10 @@ void MainWindowTest::passwordGate() {
     for (int answer : errorAnswers)
         platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
     f.windows = std::make_unique<ProgramWindows>(f.ctx);
-    int shown = 0;
-    AnswerPrompts(f.windows->pass(), entries, &shown);
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), entries, &count);
     QCOMPARE(PassStartGate(f.ctx, f.windows->pass()), runs);
-    QCOMPARE(shown, prompts);
+    QCOMPARE(count.shown, prompts);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(int(log.size()), int(errorAnswers.size()));
     for (const auto& m : log) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <functional>
+
+#include <QDialog>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 namespace tkv::test {
@@ -18,6 +22,16 @@ W* Child(QWidget& parent, const char* name) {
     if (w == nullptr)
         qFatal("no widget %s", name);
     return w;
+}
+
+// Acts on `dialog` once its modal loop runs. The timer belongs to the dialog,
+// so an action that never became due dies with it instead of leaking into the
+// next test.
+inline void WhenModal(QDialog& dialog, const std::function<void(QDialog&)>& act) {
+    QTimer::singleShot(0, &dialog, [&dialog, act] {
+        if (dialog.isVisible())
+            act(dialog);
+    });
 }
 
 }  // namespace tkv::test
