@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
 #include "settings/settings_store.h"
 
 namespace tkv {
@@ -88,7 +89,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FieldCase{"LateNight24Stays", lateNightEnd, "24:00", "24:00"},
                       FieldCase{"LateNightMorningAsTyped", lateNightEnd, "5:00", "5:00"},
                       FieldCase{"LateNightTextAsTyped", lateNightEnd, "abc", "abc"}),
-    [](const ::testing::TestParamInfo<FieldCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(SettingFields, NumbersAtTheCommit) {
     // Text that is not a number takes the commit's fallback, then the range.
@@ -137,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PairCase{"HoursAndMinutesRun", "830", "1730", " 8:30,17:30"},
                       PairCase{"NegativeFirstHalf", "-8:00", "", "-8:00, 0:00"},
                       PairCase{"EmptyStartIsZero", "", "13:00", " 0:00,13:00"}),
-    [](const ::testing::TestParamInfo<PairCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(SettingFields, NormalisingLeavesTheFrequentTimesAlone) {
     TimeSettings t;
@@ -207,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
         BreakCase{"DownOnRow10DoesNothing", &MoveBreakDown, 10, "1|2|3|4|5|6|7|8|9|10"},
         BreakCase{"DownOnRow1", &MoveBreakDown, 1, "2|1|3|4|5|6|7|8|9|10"},
         BreakCase{"RowOutOfRange", &DeleteBreak, 11, "1|2|3|4|5|6|7|8|9|10"}),
-    [](const ::testing::TestParamInfo<BreakCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(SettingFields, ColourListOrder) {
     // 休日..欠勤 are slots 0..5; 半ドン is slot 8, 土曜 6, 日曜 7.

@@ -28,6 +28,7 @@
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "platform/waiting_form.h"
 #include "settings/holiday_list.h"
 #include "settings/settings_store.h"
@@ -41,21 +42,9 @@
 namespace tkv::test {
 namespace {
 
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-template <typename W>
-W* Child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr)
-        qFatal("no widget %s", name);
-    return w;
-}
-
 // The settings dialog over a registry file and a data folder of its own.
 struct DialogFixture {
-    tkv::testing::TestFolder folder;
+    TestFolder folder;
     std::string registryPath = folder.file("registry.ini");
     IniRegistryStore registry{registryPath};
     SettingsStore store{registry, folder.path(), folder.path(), ""};
@@ -647,10 +636,9 @@ void SettingDialogTest::cancelDiscardsSubDialogChanges() {
         s.PrintName = true;
     });
     TSetting& d = f.open();
-    TPrintSettingForm& layout = d.printSetting();
     bool shown = false;
-    QTimer::singleShot(0, &layout, [&] {
-        shown = layout.isVisible();
+    WhenModal(d.printSetting(), [&](QDialog& layout) {
+        shown = true;
         Child<QLineEdit>(layout, "ZangyoTitleEdit")->setText(U("月間残業"));
         Child<QComboBox>(layout, "ZangyoPrintMukiComboBox")->setCurrentIndex(1);
         Child<QPushButton>(layout, "OkButton")->click();
@@ -660,19 +648,19 @@ void SettingDialogTest::cancelDiscardsSubDialogChanges() {
     QCOMPARE(f.settings.ZangyoTitle, std::string("月間残業"));
     QCOMPARE(f.settings.ZangyoPrintMuki, PageOrientation::Landscape);
 
-    TPrivateInfoForm& info = d.privateInfo();
-    QTimer::singleShot(0, &info, [&] {
+    auto namePerson = [](QDialog& info) {
         Child<QCheckBox>(info, "PrivateNameDispCheckBox")->setChecked(true);
         Child<QLineEdit>(info, "PrivateNameEdit")->setText(U("山田"));
         Child<QPushButton>(info, "OkButton")->click();
-    });
+    };
+    WhenModal(d.privateInfo(), namePerson);
     f.child<QPushButton>("PrivateInfoButton")->click();
     QVERIFY(f.settings.PrivateNameDisp);
 
-    QTimer::singleShot(0, &f.passChange, [&] {
-        Child<QLineEdit>(f.passChange, "PassEdit1")->setText("new");
-        Child<QLineEdit>(f.passChange, "PassEdit2")->setText("new");
-        Child<QPushButton>(f.passChange, "OkButton")->click();
+    WhenModal(f.passChange, [](QDialog& change) {
+        Child<QLineEdit>(change, "PassEdit1")->setText("new");
+        Child<QLineEdit>(change, "PassEdit2")->setText("new");
+        Child<QPushButton>(change, "OkButton")->click();
     });
     f.child<QPushButton>("KinPassChangeButton")->click();
     QCOMPARE(f.child("KinPassEdit")->text(), QStringLiteral("new"));
@@ -689,11 +677,7 @@ void SettingDialogTest::cancelDiscardsSubDialogChanges() {
 
     // The same changes are stored by "登 録".
     f.open();
-    QTimer::singleShot(0, &info, [&] {
-        Child<QCheckBox>(info, "PrivateNameDispCheckBox")->setChecked(true);
-        Child<QLineEdit>(info, "PrivateNameEdit")->setText(U("山田"));
-        Child<QPushButton>(info, "OkButton")->click();
-    });
+    WhenModal(d.privateInfo(), namePerson);
     f.child<QPushButton>("PrivateInfoButton")->click();
     f.ok();
     QCOMPARE(f.stored("System", "PrivateNameDisp"), QStringLiteral("1"));
