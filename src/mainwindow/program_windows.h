@@ -6,6 +6,8 @@ namespace tkv {
 
 struct AppContext;
 class MainServices;
+class Resident;
+class UserMenu;
 class TJump;
 class TPass;
 class TPassChangeForm;
@@ -18,8 +20,9 @@ class TUseTimeSetForm;
 class TYearTotal;
 class TZangyoMain;
 namespace platform {
+class TrayIcon;
 class TWaitingForm;
-}
+}  // namespace platform
 namespace help {
 class HelpController;
 class TAboutBox;
@@ -50,9 +53,9 @@ public:
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
-
-    // The Esc key of the main window and its dialogs.
-    void escapeAction();
+    Resident& resident() const { return *m_resident; }
+    // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
+    UserMenu* users() const { return m_users; }
 
 private:
     void saveSettings();
@@ -76,6 +79,9 @@ private:
     std::unique_ptr<TPreviewForm> m_preview;
     // Also a window of its own: the main window is disabled while it is shown.
     std::unique_ptr<TYearTotal> m_yearTotal;
+    std::unique_ptr<platform::TrayIcon> m_tray;  // none without a notification area
+    std::unique_ptr<Resident> m_resident;
+    UserMenu* m_users = nullptr;  // a child of its menu
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was
