@@ -13,6 +13,7 @@
 #include "mainwindow/zangyo_main.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
+#include "platform/activation_channel.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/session_end.h"
@@ -61,7 +62,7 @@ int RunProgram(QApplication& app) {
         return 0;
     platform::SingleInstance single("TZangyoMain");
     if (!single.take()) {
-        single.activateRunning();
+        platform::ActivationChannel::knock("TZangyoMain");
         return 0;
     }
 
@@ -98,7 +99,9 @@ int RunProgram(QApplication& app) {
     // The program ends when its main window has closed, not when the last
     // window goes out of sight (in the tray there is none).
     app.setQuitOnLastWindowClosed(false);
-    QObject::connect(&resident, &Resident::ended, &app, [&single](int code) {
+    platform::ActivationChannel activation;
+    QObject::connect(&resident, &Resident::ended, &app, [&single, &activation](int code) {
+        activation.close();
         single.release();  // a program started right now is not turned away
         QCoreApplication::exit(code);
     });
@@ -111,7 +114,7 @@ int RunProgram(QApplication& app) {
                              manager.cancel();
                      });
 
-    single.listen([&resident] { resident.activate(); });
+    activation.listen("TZangyoMain", [&resident] { resident.activate(); });
     main.show();
     main.firstShow();
     resident.startUp();

@@ -7,8 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -34,12 +32,7 @@ QString SingleInstance::lockPath(const QString& className) {
     return runtimeFolder() + "/tokivane-" + className + ".lock";
 }
 
-QString SingleInstance::socketPath(const QString& className) {
-    return runtimeFolder() + "/tokivane-" + className + ".socket";
-}
-
-SingleInstance::SingleInstance(const QString& className, QObject* parent)
-    : QObject(parent), m_className(className) {}
+SingleInstance::SingleInstance(QString className) : m_className(std::move(className)) {}
 
 SingleInstance::~SingleInstance() {
     release();
@@ -66,11 +59,6 @@ bool SingleInstance::take() {
 }
 
 void SingleInstance::release() {
-    if (m_server) {
-        m_server->close();  // removes the socket file
-        delete m_server;
-        m_server = nullptr;
-    }
     if (m_lockFd >= 0) {
         ::close(m_lockFd);  // closing the only descriptor lets the lock go
         m_lockFd = -1;
@@ -84,39 +72,6 @@ bool SingleInstance::isTaken(const QString& className) {
     const bool taken = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return taken;
-}
-
-bool SingleInstance::activateRunning() {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath(m_className));
-    if (!socket.waitForConnected(500))
-        return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(500);
-    socket.disconnectFromServer();
-    return true;
-}
-
-bool SingleInstance::listen(std::function<void()> onActivate) {
-    if (!isHeld())
-        return false;
-    m_onActivate = std::move(onActivate);
-    m_server = new QLocalServer(this);
-    // Holding the lock, any socket there is a crashed copy's leftover.
-    QLocalServer::removeServer(socketPath(m_className));
-    if (!m_server->listen(socketPath(m_className)))
-        return false;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().startsWith("activate") && m_onActivate)
-                    m_onActivate();
-                s->deleteLater();
-            });
-            connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        }
-    });
-    return true;
 }
 
 }  // namespace tkv::platform

@@ -1,7 +1,9 @@
 #include "platform/tray_icon.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QMenu>
+#include <QPixmap>
 #include <QSystemTrayIcon>
 
 namespace tkv::platform {
@@ -46,8 +48,13 @@ private:
 QIcon TrayImage(int iconSelect) {
     const QString name = iconSelect == 1 ? "tray-computer" : "tray-overtime";
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64})
-        icon.addFile(QString(":/tray/%1-%2.png").arg(name).arg(size), QSize(size, size));
+    for (int size : {16, 22, 24, 32, 48, 64}) {
+        // PNG, read as PNG: finding the format out would load every image
+        // plugin, memory the idle tool would keep all day.
+        QImageReader reader(QString(":/tray/%1-%2.png").arg(name).arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 

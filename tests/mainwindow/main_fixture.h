@@ -20,8 +20,8 @@
 #include "mainwindow/program_windows.h"
 #include "mainwindow/resident.h"
 #include "mainwindow/zangyo_main.h"
+#include "platform/fake_tray.h"
 #include "platform/message_box.h"
-#include "platform/tray_icon.h"
 #include "settings/settings_store.h"
 
 namespace tkv::test {
@@ -29,20 +29,6 @@ namespace tkv::test {
 inline QString U(const char* s) {
     return QString::fromUtf8(s);
 }
-
-// A notification-area icon that shows nothing: the test reads its state and
-// clicks it by emitting its signals.
-class FakeTray final : public platform::TrayIcon {
-public:
-    void setImage(int iconSelect) override { image = iconSelect; }
-    void setShown(bool on) override { shown = on; }
-    bool isShown() const override { return shown; }
-    void setExitEnabled(bool enabled) override { exitEnabled = enabled; }
-
-    int image = -1;
-    bool shown = false;
-    bool exitEnabled = true;
-};
 
 // The desktop program on a temporary data folder and an in-memory registry,
 // with a clock the test sets and keys the test holds down.

@@ -5,6 +5,8 @@
 #include "core/month_file.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_fixture.h"
+#include "platform/activation_channel.h"
+#include "platform/single_instance.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/time_adjust.h"
 
@@ -16,6 +18,7 @@ class ResidentTest final : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init() { platform::testing::ResetMessageHook(); }
 
     void minimiseGoesToTheTrayAndBack_data();
@@ -39,6 +42,10 @@ private slots:
     void signalSavesEditsAndWritesTheLeavingTime();
     void signalTakesAnOpenTimeAdjustAsCancelled();
     void signalDuringTheSaveQuestion();
+    void laterCopyAsksTheRunningOneToComeForward();
+
+private:
+    tkv::testing::TestFolder m_runtime;
 };
 
 namespace {
@@ -79,6 +86,11 @@ void WhileOpen(MainFixture& f, T& dialog, std::function<void(T&)> act) {
 }
 
 }  // namespace
+
+void ResidentTest::initTestCase() {
+    // Our own runtime folder: names of other programs on this machine never meet ours.
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(m_runtime.path()));
+}
 
 void ResidentTest::minimiseGoesToTheTrayAndBack_data() {
     QTest::addColumn<bool>("tray");
@@ -493,6 +505,22 @@ void ResidentTest::signalDuringTheSaveQuestion() {
     QVERIFY(asked);
     QTRY_COMPARE(f.endings, std::vector<int>{0});
     QCOMPARE(Cell(SavedMonth(f), DayColumn::Memo), U("会議"));
+}
+
+void ResidentTest::laterCopyAsksTheRunningOneToComeForward() {
+    platform::SingleInstance first("TZangyoMain");
+    QVERIFY(first.take());
+    platform::ActivationChannel channel;
+    int knocks = 0;
+    QVERIFY(channel.listen("TZangyoMain", [&knocks] { ++knocks; }));
+    platform::SingleInstance later("TZangyoMain");
+    QVERIFY(!later.take());
+    QVERIFY(platform::ActivationChannel::knock("TZangyoMain"));
+    QTRY_COMPARE(knocks, 1);
+    channel.close();
+    first.release();
+    QVERIFY(!platform::ActivationChannel::knock("TZangyoMain"));  // nobody listens now
+    QVERIFY(later.take());
 }
 
 }  // namespace tkv::test
