@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
+
 namespace tkv {
 namespace {
 
@@ -48,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       HandOverCase{"NameWithABlank", false, "山田 太郎",
                                    "/opt/t/bin/drowsel /Idle 1 /U:山田 太郎",
                                    "/opt/t/bin/tokivane /Disp /U:山田 太郎"}),
-    [](const ::testing::TestParamInfo<HandOverCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(CommandLines, TheNameWithABlankStaysOneArgument) {
     const CommandLine c = IdleToolCommand("/b", 0, false, "山田 太郎");

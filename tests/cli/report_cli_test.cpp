@@ -14,7 +14,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 std::vector<std::string> lines(const std::string& out) {
     std::vector<std::string> v;

@@ -18,7 +18,7 @@ void AddUserKey(RegistryStore& registry, const std::string& user) {
 // The folders taro and hanako with keys, a folder without a key, a key
 // without a folder, and a file that has a key.
 TEST(UserList, TheKeyDecidesAndLetterCaseDoesNotSort) {
-    testing::TestFolder folder;
+    test::TestFolder folder;
     for (const char* dir : {"taro", "hanako", "old"})
         std::filesystem::create_directory(folder.file(dir));
     std::ofstream(folder.file("Zed")) << "a file";

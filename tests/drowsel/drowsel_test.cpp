@@ -10,16 +10,14 @@
 #include "base/test_folder.h"
 #include "platform/fake_tray.h"
 #include "platform/message_box.h"
-#include "platform/session_end.h"
 #include "platform/single_instance.h"
 
 namespace tkv::test {
 
 using platform::SingleInstance;
 
-// The idle tool in the test process: its commands, the order of giving up
-// its name and starting the program, and the platform pieces it shares with
-// the program (single instance, session end).
+// The idle tool in the test process: its commands, and the order of giving
+// up its name and starting the program.
 class DrowselTest final : public QObject {
     Q_OBJECT
 
@@ -34,11 +32,9 @@ private slots:
     void trayShowsTheChosenImage();
     void withoutATrayAWindowWithTheTwoCommands_data();
     void withoutATrayAWindowWithTheTwoCommands();
-    void singleInstanceNameIsTakenOnce();
-    void signalArrivesOnTheEventLoop();
 
 private:
-    testing::TestFolder m_runtime;
+    TestFolder m_runtime;
     std::unique_ptr<SingleInstance> m_name;
     std::vector<CommandLine> m_launched;
     std::vector<bool> m_nameFreeAtLaunch;
@@ -164,14 +160,6 @@ void DrowselTest::trayShowsTheChosenImage() {
         QCOMPARE(tray.image, icon);
         QVERIFY(d->window() == nullptr);
     }
-    // The two drawn images are there in every size a panel asks for.
-    for (int icon : {0, 1}) {
-        const QIcon image = platform::TrayImage(icon);
-        QCOMPARE(image.availableSizes().size(), 6);
-        QCOMPARE(image.pixmap(22, 22).size(), QSize(22, 22));
-    }
-    QVERIFY(platform::TrayImage(0).pixmap(16, 16).toImage() !=
-            platform::TrayImage(1).pixmap(16, 16).toImage());
 }
 
 void DrowselTest::withoutATrayAWindowWithTheTwoCommands_data() {
@@ -202,33 +190,6 @@ void DrowselTest::withoutATrayAWindowWithTheTwoCommands() {
     QCOMPARE(int(m_launched.size()), 1);
     QCOMPARE(QString::fromStdString(m_launched[0].args[0]), startSwitch);
     QCOMPARE(ended.count(), 1);
-}
-
-void DrowselTest::singleInstanceNameIsTakenOnce() {
-    SingleInstance second("TDrowselForm");
-    QVERIFY(!second.take());
-    QVERIFY(SingleInstance::isTaken("TDrowselForm"));
-    QVERIFY(!SingleInstance::isTaken("TZangyoMain"));
-    // In the runtime folder, readable by its owner only.
-    struct stat st {};
-    QCOMPARE(::stat(SingleInstance::lockPath("TDrowselForm").toLocal8Bit().constData(), &st), 0);
-    QCOMPARE(st.st_mode & 0777, 0600u);
-    QVERIFY(SingleInstance::lockPath("TDrowselForm")
-                .startsWith(QString::fromStdString(m_runtime.path())));
-    m_name->release();
-    QVERIFY(!SingleInstance::isTaken("TDrowselForm"));
-    QVERIFY(second.take());
-    QVERIFY(SingleInstance::isTaken("TDrowselForm"));
-}
-
-void DrowselTest::signalArrivesOnTheEventLoop() {
-    platform::SessionEndWatcher watcher;
-    QSignalSpy terminated(&watcher, &platform::SessionEndWatcher::terminated);
-    ::raise(SIGTERM);  // handled: the test goes on
-    ::raise(SIGHUP);
-    QTRY_COMPARE(terminated.count(), 2);
-    QCOMPARE(terminated.at(0).at(0).toInt(), SIGTERM);
-    QCOMPARE(terminated.at(1).at(0).toInt(), SIGHUP);
 }
 
 }  // namespace tkv::test

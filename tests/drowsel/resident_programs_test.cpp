@@ -31,7 +31,7 @@ private slots:
     void drowselHoldsItsNameAndHandsOverOnSigterm();
 
 private:
-    std::unique_ptr<testing::TestFolder> m_folder;
+    std::unique_ptr<TestFolder> m_folder;
     QProcessEnvironment m_env;
     std::vector<std::unique_ptr<QProcess>> m_processes;
 
@@ -48,21 +48,10 @@ namespace {
 
 const QString kBin = QStringLiteral(TOKIVANE_BIN_DIR);
 
-bool WaitFor(const std::function<bool()>& condition, int ms) {
-    QElapsedTimer t;
-    t.start();
-    while (!condition()) {
-        if (t.elapsed() > ms)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 }  // namespace
 
 void ResidentProgramsTest::init() {
-    m_folder = std::make_unique<testing::TestFolder>();
+    m_folder = std::make_unique<TestFolder>();
     for (const char* dir : {"data", "config", "runtime", "home"}) QDir().mkdir(path(dir));
     ::chmod(m_folder->file("runtime").c_str(), 0700);
     // The test looks at the programs' names in their runtime folder.
@@ -90,7 +79,7 @@ void ResidentProgramsTest::cleanup() {
     }
     m_processes.clear();
     // A program that drowsel started on its own is ours to wait for too.
-    WaitFor([this] { return !isHeld("TZangyoMain"); }, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
     m_folder.reset();
 }
 
@@ -140,9 +129,8 @@ void ResidentProgramsTest::sigtermRecordsTheLeavingTimeAndExits() {
     QProcess& p = start("tokivane", {});
     // Up once it listens for later copies; a signal during the first show
     // would be handled as well.
-    QVERIFY(WaitFor(
-        [this] { return QFileInfo::exists(path("runtime") + "/tokivane-TZangyoMain.socket"); },
-        20000));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path("runtime") + "/tokivane-TZangyoMain.socket"),
+                             20000);
     // A second copy asks the first to come forward and ends.
     QProcess& second = start("tokivane", {});
     QVERIFY(second.waitForFinished(5000));
@@ -178,7 +166,7 @@ void ResidentProgramsTest::drowselHoldsItsNameAndHandsOverOnSigterm() {
     setting("StartAutoIn", "1");
     setting("EndAutoIn", "1");
     QProcess& idle = start("drowsel", {"/Idle", "0"});
-    QVERIFY(WaitFor([this] { return isHeld("TDrowselForm"); }, 20000));
+    QTRY_VERIFY_WITH_TIMEOUT(isHeld("TDrowselForm"), 20000);
 
     // A second idle tool ends at once, and so does the program.
     QProcess& second = start("drowsel", {"/Idle", "1"});
@@ -195,9 +183,9 @@ void ResidentProgramsTest::drowselHoldsItsNameAndHandsOverOnSigterm() {
     ::kill(static_cast<pid_t>(idle.processId()), SIGTERM);
     QVERIFY(idle.waitForFinished(5000));
     QCOMPARE(idle.exitCode(), 0);
-    QVERIFY(WaitFor([this] { return !todaysTimes().second.isEmpty(); }, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(!todaysTimes().second.isEmpty(), 10000);
     QVERIFY(!todaysTimes().first.isEmpty());
-    QVERIFY(WaitFor([this] { return !isHeld("TZangyoMain"); }, 10000));
+    QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
 }
 
 }  // namespace tkv::test

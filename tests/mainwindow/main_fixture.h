@@ -22,18 +22,15 @@
 #include "mainwindow/zangyo_main.h"
 #include "platform/fake_tray.h"
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "settings/settings_store.h"
 
 namespace tkv::test {
 
-inline QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 // The desktop program on a temporary data folder and an in-memory registry,
 // with a clock the test sets and keys the test holds down.
 struct MainFixture {
-    tkv::testing::TestFolder folder;
+    TestFolder folder;
     AppContext ctx;
     FixedClock* clock = nullptr;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;
@@ -129,40 +126,5 @@ void WhenShown(QWidget& owner, std::function<void(T&)> act) {
         QFAIL("the dialog did not show");
     });
 }
-
-// Answers a password prompt whenever it shows, one entry per showing (a null
-// entry cancels); a showing beyond the entries cancels, so a wrong count
-// fails a test instead of hanging it.
-class PromptAnswers final : public QObject {
-public:
-    PromptAnswers(QDialog& prompt, QStringList entries)
-        : m_prompt(prompt), m_entries(std::move(entries)) {
-        prompt.installEventFilter(this);
-    }
-    ~PromptAnswers() override { m_prompt.removeEventFilter(this); }
-
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::Show)
-            return false;
-        ++shown;
-        const QString entry = m_entries.isEmpty() ? QString() : m_entries.takeFirst();
-        QTimer::singleShot(0, this, [this, entry] {
-            if (entry.isNull()) {
-                m_prompt.reject();
-                return;
-            }
-            m_prompt.findChild<QLineEdit*>("PassEdit")->setText(entry);
-            m_prompt.findChild<QPushButton*>("OkButton")->click();
-        });
-        return false;
-    }
-
-private:
-    QDialog& m_prompt;
-    QStringList m_entries;
-};
 
 }  // namespace tkv::test

@@ -5,9 +5,8 @@
 #include "core/month_file.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_fixture.h"
-#include "platform/activation_channel.h"
-#include "platform/single_instance.h"
 #include "settings/ui/pass.h"
+#include "settings/ui/prompt_answers.h"
 #include "settings/ui/time_adjust.h"
 
 namespace tkv::test {
@@ -18,7 +17,6 @@ class ResidentTest final : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void init() { platform::testing::ResetMessageHook(); }
 
     void minimiseGoesToTheTrayAndBack_data();
@@ -42,10 +40,6 @@ private slots:
     void signalSavesEditsAndWritesTheLeavingTime();
     void signalTakesAnOpenTimeAdjustAsCancelled();
     void signalDuringTheSaveQuestion();
-    void laterCopyAsksTheRunningOneToComeForward();
-
-private:
-    tkv::testing::TestFolder m_runtime;
 };
 
 namespace {
@@ -86,11 +80,6 @@ void WhileOpen(MainFixture& f, T& dialog, std::function<void(T&)> act) {
 }
 
 }  // namespace
-
-void ResidentTest::initTestCase() {
-    // Our own runtime folder: names of other programs on this machine never meet ours.
-    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(m_runtime.path()));
-}
 
 void ResidentTest::minimiseGoesToTheTrayAndBack_data() {
     QTest::addColumn<bool>("tray");
@@ -258,9 +247,11 @@ void ResidentTest::trayPassword() {
 
     for (int answer : errorAnswers)
         platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
-    PromptAnswers answers(f.windows->pass(), entries);
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), entries, &count);
     emit f.tray.openRequested();
-    QCOMPARE(answers.shown, prompts);
+    QCOMPARE(count.shown, prompts);
+    QCOMPARE(count.notCleared, 0);
     QCOMPARE(int(platform::testing::TakeMessageLog().size()), int(errorAnswers.size()));
     QCOMPARE(w.isVisible(), restored);
     QCOMPARE(f.tray.shown, !restored);
@@ -284,10 +275,11 @@ void ResidentTest::openRequestWhilePromptIsOpenDoesNothing() {
         emit f.tray.openRequested();  // a second request: no second prompt
         emit f.tray.clicked();        // a single click brings the open prompt up
     });
-    PromptAnswers answers(prompt, {"Secret"});
+    PromptCount count;
+    AnswerPrompts(prompt, {"Secret"}, &count);
     emit f.tray.openRequested();
     QVERIFY(wasOpen);
-    QCOMPARE(answers.shown, 1);
+    QCOMPARE(count.shown, 1);
     QVERIFY(w.isVisible());
 }
 
@@ -303,16 +295,16 @@ void ResidentTest::restoringFromTheTaskbarAsksThePassword() {
     TZangyoMain& w = f.start();
     Minimise(f);
     QTRY_VERIFY(f.resident().inTray());
-    QTest::qWait(50);  // the platform's word on the minimise comes first
-    PromptAnswers answers(f.windows->pass(), {QString(), "secret"});
-    // The window manager restores the window (as it tells us, without a request of ours).
+    // The window manager restores the window (it tells us; we asked for nothing).
     w.overrideWindowState(Qt::WindowNoState);
-    QTRY_COMPARE(answers.shown, 1);
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), {QString()}, &count);  // due once the prompt is up
+    QTRY_COMPARE(count.shown, 1);
     QTRY_VERIFY(w.isMinimized());
     QVERIFY(f.resident().inTray());
-    QTest::qWait(50);
     w.overrideWindowState(Qt::WindowNoState);
-    QTRY_COMPARE(answers.shown, 2);
+    AnswerPrompts(f.windows->pass(), {"secret"}, &count);
+    QTRY_COMPARE(count.shown, 2);
     QTRY_VERIFY(!w.isMinimized());
     QVERIFY(!f.resident().inTray());
 }
@@ -349,10 +341,11 @@ void ResidentTest::displaySwitchComesBackFromTheTray() {
                   {"/Disp"});
     f.commitSettings();
     TZangyoMain& w = f.start();
-    PromptAnswers answers(f.windows->pass(), {"Secret"});
-    f.resident().startUp();
-    QTRY_COMPARE(answers.shown, 1);
-    QTRY_VERIFY(w.isVisible() && !w.isMinimized());
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), {"Secret"}, &count);
+    f.resident().MinimizeTimerTimer();  // what the start-up timer runs
+    QCOMPARE(count.shown, 1);
+    QVERIFY(w.isVisible() && !w.isMinimized());
     QVERIFY(!f.tray.shown);
     QVERIFY(f.launched.empty());
     QVERIFY(f.endings.empty());
@@ -505,22 +498,6 @@ void ResidentTest::signalDuringTheSaveQuestion() {
     QVERIFY(asked);
     QTRY_COMPARE(f.endings, std::vector<int>{0});
     QCOMPARE(Cell(SavedMonth(f), DayColumn::Memo), U("会議"));
-}
-
-void ResidentTest::laterCopyAsksTheRunningOneToComeForward() {
-    platform::SingleInstance first("TZangyoMain");
-    QVERIFY(first.take());
-    platform::ActivationChannel channel;
-    int knocks = 0;
-    QVERIFY(channel.listen("TZangyoMain", [&knocks] { ++knocks; }));
-    platform::SingleInstance later("TZangyoMain");
-    QVERIFY(!later.take());
-    QVERIFY(platform::ActivationChannel::knock("TZangyoMain"));
-    QTRY_COMPARE(knocks, 1);
-    channel.close();
-    first.release();
-    QVERIFY(!platform::ActivationChannel::knock("TZangyoMain"));  // nobody listens now
-    QVERIFY(later.take());
 }
 
 }  // namespace tkv::test

@@ -11,6 +11,7 @@
 #include "mainwindow/main_fixture.h"
 #include "mainwindow/t_total.h"
 #include "settings/ui/pass.h"
+#include "settings/ui/prompt_answers.h"
 
 namespace tkv::test {
 
@@ -182,15 +183,14 @@ void UsersTest::startUserCopiesFollowTheStartUser() {
     QTest::keyClick(&f.grid(), Qt::Key_Escape);
     QVERIFY(f.resident().inTray());
     QVERIFY(!w.isVisible());
-    {
-        PromptAnswers answers(f.windows->pass(), {"wrong"});
-        platform::testing::QueueMessageAnswer(QMessageBox::Cancel);
-        emit f.tray.openRequested();
-        QCOMPARE(answers.shown, 1);  // the start user's password is asked
-        QVERIFY(!w.isVisible());
-    }
-    PromptAnswers answers(f.windows->pass(), {"secret"});
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), {"wrong", "secret"}, &count);
+    platform::testing::QueueMessageAnswer(QMessageBox::Cancel);
     emit f.tray.openRequested();
+    QCOMPARE(count.shown, 1);  // the start user's password is asked
+    QVERIFY(!w.isVisible());
+    emit f.tray.openRequested();
+    QCOMPARE(count.shown, 2);
     QVERIFY(w.isVisible());
 }
 

@@ -117,7 +117,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
     const int row = currentDayRow();
     const int column = currentColumn();
     m_loading = true;
-    closeEditor();
+    closeCellEditor();
     m_month = month;
     m_model->setMonth(month);
     if (row > 0)
@@ -207,7 +207,7 @@ void DayStringGrid::currentChanged(const QModelIndex& current, const QModelIndex
     QTableView::currentChanged(current, previous);
     if (QModelIndex(m_editorIndex) != current) {
         const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
-        closeEditor();
+        closeCellEditor();
         if (m_model->dayRowAt(current) && IsEditableColumn(ColumnAt(current.column()))) {
             openEditorAt(current, hadFocus);
         }
@@ -232,7 +232,7 @@ void DayStringGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
         m_editor->setFocus(Qt::OtherFocusReason);
 }
 
-void DayStringGrid::closeEditor() {
+void DayStringGrid::closeCellEditor() {
     if (!m_editor) {
         m_editorIndex = QPersistentModelIndex();
         return;

@@ -121,7 +121,7 @@ private:
     QAction* addItem(QMenu* menu, const QString& caption, const char* name);
     void attachMenu(DayColumn column);
     void openEditorAt(const QModelIndex& index, bool giveFocus);
-    void closeEditor();
+    void closeCellEditor();
     void applyInputMethod(DayColumn column);
     void editorTextChanged(const QString& text);
     void fitColumns();
