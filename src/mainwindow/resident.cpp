@@ -171,7 +171,9 @@ void Resident::restoreProgram() {
     m_inTray = false;
     if (m_tray)
         m_tray->setShown(false);
-    m_main.showNormal();
+    // Back as it was before (a maximised window stays maximised).
+    m_main.setWindowState(m_main.windowState() & ~Qt::WindowMinimized);
+    m_main.show();
     for (const QPointer<QWidget>& w : m_minimised) {
         if (w && w->isVisible())
             w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
@@ -271,7 +273,9 @@ void Resident::terminate() {
         return;
     m_ending = true;
     platform::SetMessagesUnattended(true);
-    m_main.setAttendance(Attendance::Nobody);
+    // After the hand-over the idle tool records the leaving time.
+    if (!m_idleToolStarted)
+        m_main.setAttendance(Attendance::Nobody);
     finishTermination();
 }
 

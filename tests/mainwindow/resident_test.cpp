@@ -21,6 +21,7 @@ private slots:
 
     void minimiseGoesToTheTrayAndBack_data();
     void minimiseGoesToTheTrayAndBack();
+    void maximisedWindowComesBackMaximised();
     void minimiseHandsOverToTheIdleTool_data();
     void minimiseHandsOverToTheIdleTool();
     void idleToolThatCannotStartLeavesTheProgramInTheTray();
@@ -114,6 +115,17 @@ void ResidentTest::minimiseGoesToTheTrayAndBack() {
     }
     QVERIFY(!f.resident().inTray());
     QVERIFY(f.endings.empty());
+}
+
+void ResidentTest::maximisedWindowComesBackMaximised() {
+    MainFixture f(kNow);
+    TZangyoMain& w = f.start();
+    w.showMaximized();
+    Minimise(f);
+    QTRY_VERIFY(f.tray.shown);
+    emit f.tray.openRequested();
+    QVERIFY(w.isVisible());
+    QCOMPARE(w.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized), Qt::WindowMaximized);
 }
 
 void ResidentTest::minimiseHandsOverToTheIdleTool_data() {
