@@ -51,7 +51,8 @@ GridCellLook GridLookOf(bool fixed, std::optional<int> ink, std::optional<int> b
                         const QPalette& pal, bool selectedWithoutFocus) {
     GridCellLook look;
     look.fixed = fixed;
-    look.text = ink ? ToQColor(*ink, pal) : pal.color(fixed ? QPalette::ButtonText : QPalette::Text);
+    look.text =
+        ink ? ToQColor(*ink, pal) : pal.color(fixed ? QPalette::ButtonText : QPalette::Text);
     if (fixed) {
         look.background = pal.color(QPalette::Button);
     } else if (selectedWithoutFocus) {
