@@ -17,8 +17,8 @@
 namespace tkv {
 
 void PrintTo(const LedgerTabMove& m, std::ostream* os) {
-    *os << "{kind " << m.kind << ", row " << m.row << ", column "
-        << LedgerColumnNumber(m.column) << "}";
+    *os << "{kind " << m.kind << ", row " << m.row << ", column " << LedgerColumnNumber(m.column)
+        << "}";
 }
 
 namespace {
@@ -121,10 +121,10 @@ INSTANTIATE_TEST_SUITE_P(
         KindCycleCase{"IncreaseToDecrease", "2024/04/05", "増加", "20.0", "2024/04/05", "減少",
                       "20.0"},
         KindCycleCase{"DecreaseToOther", "2024/04/05", "減少", "3", "2024/04/05", "ｿﾉ他", "3"},
-        KindCycleCase{"OtherWrapsToPaidLeave", "2024/04/05", "ｿﾉ他", "3.0", "2024/04/05",
-                      "有給", " -1.0"},
-        KindCycleCase{"UnknownKindIsLeftAlone", "2024/04/05", "代休", "2.0", "2024/04/05",
-                      "代休", "2.0"},
+        KindCycleCase{"OtherWrapsToPaidLeave", "2024/04/05", "ｿﾉ他", "3.0", "2024/04/05", "有給",
+                      " -1.0"},
+        KindCycleCase{"UnknownKindIsLeftAlone", "2024/04/05", "代休", "2.0", "2024/04/05", "代休",
+                      "2.0"},
         KindCycleCase{"NoDateChangesOnlyTheDate", "abc", "", "5.0", "", "", "5.0"}),
     [](const ::testing::TestParamInfo<KindCycleCase>& p) { return std::string(p.param.name); });
 

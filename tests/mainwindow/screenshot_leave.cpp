@@ -43,18 +43,18 @@ int main(int argc, char** argv) {
     f.start();
     tkv::TYuuKyu& w = f.windows->yuuKyu();
     w.open();
-    w.resize(w.width(), w.heightForRows(17));
+    w.resize(w.widthFor(16), w.heightForRows(17));
     w.grid()->setTopSlot(1);
     w.grid()->selectCell(9, tkv::LedgerColumn::Memo);
     QTest::qWait(100);
     bool saved = w.grab().save(out);
     if (argc > 3) {
-        for (QDialog* d : {static_cast<QDialog*>(w.deleteByCount()),
-                           static_cast<QDialog*>(w.deleteByDate())}) {
+        for (QDialog* d :
+             {static_cast<QDialog*>(w.deleteByCount()), static_cast<QDialog*>(w.deleteByDate())}) {
             d->show();
             QTest::qWait(50);
-            saved = saved && d->grab().save(QString::fromLocal8Bit(
-                                 argv[d == w.deleteByCount() ? 2 : 3]));
+            saved = saved &&
+                    d->grab().save(QString::fromLocal8Bit(argv[d == w.deleteByCount() ? 2 : 3]));
             d->hide();
         }
     }

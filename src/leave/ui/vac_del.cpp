@@ -31,14 +31,15 @@ VacDeleteDialog::VacDeleteDialog(const char* className, const char* caption, int
     const int buttonsLeft = (width - 2 * 80 - 8) / 2;
     m_delete = dialog_parts::MakeButton(this, "DeleteButton", U("削 除"),
                                         QRect(buttonsLeft, 56, 80, 25), U(deleteHint));
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"),
-                                        QRect(buttonsLeft + 88, 56, 80, 25), U("削除をｷｬﾝｾﾙします。"));
+    m_cancel =
+        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"),
+                                 QRect(buttonsLeft + 88, 56, 80, 25), U("削除をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key.
     auto* esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
     esc->setFocusPolicy(Qt::NoFocus);
     esc->setAutoDefault(false);
-    esc->setShortcut(QKeySequence(Qt::Key_Escape));
     esc->stackUnder(m_cancel);
+    m_esc = esc;
     for (QPushButton* b : {m_delete, m_cancel}) b->setAutoDefault(false);
 
     connect(m_delete, &QPushButton::clicked, this, &QDialog::accept);
@@ -53,6 +54,15 @@ void VacDeleteDialog::setField(QWidget* field) {
     m_field = field;
     setTabOrder(field, m_delete);
     setTabOrder(m_delete, m_cancel);
+}
+
+void VacDeleteDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc would close the dialog; here it is the program's Esc action.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_esc->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void VacDeleteDialog::showEvent(QShowEvent* event) {

@@ -28,12 +28,14 @@ protected:
     // Called once the dialog's own field exists: it comes first in the Tab order.
     void setField(QWidget* field);
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::function<void()> m_escapeAction;
     QWidget* m_field = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_cancel = nullptr;
+    QPushButton* m_esc = nullptr;
 };
 
 // "有給休暇 - 削除(件数指定)": how many of the oldest entries to fold into the

@@ -75,8 +75,7 @@ QVariant VacGridModel::data(const QModelIndex& index, int role) const {
 bool VacGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid())
         return false;
-    return setCellText(slotOfRow(index.row()), LedgerColumnAt(index.column()),
-                       S(value.toString()));
+    return setCellText(slotOfRow(index.row()), LedgerColumnAt(index.column()), S(value.toString()));
 }
 
 Qt::ItemFlags VacGridModel::flags(const QModelIndex& index) const {

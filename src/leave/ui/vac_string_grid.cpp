@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolTip>
@@ -230,6 +231,16 @@ bool VacStringGrid::tabPressed(bool backward, bool ctrl) {
             break;
     }
     return true;
+}
+
+void VacStringGrid::keyPressEvent(QKeyEvent* e) {
+    // Also from the editor, which hands Esc to the grid.
+    if (e->key() == Qt::Key_Escape) {
+        emit escapePressed();
+        e->accept();
+        return;
+    }
+    platform::EditingGrid::keyPressEvent(e);
 }
 
 // --- mouse ------------------------------------------------------------------------

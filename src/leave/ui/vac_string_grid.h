@@ -65,6 +65,7 @@ public slots:
 signals:
     // With AutoCalc on: the cursor moved, the grid was left or a kind was set.
     void recalculateRequested();
+    void escapePressed();
     void focusCalcButton();
     void focusCancelButton();
     void ledgerEdited();
@@ -77,6 +78,7 @@ protected:
     void leftGrid() override;
 
     bool viewportEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

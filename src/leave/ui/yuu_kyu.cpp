@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -58,8 +59,7 @@ QRect workArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return {0, 0, 1024, 768};
-    return screen->availableGeometry().isValid() ? screen->availableGeometry()
-                                                 : screen->geometry();
+    return screen->availableGeometry().isValid() ? screen->availableGeometry() : screen->geometry();
 }
 
 }  // namespace
@@ -76,8 +76,8 @@ TYuuKyu::TYuuKyu(YuuKyuContext context, QWidget* parent)
     const DateTime now = m_ctx.clock ? m_ctx.clock->now() : DateTime{};
     m_delCount = new TVacDel(this);
     m_delDate = new TVacDel2({now.year, now.month, now.day}, this);
-    for (VacDeleteDialog* d : {static_cast<VacDeleteDialog*>(m_delCount),
-                               static_cast<VacDeleteDialog*>(m_delDate)})
+    for (VacDeleteDialog* d :
+         {static_cast<VacDeleteDialog*>(m_delCount), static_cast<VacDeleteDialog*>(m_delDate)})
         d->setEscapeAction(m_ctx.escape);
 
     applySizeLimits();
@@ -131,36 +131,47 @@ void TYuuKyu::buildPanels() {
 
     auto* top = new QWidget(central);
     top->setObjectName("TopPanel");
-    auto* row = new QHBoxLayout(top);
-    row->setContentsMargins(0, 0, 0, 0);
-    const auto balance = [top, row](const char* label, const char* name, const char* hint) {
+    // Two rows, so the panel is no wider than the grid at its narrowest.
+    auto* rows = new QVBoxLayout(top);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(4);
+    auto* balances = new QHBoxLayout;
+    auto* buttons = new QHBoxLayout;
+    rows->addLayout(balances);
+    rows->addLayout(buttons);
+    const auto balance = [top, balances](const char* label, const char* name, const char* hint) {
         auto* edit = new SingleLineEdit(top);
         edit->setObjectName(name);
         edit->setAlignment(Qt::AlignRight);
         edit->setToolTip(QString::fromUtf8(hint));
-        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(8, '0')) + 12);
-        row->addWidget(new QLabel(QString::fromUtf8(label), top));
-        row->addWidget(edit);
+        edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QString(7, '0')) + 12);
+        balances->addWidget(new QLabel(QString::fromUtf8(label), top));
+        balances->addWidget(edit);
         return edit;
     };
     m_kuriZan = balance("繰越残日数", "KuriZanMemo", "有給休暇の繰越し残日数です。");
+    balances->addSpacing(8);
     m_nowZan = balance("現在残日数", "NowZanMemo", "有給休暇の現在残日数です。");
+    balances->addStretch(1);
     m_nowZan->setReadOnly(true);
     m_kuriZan->installEventFilter(this);
-    row->addSpacing(8);
-    m_calc = makeButton(top, "CalcButton", "再計算", "日付での並べ替えと残日数の再計算を行います。");
+    m_calc =
+        makeButton(top, "CalcButton", "再計算", "日付での並べ替えと残日数の再計算を行います。");
     QPushButton* save = makeButton(top, "SaveButton", "保 存", "有給休暇を保存します。");
-    m_cancel = makeButton(top, "CancelButton", "閉じる",
-                          "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
+    m_cancel = makeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
     QPushButton* jump = makeButton(top, "JumpButton", "移動", "ｶｰｿﾙのある日のﾃﾞｰﾀへ移動します。");
-    for (QPushButton* b : {m_calc, save, m_cancel, jump}) row->addWidget(b);
-    row->addStretch(1);
+    // Narrower than the style's usual button: as wide as the longest caption needs.
+    const int buttonWidth = m_calc->fontMetrics().horizontalAdvance(m_calc->text()) + 24;
+    for (QPushButton* b : {m_calc, save, m_cancel, jump}) {
+        b->setFixedWidth(buttonWidth);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
     // Never seen or tabbed to: it stands for the Esc key of the whole window.
     auto* esc = new QPushButton("Esc", top);
     esc->setObjectName("EscButton");
     esc->setFocusPolicy(Qt::NoFocus);
     esc->setAutoDefault(false);
-    esc->setShortcut(QKeySequence(Qt::Key_Escape));
     esc->stackUnder(m_cancel);
     m_esc = esc;
     m_cancel->installEventFilter(this);
@@ -185,6 +196,7 @@ void TYuuKyu::buildPanels() {
             m_ctx.escape();
     });
     connect(m_grid, &VacStringGrid::recalculateRequested, this, [this] { recalculate(false); });
+    connect(m_grid, &VacStringGrid::escapePressed, m_esc, &QPushButton::click);
     connect(m_grid, &VacStringGrid::focusCalcButton, m_calc, [this] { m_calc->setFocus(); });
     connect(m_grid, &VacStringGrid::focusCancelButton, m_cancel, [this] { m_cancel->setFocus(); });
 }
@@ -192,7 +204,8 @@ void TYuuKyu::buildPanels() {
 void TYuuKyu::setColorChooser(std::function<std::optional<int>(int)> choose) {
     if (!choose) {
         choose = [this](int current) -> std::optional<int> {
-            const QColor chosen = QColorDialog::getColor(platform::ToQColor(current, palette()), this);
+            const QColor chosen =
+                QColorDialog::getColor(platform::ToQColor(current, palette()), this);
             if (!chosen.isValid())
                 return std::nullopt;
             return platform::FromQColor(chosen);
@@ -212,6 +225,15 @@ bool TYuuKyu::eventFilter(QObject* watched, QEvent* event) {
         m_ledger.setKuriZan(text);
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TYuuKyu::keyPressEvent(QKeyEvent* event) {
+    // Esc from any control the key passes through: the program's Esc action.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_esc->click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 // --- showing and recalculating ----------------------------------------------------
