@@ -1,13 +1,11 @@
 // The paid-leave window in the running program: opening and closing with
 // the unsaved-changes rules, the grid's double clicks and drawing, the
 // delete dialogs, the jump, the CSV file, printing, Esc, size and place.
-#include "leave/ui/yuu_kyu.h"
-
 #include <unistd.h>
 
 #include <QAction>
-#include <QDir>
 #include <QDateEdit>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -18,10 +16,12 @@
 #include "leave/ui/vac_del.h"
 #include "leave/ui/vac_grid_model.h"
 #include "leave/ui/vac_string_grid.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/main_fixture.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/file_dialog.h"
 #include "platform/fonts.h"
+#include "platform/help_topic.h"
 #include "reports/ui/leave_list_report.h"
 #include "reports/ui/preview_form.h"
 #include "settings/window_placement.h"
@@ -125,6 +125,8 @@ void LeaveWindowTest::opensFromTheMainWindowAndGivesItBack() {
     QVERIFY(w.isVisible());
     QVERIFY(!main.isEnabled());
     QCOMPARE(w.windowTitle(), U("有給休暇"));
+    QCOMPARE(platform::HelpTopicFor(w.grid()), platform::HelpTopic::LeaveWindow);
+    QCOMPARE(platform::HelpTopicFor(w.deleteByDate()->picker()), platform::HelpTopic::LeaveDelete);
     QCOMPARE(w.focusWidget(), w.findChild<QPushButton*>("CancelButton"));
     // Read afresh, sorted, with the balance running and the cursor on the first free line.
     QCOMPARE(cell(w, 1, LedgerColumn::Date), QString("2024/03/31"));
@@ -197,9 +199,9 @@ void LeaveWindowTest::doubleClickFillsTheDateAndCyclesTheKind() {
     QCOMPARE(w.grid()->currentSlot(), 5);
     QCOMPARE(w.grid()->currentColumn(), LedgerColumnNumber(LedgerColumn::Kind));
 
-    const std::pair<const char*, const char*> cycle[] = {
-        {"有給", " -1.0"}, {"午前", " -0.4"}, {"午後", " -0.5"}, {"増加", " -0.5"},
-        {"減少", " -0.5"}, {"ｿﾉ他", " -0.5"}};
+    const std::pair<const char*, const char*> cycle[] = {{"有給", " -1.0"}, {"午前", " -0.4"},
+                                                         {"午後", " -0.5"}, {"増加", " -0.5"},
+                                                         {"減少", " -0.5"}, {"ｿﾉ他", " -0.5"}};
     for (const auto& [kind, days] : cycle) {
         doubleClick(w, 5, LedgerColumn::Kind);
         QCOMPARE(cell(w, 5, LedgerColumn::Kind), U(kind));
@@ -297,14 +299,14 @@ void LeaveWindowTest::closeWithUnsavedEdits_data() {
     QTest::addColumn<int>("answer");  // queued for the question; NoButton: none asked
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("closed");
-    QTest::newRow("AutoSave saves without asking") << true << false << int(QMessageBox::NoButton)
-                                                   << true << true;
-    QTest::newRow("AutoSave with Shift asks: Yes") << true << true << int(QMessageBox::Yes) << true
-                                                   << true;
-    QTest::newRow("AutoSave with Shift asks: No") << true << true << int(QMessageBox::No) << false
-                                                  << true;
-    QTest::newRow("no AutoSave asks: Cancel") << false << false << int(QMessageBox::Cancel)
-                                              << false << false;
+    QTest::newRow("AutoSave saves without asking")
+        << true << false << int(QMessageBox::NoButton) << true << true;
+    QTest::newRow("AutoSave with Shift asks: Yes")
+        << true << true << int(QMessageBox::Yes) << true << true;
+    QTest::newRow("AutoSave with Shift asks: No")
+        << true << true << int(QMessageBox::No) << false << true;
+    QTest::newRow("no AutoSave asks: Cancel")
+        << false << false << int(QMessageBox::Cancel) << false << false;
 }
 
 void LeaveWindowTest::closeWithUnsavedEdits() {
@@ -392,8 +394,9 @@ void LeaveWindowTest::jumpFindsTheDayInTheFollowingMonth() {
     MainFixture f({2024, 4, 10, 12, 0, 0}, [](Settings& s) { s.SimeDay = 20; });
     writeMonth(f, {2024, 4});  // 3/21 .. 4/20
     writeMonth(f, {2024, 5});  // 4/21 .. 5/20
-    writeLedger(f, "[System]\r\nKuriZan=1.0\r\n[VacationData]\r\n"
-                   "1=2024/04/25,,有給,-1.0,,,,\r\n");
+    writeLedger(f,
+                "[System]\r\nKuriZan=1.0\r\n[VacationData]\r\n"
+                "1=2024/04/25,,有給,-1.0,,,,\r\n");
     TZangyoMain& main = f.start();
     QCOMPARE(main.displayedMonth(), 4);
     TYuuKyu& w = openLeave(f);
@@ -410,8 +413,9 @@ void LeaveWindowTest::jumpFindsTheDayInTheFollowingMonth() {
 
 void LeaveWindowTest::jumpThatFindsNothingStays() {
     MainFixture f({2024, 4, 10, 12, 0, 0});
-    writeLedger(f, "[System]\r\nKuriZan=1.0\r\n[VacationData]\r\n"
-                   "1=2024/08/01,,有給,-1.0,,,,\r\n");
+    writeLedger(f,
+                "[System]\r\nKuriZan=1.0\r\n[VacationData]\r\n"
+                "1=2024/08/01,,有給,-1.0,,,,\r\n");
     TZangyoMain& main = f.start();
     main.month().day(2).cell(DayColumn::Memo) = "未保存";
     TYuuKyu& w = openLeave(f);
