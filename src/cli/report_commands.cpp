@@ -85,14 +85,13 @@ int csvLeave(Context& ctx, const std::vector<std::string>& args,
     if (!session.open())
         return ExitFile;
     Ledger ledger;
-    const HalfDayValues half = HalfDayValuesOf(session.settings());
-    ledger.SetHalfDayValues(half.morning, half.afternoon);
-    if (!session.report(LoadLedger(ledger, session.ledgerPath())))
+    const Settings& s = session.settings();
+    if (!session.report(LoadLedger(ledger, session.ledgerPath(), HalfDayValuesOf(s))))
         return ExitFile;
     ledger.RecalcLedger();
     std::ostringstream csv;
-    WriteLeaveCsv(csv, ledger, session.settings());
-    return WriteCsvOutput(ctx, out, LeaveCsvFileName(session.settings()), csv.str());
+    WriteLeaveCsv(csv, ledger, s);
+    return WriteCsvOutput(ctx, out, LeaveCsvFileName(s), csv.str());
 }
 
 int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,

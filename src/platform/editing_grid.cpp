@@ -2,15 +2,47 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QInputMethod>
 #include <QKeyEvent>
+
+#include "platform/fonts.h"
+#include "platform/grid_cell.h"
 
 namespace tkv::platform {
 
 EditingGrid::EditingGrid(QWidget* parent) : QTableView(parent) {
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setMinimumSectionSize(1);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollMode(ScrollPerItem);
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
     // The editor is opened by the grid itself on the current cell.
     setEditTriggers(NoEditTriggers);
     setTabKeyNavigation(true);
+}
+
+int EditingGrid::blankWidth() const {
+    return fontMetrics().horizontalAdvance(QChar(' '));
+}
+
+int EditingGrid::rowHeight() const {
+    return fontMetrics().height() + 2;
+}
+
+int EditingGrid::heightForRows(int rows) const {
+    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
+}
+
+void EditingGrid::applyGridFont() {
+    setFont(GridFont());
+    const int h = rowHeight() + GridLineWidth;
+    verticalHeader()->setDefaultSectionSize(h);
+    horizontalHeader()->setFixedHeight(h);
 }
 
 void EditingGrid::commitEditor() {

@@ -21,6 +21,12 @@ class EditingGrid : public QTableView {
 public:
     explicit EditingGrid(QWidget* parent = nullptr);
 
+    // Widths and heights in the grid font: a blank, a row without its grid
+    // line, and `rows` rows (the title row counts as one) with the frame.
+    int blankWidth() const;
+    int rowHeight() const;
+    int heightForRows(int rows) const;
+
     QLineEdit* cellEditor() const { return m_editor; }
     // Writes the open editor's text into the model (it is written as typed,
     // so this only matters for a caller that cannot be sure).
@@ -52,6 +58,8 @@ protected:
     virtual bool editorDoubleClicked(const QModelIndex&) { return false; }
     // The focus went from the grid or its editor to another widget.
     virtual void leftGrid() {}
+    // The program's grid font, and the row heights that follow from it.
+    void applyGridFont();
     void closeEditor();
     void applyInputMethod();
 

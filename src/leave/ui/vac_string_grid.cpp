@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
@@ -13,7 +12,6 @@
 #include "base/clock.h"
 #include "leave/ledger.h"
 #include "leave/ui/vac_grid_model.h"
-#include "platform/fonts.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 
@@ -33,20 +31,8 @@ VacStringGrid::VacStringGrid(QWidget* parent)
     setHorizontalHeader(header);
     setModel(m_model);
     setItemDelegate(m_delegate);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setVerticalScrollMode(ScrollPerItem);
-    setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
-    setFont(platform::GridFont());
-    const int h = rowHeight() + GridLineWidth;
-    verticalHeader()->setDefaultSectionSize(h);
-    horizontalHeader()->setFixedHeight(h);
+    applyGridFont();
     fitColumns();
     connect(m_model, &VacGridModel::cellEdited, this, &VacStringGrid::ledgerEdited);
 }
@@ -80,23 +66,11 @@ void VacStringGrid::buildMenus() {
 
 // --- setup and sizes ----------------------------------------------------------
 
-int VacStringGrid::blankWidth() const {
-    return fontMetrics().horizontalAdvance(QChar(' '));
-}
-
-int VacStringGrid::rowHeight() const {
-    return fontMetrics().height() + 2;
-}
-
 int VacStringGrid::designWidth(int extraBlanks) const {
     int w = 0;
     for (int blanks : LedgerColumnBlanks) w += blankWidth() * blanks + 4 + GridLineWidth;
     return w + extraBlanks * blankWidth() + 2 * frameWidth() +
            verticalScrollBar()->sizeHint().width();
-}
-
-int VacStringGrid::heightForRows(int rows) const {
-    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
 }
 
 void VacStringGrid::fitColumns() {

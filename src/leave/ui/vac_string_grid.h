@@ -45,11 +45,9 @@ public:
     void setTopSlot(int slot);
     int visibleRows() const;
 
-    // Sizes for the window around: all columns at their natural widths
-    // (lines, frame and scroll bar included), the memo grown by `extraBlanks`,
-    // and the height showing `rows` rows (the title row counts as one).
+    // The width for the window around: all columns at their natural widths
+    // (lines, frame and scroll bar included), the memo grown by `extraBlanks`.
     int designWidth(int extraBlanks = 0) const;
-    int heightForRows(int rows) const;
 
     QMenu* popupMenuFor(LedgerColumn column) const;
     VacGridModel* vacModel() const { return m_model; }
@@ -89,8 +87,6 @@ private:
     void buildMenus();
     void fitColumns();
     void requestAutoCalc();
-    int blankWidth() const;
-    int rowHeight() const;
     void rowChanged(int slot);
 
     VacGridModel* m_model;

@@ -241,15 +241,12 @@ void TYuuKyu::keyPressEvent(QKeyEvent* event) {
 void TYuuKyu::open() {
     if (m_ctx.mainWindow)
         m_ctx.mainWindow->setEnabled(false);
-    if (m_ctx.settings) {
-        const HalfDayValues half = HalfDayValuesOf(*m_ctx.settings);
-        m_ledger.SetHalfDayValues(half.morning, half.afternoon);
-    }
     show();
     raise();
     activateWindow();
     const std::string path = m_ctx.ledgerPath ? m_ctx.ledgerPath() : std::string();
-    reportIo(LoadLedger(m_ledger, path));
+    const HalfDayValues half = m_ctx.settings ? HalfDayValuesOf(*m_ctx.settings) : HalfDayValues{};
+    reportIo(LoadLedger(m_ledger, path, half));
     showLedger(true);
     m_cancel->setFocus();
 }

@@ -4,7 +4,6 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,7 +19,6 @@
 #include "mainwindow/grid/grid_commands.h"
 #include "mainwindow/grid/grid_layout.h"
 #include "mainwindow/grid/grid_services.h"
-#include "platform/fonts.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 
@@ -53,18 +51,10 @@ DayStringGrid::DayStringGrid(QWidget* parent)
     setHorizontalHeader(new DayGridHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollMode(ScrollPerItem);
-    setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
     setStatusTip(Q(GeneralHint));
-    applyFont();
+    applyGridFont();
+    fitColumns();
     connect(m_model, &DayGridModel::cellEdited, this, &DayStringGrid::monthEdited);
 }
 
@@ -72,30 +62,10 @@ DayStringGrid::~DayStringGrid() = default;
 
 // --- setup -------------------------------------------------------------
 
-void DayStringGrid::applyFont() {
-    setFont(platform::GridFont());
-    const int h = rowHeight() + GridLineWidth;
-    verticalHeader()->setDefaultSectionSize(h);
-    horizontalHeader()->setFixedHeight(h);
-    fitColumns();
-}
-
-int DayStringGrid::blankWidth() const {
-    return fontMetrics().horizontalAdvance(QChar(' '));
-}
-
-int DayStringGrid::rowHeight() const {
-    return RowHeight(fontMetrics().height());
-}
-
 int DayStringGrid::designWidth() const {
     int w = 0;
     for (int c : ColumnWidths(blankWidth(), 0)) w += c + GridLineWidth;
     return w + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-}
-
-int DayStringGrid::heightForRows(int rows) const {
-    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
 }
 
 void DayStringGrid::fitColumns() {

@@ -46,13 +46,9 @@ public:
     // past its last full page.
     void scrollToDay(int row);
 
-    // Sizes for the window around: all nine columns at their design widths
-    // (lines, frame and scroll bar included), and the height showing `rows`
-    // grid rows (the title row counts as one).
+    // The width for the window around: all nine columns at their design
+    // widths (lines, frame and scroll bar included).
     int designWidth() const;
-    int heightForRows(int rows) const;
-    int blankWidth() const;
-    int rowHeight() const;
 
     QMenu* popupMenuFor(int column) const;
     QMenu* useTimeMenu() const { return m_useTimeMenu; }
@@ -112,7 +108,6 @@ private:
     QAction* addItem(QMenu* menu, const QString& caption, const char* name);
     void attachMenu(DayColumn column);
     void fitColumns();
-    void applyFont();
 
     void requestAutoCalc();
 
