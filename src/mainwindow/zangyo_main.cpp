@@ -93,8 +93,8 @@ QAction* TZangyoMain::action(const QString& objectName) const {
 }
 
 void TZangyoMain::buildMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& text, bool enabled = true,
-                      const QKeySequence& key = {}) {
+    auto add = [](QMenu* menu, const char* name, const QString& text, bool enabled = true,
+                  const QKeySequence& key = {}) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         a->setEnabled(enabled);

@@ -81,7 +81,7 @@ void EditingGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     if (QModelIndex(m_editorIndex) == current)
         return;
     const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
-    closeEditor();
+    closeCellEditor();
     if (current.isValid() && editsCell(current))
         openEditorAt(current, hadFocus);
 }
@@ -101,7 +101,7 @@ void EditingGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
         m_editor->setFocus(Qt::OtherFocusReason);
 }
 
-void EditingGrid::closeEditor() {
+void EditingGrid::closeCellEditor() {
     if (!m_editor) {
         m_editorIndex = QPersistentModelIndex();
         return;

@@ -60,7 +60,7 @@ protected:
     virtual void leftGrid() {}
     // The program's grid font, and the row heights that follow from it.
     void applyGridFont();
-    void closeEditor();
+    void closeCellEditor();
     void applyInputMethod();
 
     bool event(QEvent* event) override;

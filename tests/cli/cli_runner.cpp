@@ -7,7 +7,7 @@
 
 #include "base/atomic_file.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 namespace {
 
 std::string slurp(int fd) {
@@ -69,4 +69,4 @@ void CliRunner::writeData(const std::string& name, const std::string& bytes) con
     WriteFileAtomically(path, bytes);
 }
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

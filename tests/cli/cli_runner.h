@@ -5,7 +5,7 @@
 
 #include "base/test_folder.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 struct CliResult {
     int exitCode = -1;
@@ -29,4 +29,4 @@ private:
     TestFolder m_folder;
 };
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

@@ -10,7 +10,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 TEST(HelpCli, VersionIsTheProjectVersion) {
     CliRunner cli;

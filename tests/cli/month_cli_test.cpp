@@ -10,7 +10,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 std::vector<std::string> lines(const std::string& out) {
     std::vector<std::string> v;
@@ -157,7 +157,7 @@ namespace tkv {
 namespace {
 
 TEST(MonthCli, PayWindowFieldsFollowTheSummary) {
-    testing::CliRunner cli;
+    test::CliRunner cli;
     ASSERT_EQ(cli.run({"day", "2025-03-10", "--in", "8:30", "--out", "21:15"}).exitCode, 0);
     const auto l = lines(cli.run({"recalc", "2025", "3"}).out);
     auto value = [&](const std::string& name) {

@@ -15,8 +15,8 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
-using testing::MonthFigures;
+using test::CliRunner;
+using test::MonthFigures;
 
 std::vector<std::string> lines(const std::string& out) {
     std::vector<std::string> v;
@@ -33,7 +33,7 @@ std::string readFile(const std::string& path) {
 
 void writeMonth(const CliRunner& cli, int year, int month, const MonthFigures& f) {
     cli.writeData(std::to_string(year) + (month < 10 ? "0" : "") + std::to_string(month) + ".dat",
-                  testing::MonthFileText(f));
+                  test::MonthFileText(f));
 }
 
 MonthFigures Figures(std::string syukin, std::string zangyo, std::vector<std::string> marks = {}) {

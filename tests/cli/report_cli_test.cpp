@@ -14,7 +14,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 std::vector<std::string> lines(const std::string& out) {
     std::vector<std::string> v;
@@ -170,6 +170,10 @@ TEST(CsvLeaveCli, UnwritableTargetKeepsTheOldFile) {
         EXPECT_NE(r.err.find("locked/有給休暇.csv"), std::string::npos) << r.err;
         EXPECT_EQ(readFile(folder + "/有給休暇.csv"), "old");
     }
+    // Also for root: a file where the folder should be.
+    WriteFileAtomically(cli.workDir() + "/plain.txt", "plain");
+    EXPECT_EQ(cli.run({"csv", "leave", "--out", "plain.txt/有給休暇.csv"}).exitCode, 2);
+    EXPECT_EQ(readFile(cli.workDir() + "/plain.txt"), "plain");
     EXPECT_EQ(cli.run({"csv", "leave", "x"}).exitCode, 1);
     EXPECT_EQ(cli.run({"csv", "leave", "--out"}).exitCode, 1);
 }

@@ -1,5 +1,9 @@
 #include "core/calendar.h"
 
+#include <cstdio>
+#include <ostream>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "core/month_record.h"
@@ -15,6 +19,20 @@ struct EquinoxCase {
     Date autumnal;
 };
 
+std::string DateText(const Date& d) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d_%02d_%02d", d.year, d.month, d.day);
+    return text;
+}
+
+void PrintTo(const EquinoxCase& c, std::ostream* os) {
+    *os << c.year << ": " << DateText(c.vernal) << ", " << DateText(c.autumnal);
+}
+
+std::string EquinoxName(const ::testing::TestParamInfo<EquinoxCase>& info) {
+    return "Year" + std::to_string(info.param.year);
+}
+
 class EquinoxTest : public ::testing::TestWithParam<EquinoxCase> {};
 
 TEST_P(EquinoxTest, Dates) {
@@ -28,7 +46,8 @@ INSTANTIATE_TEST_SUITE_P(Years, EquinoxTest,
                                            EquinoxCase{2012, {2012, 3, 20}, {2012, 9, 22}},
                                            EquinoxCase{2023, {2023, 3, 21}, {2023, 9, 23}},
                                            EquinoxCase{2024, {2024, 3, 20}, {2024, 9, 22}},
-                                           EquinoxCase{2025, {2025, 3, 20}, {2025, 9, 23}}));
+                                           EquinoxCase{2025, {2025, 3, 20}, {2025, 9, 23}}),
+                         EquinoxName);
 
 TEST(AccountingMonth, ClosingDays) {
     EXPECT_EQ(AccountingMonthOf({2004, 12, 21}, 20), (YearMonth{2005, 1}));
@@ -46,6 +65,14 @@ struct LookupCase {
     const char* name;
     const char* mark;
 };
+
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    *os << DateText(c.date) << " -> [" << c.name << "] [" << c.mark << "]";
+}
+
+std::string LookupName(const ::testing::TestParamInfo<LookupCase>& info) {
+    return "On" + DateText(info.param.date);
+}
 
 class HolidayLookupTest : public ::testing::TestWithParam<LookupCase> {};
 
@@ -66,7 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{{2003, 7, 21}, "海の日", "○"}, LookupCase{{2003, 9, 15}, "敬老の日", "○"},
         LookupCase{{2004, 10, 11}, "体育の日", "○"}, LookupCase{{2004, 3, 20}, "春分の日", "○"},
         LookupCase{{2003, 5, 4}, "国民の休日", "○"}, LookupCase{{2005, 1, 1}, "元旦", "○"},
-        LookupCase{{2004, 12, 23}, "天皇誕生日", "○"}, LookupCase{{2003, 2, 30}, "", ""}));
+        LookupCase{{2004, 12, 23}, "天皇誕生日", "○"}, LookupCase{{2003, 2, 30}, "", ""}),
+    LookupName);
 
 TEST(HolidayLookup, SwitchesKeepTheName) {
     Settings s;

@@ -5,7 +5,7 @@
 #include "core/month_record.h"
 #include "settings/settings.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 // Settings as a new user has them: standard hours 8:00-17:00, a break
 // 12:00-13:00, late night 22:00-5:00, rounding off, no flexible time.
@@ -25,6 +25,13 @@ inline Settings DefaultSettings() {
     s.times.shortDayStart = " 8:00";
     s.times.shortDayEnd = "12:00";
     s.times.shortDayWork = " 4:00";
+    return s;
+}
+
+// The defaults as a first run stores them: every rounding unit at its first entry.
+inline Settings FirstRunSettings() {
+    Settings s = DefaultSettings();
+    s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
     return s;
 }
 
@@ -48,4 +55,4 @@ MonthRecord Month(const Rows&... rows) {
     return m;
 }
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

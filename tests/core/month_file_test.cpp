@@ -9,19 +9,12 @@
 #include "base/ini_file.h"
 #include "base/test_folder.h"
 #include "base/text_util.h"
-#include "core/auto_time_input.h"
 #include "core/month_builders.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 
 namespace tkv {
 namespace {
-
-Settings defaults() {
-    Settings s = testing::DefaultSettings();
-    s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
-    return s;
-}
 
 class MonthFileTest : public ::testing::Test {
 protected:
@@ -32,8 +25,8 @@ protected:
         return m;
     }
 
-    testing::TestFolder dir;
-    Settings s = defaults();
+    test::TestFolder dir;
+    Settings s = test::FirstRunSettings();
     AnnualHolidayTable holidays = AnnualHolidayTable::Defaults();
 };
 
@@ -143,134 +136,6 @@ TEST_F(MonthFileTest, FailedSaveKeepsTheMonthUnsaved) {
     EXPECT_FALSE(r.io.ok());
     EXPECT_TRUE(m.hasUnsavedChanges());
     EXPECT_TRUE(r.leaveChanges.empty());
-}
-
-struct AutoCase {
-    const char* name;
-    DateTime now;
-    AutoTimeWhich which;
-    int startTeijiIn;
-    int endOverWrite;
-    const char* existing;  // in the target cell
-    AutoTimeAction action;
-    const char* text;
-    Date day;
-};
-
-class AutoTimeInputTest : public ::testing::TestWithParam<AutoCase> {};
-
-TEST_P(AutoTimeInputTest, Decides) {
-    const AutoCase& c = GetParam();
-    Settings s = defaults();
-    s.times.standardStart = " 8:30";
-    s.StartAdjustSelect = RoundMethod::Up;
-    s.StartTime2 = 3;                                                // 15 minutes
-    s.StartTeijiIn = static_cast<StandardStartUse>(c.startTeijiIn);  // the stored codes
-    s.EndOverWrite = static_cast<LeavingOverwrite>(c.endOverWrite);
-    const AutoTimePlan plan = PlanAutoTimeInput(c.now, s, c.which, AutoTimeMode::Automatic);
-    EXPECT_EQ(plan.workingDay, c.day);
-    EXPECT_EQ(plan.timeText, c.text);
-
-    MonthRecord m;
-    NewMonth(m, plan.month, s, AnnualHolidayTable::Defaults());
-    const int row = c.day.day;
-    m.day(row).cell(c.which == AutoTimeWhich::Arrival ? DayColumn::Arrival : DayColumn::Leaving) =
-        c.existing;
-    const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m, s);
-    EXPECT_EQ(out.action, c.action);
-    EXPECT_EQ(out.row, row);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AutoTimeInputTest,
-                         ::testing::Values(AutoCase{"ArrivalBeforeStandardTakesIt",
-                                                    {2025, 3, 10, 8, 10},
-                                                    AutoTimeWhich::Arrival,
-                                                    1,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    " 8:30",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"ArrivalRoundedUp",
-                                                    {2025, 3, 10, 8, 40},
-                                                    AutoTimeWhich::Arrival,
-                                                    1,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    " 8:45",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"ArrivalNeverReplaced",
-                                                    {2025, 3, 10, 8, 40},
-                                                    AutoTimeWhich::Arrival,
-                                                    0,
-                                                    0,
-                                                    " 8:00",
-                                                    AutoTimeAction::Keep,
-                                                    " 8:45",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingAfterMidnight",
-                                                    {2025, 3, 11, 0, 40},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    "24:40",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingOverwritten",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "18:00",
-                                                    AutoTimeAction::Write,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingAsked",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    1,
-                                                    "18:00",
-                                                    AutoTimeAction::Ask,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingKept",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    2,
-                                                    "18:00",
-                                                    AutoTimeAction::Keep,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingIntoPreviousYear",
-                                                    {2025, 1, 1, 2, 0},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    "26:00",
-                                                    {2024, 12, 31}}),
-                         [](const ::testing::TestParamInfo<AutoCase>& p) {
-                             return std::string(p.param.name);
-                         });
-
-TEST(AutoTimeInput, DialogTextsAndNoRounding) {
-    Settings s = defaults();
-    s.EndAdjustSelect = RoundMethod::Down;
-    s.EndTime2 = 6;
-    s.NoAutoInAdjust = true;
-    const AutoTimePlan plan =
-        PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::Confirm);
-    EXPECT_EQ(plan.unroundedText, "19:05");
-    EXPECT_EQ(plan.timeText, "19:05");
-    EXPECT_EQ(plan.dialogDate, "3月10日(月)");
-    EXPECT_FALSE(
-        PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::None)
-            .active);
 }
 
 }  // namespace

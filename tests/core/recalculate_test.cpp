@@ -2,10 +2,12 @@
 
 #include <climits>
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
 #include "base/text_util.h"
 #include "core/calendar.h"
 #include "core/month_builders.h"
@@ -15,9 +17,9 @@
 namespace tkv {
 namespace {
 
-using testing::Day;
-using testing::DefaultSettings;
-using testing::Month;
+using test::Day;
+using test::DefaultSettings;
+using test::Month;
 
 // ---------------------------------------------------------------------------
 // One day against the default settings, with one setting changed where named.
@@ -46,6 +48,11 @@ void HalfDayStandards(Settings& s) {
     s.times.afternoonLeaveWork = " 5:00";  // an afternoon-leave day
     s.YuukyuKinmu = leaveWorks;
     s.FlexTime = flex;
+}
+
+void PrintTo(const DayCase& c, std::ostream* os) {
+    *os << "[" << c.kind << "] [" << c.arrival << "]-[" << c.leaving << "] -> [" << c.overtime
+        << "] [" << c.lateNight << "] [" << c.working << "]";
 }
 
 class DayCalculationTest : public ::testing::TestWithParam<DayCase> {};
@@ -169,10 +176,7 @@ const DayCase kDayCases[] = {
      "9:00", "  ", " 4:00", " 9:00", " 3:00", " 1:00", " 5:00"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Days, DayCalculationTest, ::testing::ValuesIn(kDayCases),
-                         [](const ::testing::TestParamInfo<DayCase>& p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Days, DayCalculationTest, ::testing::ValuesIn(kDayCases), test::ByName());
 
 // ---------------------------------------------------------------------------
 
@@ -520,7 +524,7 @@ TEST(RecalculateTest, AnyInputIsStableAndNeverFails) {
 // Leaving a month that was only looked at must not ask about saving it.
 TEST(RecalculateMonth, FreshMonthStaysUnchanged) {
     for (int simeDay : {31, 20, 15}) {
-        Settings s = testing::DefaultSettings();
+        Settings s = test::DefaultSettings();
         s.SimeDay = simeDay;
         MonthRecord m;
         NewMonth(m, {2025, 5}, s, AnnualHolidayTable::Defaults());

@@ -1,7 +1,11 @@
 #include "core/target_bar.h"
 
+#include <ostream>
+#include <string>
+
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
 #include "core/month_record.h"
 #include "settings/settings.h"
 
@@ -17,6 +21,17 @@ struct BarCase {
     int filledColor;  // of the last filled segment
     int tickEvery;
 };
+
+void PrintTo(const BarCase& c, std::ostream* os) {
+    *os << "[" << c.achieved << "] of [" << c.target << "] -> " << c.percentText
+        << (c.red ? " red" : "") << ", " << c.filled << " segments";
+}
+
+std::string BarName(const ::testing::TestParamInfo<BarCase>& info) {
+    const BarCase& c = info.param;
+    return test::Identifier(c.achieved) +
+           (*c.target == '\0' ? "_withoutTarget" : "_of_" + test::Identifier(c.target));
+}
 
 class TargetBarTest : public ::testing::TestWithParam<BarCase> {};
 
@@ -57,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BarCase{" 20:00", "20:00", "100%", false, 30, 0xFF0000, 3},
                       BarCase{" -2:00", "20:00", "-10%", true, 9, 0x0000FF, 9},
                       BarCase{"300:00", "20:00", "1500%", false, 46, 0x00FFFF, 3},
-                      BarCase{" 10:00", "", "---%", false, 0, 0, 0}));
+                      BarCase{" 10:00", "", "---%", false, 0, 0, 0}),
+    BarName);
 
 TEST(TargetBar, TakeHomeTargetAndRemainingDays) {
     Settings s;  // target from the take-home remainder

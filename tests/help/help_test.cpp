@@ -126,7 +126,7 @@ void HelpTest::guideFolderIsTheFirstWithAnIndex_data() {
 void HelpTest::guideFolderIsTheFirstWithAnIndex() {
     QFETCH(QList<bool>, hasIndex);
     QFETCH(int, chosen);
-    tkv::testing::TestFolder folder;
+    tkv::test::TestFolder folder;
     QStringList candidates;
     for (qsizetype i = 0; i < hasIndex.size(); ++i) {
         const QString dir = QString::fromStdString(folder.path()) + "/c" + QString::number(i);
@@ -335,7 +335,7 @@ void HelpTest::aboutBoxShowsVersionAndFolders() {
 }
 
 void HelpTest::aboutBoxOpensTheDataFolder() {
-    tkv::testing::TestFolder folder;
+    tkv::test::TestFolder folder;
     const QString data = QString::fromStdString(folder.path());
     TAboutBox box([&data] { return AboutFacts{data, {}, {}}; });
     QList<QUrl> opened;

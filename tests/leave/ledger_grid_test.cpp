@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
 #include "base/test_folder.h"
 #include "core/month_file.h"
 #include "core/month_record.h"
@@ -64,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SeparatorCase{"Off", 0, "2024/03/31", "2024/04/01", false},
                       SeparatorCase{"UnnormalisedDateCounts", 4, "2024/3/31", "2024/04/01", true},
                       SeparatorCase{"NoDateNoLine", 4, "x", "2024/04/01", false}),
-    [](const ::testing::TestParamInfo<SeparatorCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(LedgerGrid, TheSeparatorIsDrawnAcrossTheRow) {
     Settings s;
@@ -126,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         KindCycleCase{"UnknownKindIsLeftAlone", "2024/04/05", "代休", "2.0", "2024/04/05", "代休",
                       "2.0"},
         KindCycleCase{"NoDateChangesOnlyTheDate", "abc", "", "5.0", "", "", "5.0"}),
-    [](const ::testing::TestParamInfo<KindCycleCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(LedgerGrid, KindMenuSetsTheKindDirectly) {
     Ledger ledger;
@@ -210,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"BackDaysToKind", 5, C::Days, true, false, {M::Cell, 5, C::Kind}},
         TabCase{"BackMemoToDays", 5, C::Memo, true, false, {M::Cell, 5, C::Days}},
         TabCase{"BackRemainingToDays", 5, C::Remaining, true, false, {M::Cell, 5, C::Days}}),
-    [](const ::testing::TestParamInfo<TabCase>& p) { return std::string(p.param.name); });
+    test::ByName());
 
 TEST(LedgerGrid, InksBackgroundsAndHints) {
     Settings s;
@@ -262,7 +263,7 @@ protected:
     std::optional<MonthDayRow> find(const char* date) const {
         return FindLedgerDay(date, [this](YearMonth ym) { return path(ym); });
     }
-    testing::TestFolder folder;
+    test::TestFolder folder;
 };
 
 TEST_F(LedgerJumpTest, FindsTheDayInItsOwnMonthOrTheNext) {

@@ -272,24 +272,22 @@ void LeaveWindowTest::csvIsWrittenWhereTheUserSays() {
     // The export saves nothing of the ledger.
     QCOMPARE(readLedger(f), cp932::fromUtf8(kLedger));
 
-    // A file that cannot be written: the old one stays, the message says why.
-    const QString locked = QString::fromStdString(f.folder.file("locked"));
-    QVERIFY(QDir().mkpath(locked));
-    QVERIFY(WriteFileAtomically(f.folder.file("locked/leave.csv"), "old", 0600).ok());
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    // A disk that fills up: the old file stays, the message says which file and why.
     platform::testing::TakeMessageLog();
-    platform::testing::QueueFileAnswer(QString::fromStdString(f.folder.file("locked/leave.csv")));
-    w.findChild<QAction*>("CsvMenuItem")->trigger();
-    QFile::setPermissions(locked,
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (::geteuid() != 0) {  // root writes anywhere
-        const auto messages = platform::testing::TakeMessageLog();
-        QCOMPARE(messages.size(), std::size_t{1});
-        QCOMPARE(messages[0].caption, U("ファイルエラー"));
-        QVERIFY(messages[0].text.contains("locked/leave.csv"));
-        QVERIFY(ReadWholeFile(f.folder.file("locked/leave.csv"), bytes).ok());
-        QCOMPARE(QString::fromStdString(bytes), QString("old"));
+    platform::testing::QueueFileAnswer(path);
+    {
+        // The remembered folder goes to the settings first (tokivane.SET), then the CSV.
+        test::ScopedFileFault diskFull({FileStep::Write, 2, ENOSPC});
+        w.findChild<QAction*>("CsvMenuItem")->trigger();
     }
+    const auto messages = platform::testing::TakeMessageLog();
+    QCOMPARE(messages.size(), std::size_t{1});
+    QCOMPARE(messages[0].caption, U("ファイルエラー"));
+    QVERIFY(messages[0].text.contains(path));
+    QVERIFY(messages[0].text.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    std::string after;
+    QVERIFY(ReadWholeFile(f.folder.file("leave.csv"), after).ok());
+    QCOMPARE(after, bytes);
     w.close();
 }
 

@@ -18,18 +18,15 @@
 #include "mainwindow/program_windows.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "settings/settings_store.h"
 
 namespace tkv::test {
 
-inline QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
 // The desktop program on a temporary data folder and an in-memory registry,
 // with a clock the test sets and keys the test holds down.
 struct MainFixture {
-    tkv::testing::TestFolder folder;
+    TestFolder folder;
     AppContext ctx;
     FixedClock* clock = nullptr;
     Qt::KeyboardModifiers modifiers = Qt::NoModifier;

@@ -1,15 +1,22 @@
 #include <fstream>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "base/atomic_file.h"
 #include "base/text_util.h"
 #include "core/day_kind.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/main_fixture.h"
+#include "mainwindow/t_total.h"
+#include "mainwindow/target_bar_panel.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
+#include "settings/ui/prompt_answers.h"
 #include "settings/ui/time_adjust.h"
 #include "settings/ui/time_set.h"
 
@@ -37,34 +44,15 @@ private slots:
     void closeAsksAboutUnsavedChanges();
     void damagedMonthFileShowsWhatCanBeRead();
     void sizeLimitsFitTheGrid();
+    void payWindowAsksForKinPass();
+    void targetBarToggleKeepsTheHeight();
+    void leaveIndicatorFollowsTheLedger();
 };
 
 namespace {
 
 QPoint centreOf(DayStringGrid& g, int row, DayColumn column) {
     return g.visualRect(g.dayModel()->indexOf(row, ColumnNumber(column))).center();
-}
-
-// Types one entry per showing of the prompt (a null entry cancels); a
-// showing beyond the list cancels, so a wrong count fails instead of hanging.
-void AnswerPrompts(TPass& prompt, QStringList entries, int* shown) {
-    QTimer::singleShot(0, &prompt, [&prompt, entries, shown]() mutable {
-        if (!prompt.isVisible())
-            return;
-        ++*shown;
-        if (entries.isEmpty()) {
-            prompt.reject();
-            return;
-        }
-        const QString entry = entries.takeFirst();
-        AnswerPrompts(prompt, entries, shown);
-        if (entry.isNull()) {
-            prompt.reject();
-            return;
-        }
-        prompt.findChild<QLineEdit*>("PassEdit")->setText(entry);
-        prompt.findChild<QPushButton*>("OkButton")->click();
-    });
 }
 
 }  // namespace
@@ -112,10 +100,10 @@ void MainWindowTest::passwordGate() {
     for (int answer : errorAnswers)
         platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
     f.windows = std::make_unique<ProgramWindows>(f.ctx);
-    int shown = 0;
-    AnswerPrompts(f.windows->pass(), entries, &shown);
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), entries, &count);
     QCOMPARE(PassStartGate(f.ctx, f.windows->pass()), runs);
-    QCOMPARE(shown, prompts);
+    QCOMPARE(count.shown, prompts);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(int(log.size()), int(errorAnswers.size()));
     for (const auto& m : log) {
@@ -298,10 +286,9 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
                        centreOf(f.grid(), 11, DayColumn::Working));
     QCOMPARE(m.day(11).LegalHolidayFlag, std::string("*"));
     f.grid().selectDay(20, ColumnNumber(DayColumn::Memo));
-    QTest::qWait(20);
 
-    const QImage img = f.grid().viewport()->grab().toImage();
     auto hasRed = [&](int column) {
+        const QImage img = f.grid().viewport()->grab().toImage();
         const QRect r = f.grid().visualRect(f.grid().dayModel()->indexOf(11, column));
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
@@ -311,6 +298,8 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
             }
         return false;
     };
+    // Out of the selection, the row paints in its own colours.
+    QTRY_VERIFY(hasRed(ColumnNumber(DayColumn::Kind)));
     for (int column : {int(DayColumn::Kind), int(DayColumn::Arrival), int(DayColumn::Leaving),
                        int(DayColumn::Working)})
         QVERIFY2(hasRed(column), qPrintable(QString("column %1").arg(column)));
@@ -391,6 +380,75 @@ void MainWindowTest::sizeLimitsFitTheGrid() {
     QVERIFY(f.grid().height() >= f.grid().heightForRows(23) - 1);
     QVERIFY(max.height() - min.height() <= f.grid().heightForRows(32) - f.grid().heightForRows(23));
     QVERIFY(f.grid().width() >= f.grid().designWidth());
+}
+
+void MainWindowTest::payWindowAsksForKinPass() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.KinPass = "Money"; });
+    TZangyoMain& w = f.start();
+    TPass& prompt = f.windows->pass();
+    WhenShown<TPass>(w, [](TPass& d) { d.reject(); });
+    f.click("KingakuButton");
+    QVERIFY(!f.windows->total().isVisible());
+    QVERIFY(!prompt.isVisible());
+    WhenShown<TPass>(w, [](TPass& d) {
+        d.findChild<QLineEdit*>("PassEdit")->setText("MONEY");
+        d.findChild<QPushButton*>("OkButton")->click();
+    });
+    f.main().action("KingakuMenuItem")->trigger();
+    QVERIFY(f.windows->total().isVisible());
+}
+
+void MainWindowTest::targetBarToggleKeepsTheHeight() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.MokuhyoBasShow = false; });
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QAction* item = w.action("MokuhyoMenuItem");
+    QVERIFY(!item->isChecked());
+    QVERIFY(!w.targetBar()->isVisible());
+    const int before = w.height();
+    const int minBefore = w.minimumWindowSize().height();
+
+    item->trigger();
+    QVERIFY(item->isChecked());
+    QVERIFY(w.targetBar()->isVisible());
+    QCOMPARE(w.height(), before + w.targetBar()->height());
+    QCOMPARE(w.minimumWindowSize().height(), minBefore + w.targetBar()->height());
+
+    // A double click on the right panel switches it off again.
+    QTest::mouseDClick(w.findChild<QWidget*>("RightPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!item->isChecked());
+    QCOMPARE(w.height(), before);
+    // A single click on the left panel switches it on.
+    QTest::mouseClick(w.findChild<QWidget*>("LeftPanel"), Qt::LeftButton, {}, QPoint(2, 20));
+    QVERIFY(item->isChecked());
+
+    // The state is kept for the start user when the window closes.
+    QVERIFY(w.close());
+    QCOMPARE(f.ctx.registry->readValue("Software\\Varnholt\\Zangyo\\System", "MokuhyoBasShow")
+                 .value_or(""),
+             std::string("1"));
+}
+
+void MainWindowTest::leaveIndicatorFollowsTheLedger() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) {
+        s.YukyuMokuZanDisp = true;
+        s.YukyuMokuZan = "5.0";
+        s.MokuhyoBasShow = true;
+    });
+    Ledger ledger;
+    ledger.setKuriZan("3.5");
+    QVERIFY(SaveLedger(ledger, f.ctx.ledgerPath()).ok());
+    TZangyoMain& w = f.start();
+    QLabel* panel = w.targetBar()->yukyuPanel();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->text().trimmed(), U("-1.5"));
+    QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Taking a day of paid leave and saving refreshes it.
+    w.month().day(13).cell(DayColumn::Kind) = "有";
+    f.grid().refresh();
+    f.click("SaveButton");
+    QCOMPARE(panel->text().trimmed(), U("-2.5"));
 }
 
 }  // namespace tkv::test

@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     w.grid()->refresh();
     w.Recalculate(false);
     w.grid()->selectDay(23, tkv::ColumnNumber(tkv::DayColumn::Leaving));
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     const bool saved = w.grab().save(out);
     m.takeSnapshot();
     return saved ? 0 : 1;

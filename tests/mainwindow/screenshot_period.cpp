@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
     // Two business years; August and the New Year weeks are short months.
     tkv::YearMonth ym{2023, 4};
     for (int i = 0; i < 24; ++i, ym = tkv::AddMonths(ym, 1)) {
-        tkv::testing::MonthFigures m;
+        tkv::test::MonthFigures m;
         const bool shortMonth = ym.month == 8 || ym.month == 1;
         m.syukin = shortMonth ? "13.5" : (i % 5 == 0 ? "21.0" : "19.5");
         m.kyujitu = i % 4 == 0 ? "1.0" : "0.0";
@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
             m.marks.push_back("代");
         if (i == 17)
             m.marks.push_back("欠");
-        tkv::WriteFileAtomically(f.monthFile(ym.year, ym.month), tkv::testing::MonthFileText(m),
-                                 0600);
+        tkv::WriteFileAtomically(f.monthFile(ym.year, ym.month), tkv::test::MonthFileText(m), 0600);
     }
     f.start();
     tkv::TYearTotal& w = f.windows->yearTotal();

@@ -28,12 +28,11 @@ namespace {
 
 void writeMonth(const MainFixture& f, YearMonth ym, std::string syukin, std::string zangyo,
                 std::vector<std::string> marks = {}) {
-    testing::MonthFigures m;
+    test::MonthFigures m;
     m.syukin = std::move(syukin);
     m.zangyo = std::move(zangyo);
     m.marks = std::move(marks);
-    QVERIFY(
-        WriteFileAtomically(f.monthFile(ym.year, ym.month), testing::MonthFileText(m), 0600).ok());
+    QVERIFY(WriteFileAtomically(f.monthFile(ym.year, ym.month), test::MonthFileText(m), 0600).ok());
 }
 
 QString fieldText(const TYearTotal& w, const char* name) {

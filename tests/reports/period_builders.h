@@ -9,7 +9,7 @@
 #include "base/text_util.h"
 #include "reports/period_totals.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 // The [System] totals and the kind marks of one month file.
 struct MonthFigures {
@@ -52,4 +52,4 @@ private:
     TestFolder m_folder;
 };
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

@@ -15,8 +15,8 @@
 namespace tkv {
 namespace {
 
-using testing::MonthFigures;
-using testing::MonthFolder;
+using test::MonthFigures;
+using test::MonthFolder;
 
 // The start of `line` as long as `expected`.
 std::string Head(const std::string& line, const std::string& expected) {

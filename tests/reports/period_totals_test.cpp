@@ -24,8 +24,8 @@ void PrintTo(const PeriodSpan& s, std::ostream* os) {
 
 namespace {
 
-using testing::MonthFigures;
-using testing::MonthFolder;
+using test::MonthFigures;
+using test::MonthFolder;
 
 TEST(PeriodSpanArithmetic, AddMonthsCrossesYearsBothWays) {
     EXPECT_EQ(AddMonths({2024, 1}, -1), (YearMonth{2023, 12}));
@@ -67,7 +67,7 @@ TEST(PeriodMonthFile, CountsLeaveMarksAsTheyStand) {
     s.HanDayPM = "abc";  // unreadable: a half day that adds nothing
     MonthFigures f;
     f.marks = {"有", "前", "後", " 有", "有 ", "代", "欠", "欠", "○", "  ", "半"};
-    const PeriodMonth m = ParsePeriodMonth(testing::MonthFileText(f), s);
+    const PeriodMonth m = ParsePeriodMonth(test::MonthFileText(f), s);
     ASSERT_TRUE(m.hasData);
     EXPECT_DOUBLE_EQ(m.paidLeave, 1.5);
     EXPECT_DOUBLE_EQ(m.compensatory, 1);
@@ -83,7 +83,7 @@ TEST(PeriodMonthFile, HalfDaysAddTheirSize) {
     s.HanDayPM = "-0.4";
     MonthFigures f;
     f.marks = {"前", "後"};
-    EXPECT_DOUBLE_EQ(ParsePeriodMonth(testing::MonthFileText(f), s).paidLeave, 0.9);
+    EXPECT_DOUBLE_EQ(ParsePeriodMonth(test::MonthFileText(f), s).paidLeave, 0.9);
 }
 
 TEST(PeriodMonthFile, NoAttendanceMeansNoData) {
@@ -92,7 +92,7 @@ TEST(PeriodMonthFile, NoAttendanceMeansNoData) {
         MonthFigures f;
         f.syukin = syukin;
         f.marks = {"有"};
-        const PeriodMonth m = ParsePeriodMonth(testing::MonthFileText(f), s);
+        const PeriodMonth m = ParsePeriodMonth(test::MonthFileText(f), s);
         EXPECT_FALSE(m.hasData) << syukin;
         EXPECT_DOUBLE_EQ(m.paidLeave, 0) << syukin;
     }

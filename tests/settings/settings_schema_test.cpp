@@ -173,7 +173,7 @@ TEST(SettingsStoreRoundTrip, StoredBytesSurviveLoadAndSave) {
         written.emplace_back(&f, bytes);
     }
 
-    testing::TestFolder dir;
+    test::TestFolder dir;
     SettingsStore store(reg, dir.path(), "/work", "");
     Settings s;
     const SettingsLoadResult loaded = store.LoadSettings(s);

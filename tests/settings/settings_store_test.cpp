@@ -23,7 +23,7 @@ protected:
         return SettingsStore(reg, dir.path(), "/work", startUser);
     }
 
-    testing::TestFolder dir;
+    test::TestFolder dir;
     IniRegistryStore reg;
 };
 

@@ -98,7 +98,7 @@ void VacStringGrid::resizeEvent(QResizeEvent* e) {
 
 void VacStringGrid::setLedger(Ledger* ledger) {
     m_loading = true;
-    closeEditor();
+    closeCellEditor();
     m_model->setLedger(ledger);
     m_loading = false;
 }

@@ -83,7 +83,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
     const int row = currentDayRow();
     const int column = currentColumn();
     m_loading = true;
-    closeEditor();
+    closeCellEditor();
     m_month = month;
     m_model->setMonth(month);
     if (row > 0)

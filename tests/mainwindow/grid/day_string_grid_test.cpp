@@ -391,14 +391,19 @@ void DayStringGridTest::rendersColoursAndWeekLines() {
     f.grid.refresh();
     QVERIFY(f.show());
     f.grid.selectDay(20, 8);
-    QTest::qWait(20);
 
-    const QImage img = f.grid.viewport()->grab().toImage();
-    f.grid.grab().save("/tmp/tokivane-grid.png");
+    QImage img;
     auto pixel = [&](QPoint p) { return QColor(img.pixel(p)); };
+    const QRect sun = f.cellRect(4, 3);
+    // Grabbed until the view has settled on the new selection.
+    auto painted = [&] {
+        img = f.grid.viewport()->grab().toImage();
+        return pixel({sun.center().x(), sun.bottom()}) == QColor(Qt::black);
+    };
+    QTRY_VERIFY(painted());
+    f.grid.grab().save("/tmp/tokivane-grid.png");
 
     // The line under Sunday the 4th, none under Saturday the 3rd.
-    const QRect sun = f.cellRect(4, 3);
     QCOMPARE(pixel({sun.center().x(), sun.bottom()}), QColor(Qt::black));
     const QRect sat = f.cellRect(3, 3);
     QVERIFY(pixel({sat.center().x(), sat.bottom()}) != QColor(Qt::black));

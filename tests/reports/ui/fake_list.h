@@ -7,7 +7,7 @@
 #include "reports/ui/list_report.h"
 #include "settings/settings.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 // A list of numbered records with a memo column, as the three lists build
 // theirs: enough to drive the frame without a month behind it.
@@ -49,4 +49,4 @@ private:
     int m_firstPage;
 };
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

@@ -22,8 +22,8 @@ namespace tkv {
 using platform::BandKind;
 using platform::PlacedBand;
 using platform::ReportPage;
-using testing::bandsOf;
-using testing::textOf;
+using test::bandsOf;
+using test::textOf;
 
 namespace {
 
@@ -34,10 +34,10 @@ QString U8(const char* s) {
 const QColor kWhite(Qt::white), kGray(224, 224, 224), kSilver(192, 192, 192);
 
 // Forty-eight months of 20 days from April 2021, one file each.
-void fillFourYears(const testing::MonthFolder& folder) {
+void fillFourYears(const test::MonthFolder& folder) {
     YearMonth ym{2021, 4};
     for (int i = 0; i < 48; ++i, ym = AddMonths(ym, 1)) {
-        testing::MonthFigures m;
+        test::MonthFigures m;
         m.zangyo = MinutesToStr(600 + i * 7, 2, true);
         folder.write(ym, m);
     }
@@ -79,7 +79,7 @@ private:
 };
 
 void PeriodLeaveReportTest::periodListOfFortyEightMonthsTakesTwoPages() {
-    testing::MonthFolder folder;
+    test::MonthFolder folder;
     fillFourYears(folder);
     const Settings s;
     TYearPrintForm report({{2021, 4}, {2025, 3}}, folder.paths(), s, m_clock);
@@ -117,7 +117,7 @@ void PeriodLeaveReportTest::periodListShading_data() {
 void PeriodLeaveReportTest::periodListShading() {
     QFETCH(int, form);
     QFETCH(QList<QColor>, colours);
-    testing::MonthFolder folder;
+    test::MonthFolder folder;
     fillFourYears(folder);
     Settings s;
     s.PrintForm = static_cast<ReportForm>(form);
@@ -133,7 +133,7 @@ void PeriodLeaveReportTest::periodListShading() {
 }
 
 void PeriodLeaveReportTest::periodListTextsAndNoCut() {
-    testing::MonthFolder folder;
+    test::MonthFolder folder;
     Settings s;
     s.PrintName = true;
     s.NameTitle = "営業部 山田";

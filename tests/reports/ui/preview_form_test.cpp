@@ -20,7 +20,7 @@
 
 namespace tkv {
 
-using testing::FakeList;
+using test::FakeList;
 
 class PreviewFormTest final : public QObject {
     Q_OBJECT
@@ -154,7 +154,7 @@ void PreviewFormTest::orientationFollowsTheListSetting() {
 }
 
 void PreviewFormTest::printingWithoutPrinterWritesPdf() {
-    testing::TestFolder folder;
+    test::TestFolder folder;
     const QString path = QString::fromStdString(folder.file("list.pdf"));
     m_form->preview(list(100), nullptr);
     platform::testing::QueueFileAnswer(path);
@@ -176,7 +176,7 @@ void PreviewFormTest::printingWithoutPrinterWritesPdf() {
 }
 
 void PreviewFormTest::pdfThatCannotBeWrittenIsReported() {
-    testing::TestFolder folder;
+    test::TestFolder folder;
     const QString path = QString::fromStdString(folder.file("missing/list.pdf"));
     m_form->preview(list(3), nullptr);
     platform::testing::QueueFileAnswer(path);

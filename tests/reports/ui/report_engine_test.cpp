@@ -16,9 +16,9 @@ namespace tkv {
 using platform::BandKind;
 using platform::PlacedBand;
 using platform::ReportPage;
-using testing::bandsOf;
-using testing::FakeList;
-using testing::textOf;
+using test::bandsOf;
+using test::FakeList;
+using test::textOf;
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "platform/report_engine.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 // The bands of one kind on a laid-out page, top to bottom.
 inline std::vector<const platform::PlacedBand*> bandsOf(const platform::ReportPage& page,
@@ -23,4 +23,4 @@ inline QString textOf(const platform::PlacedBand& band) {
     return band.texts.empty() ? QString() : band.texts.front().text;
 }
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

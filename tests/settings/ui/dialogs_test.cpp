@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "platform/waiting_form.h"
 #include "settings/settings.h"
 #include "settings/ui/single_line_edit.h"
@@ -22,19 +23,8 @@
 
 using namespace tkv;
 
-namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-template <typename W>
-W* Child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr)
-        qFatal("no widget %s", name);
-    return w;
-}
-}  // namespace
+using test::Child;
+using test::U;
 
 void DialogsTest::init() {
     platform::testing::ResetMessageHook();
