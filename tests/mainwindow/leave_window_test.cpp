@@ -98,6 +98,7 @@ private slots:
     void monthIsSavedBeforeOpening();
     void doubleClickFillsTheDateAndCyclesTheKind();
     void grantYearLineIsPainted();
+    void cursorMovesTabAndMemoMenu();
     void csvIsWrittenWhereTheUserSays();
     void closeWithUnsavedEdits_data();
     void closeWithUnsavedEdits();
@@ -246,6 +247,45 @@ void LeaveWindowTest::grantYearLineIsPainted() {
         QVERIFY(bottom(2, c) != black);
         QVERIFY(bottom(3, c) != black);
     }
+    w.close();
+}
+
+void LeaveWindowTest::cursorMovesTabAndMemoMenu() {
+    MainFixture f({2025, 3, 28, 12, 0, 0}, [](Settings& s) { s.AutoCalc = true; });
+    writeLedger(f, kLedger);
+    f.start();
+    TYuuKyu& w = openLeave(f);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    VacStringGrid& grid = *w.grid();
+    grid.setFocus();
+    grid.selectCell(4, LedgerColumn::Days);
+    QTRY_VERIFY(grid.cellEditor() && grid.cellEditor()->hasFocus());
+    QTest::keyClicks(grid.cellEditor(), "-2");
+    QCOMPARE(text(w, "NowZanMemo"), QString("9.5"));  // not before the cursor moves
+    // Tab goes on to the memo; with AutoCalc the ledger is recalculated.
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Tab);
+    QCOMPARE(grid.currentColumn(), LedgerColumnNumber(LedgerColumn::Memo));
+    QCOMPARE(cell(w, 4, LedgerColumn::Days), QString(" -2.0"));
+    QCOMPARE(text(w, "NowZanMemo"), QString("8.5"));
+
+    // The memo menu colours the memo of the cursor row, and resets it.
+    w.setColorChooser([](int current) -> std::optional<int> {
+        return current == 0 ? std::optional<int>(0x0000FF) : std::nullopt;
+    });
+    grid.findChild<QAction*>("MemoColorItem")->trigger();
+    QCOMPARE(w.ledger().entry(4).color, 0x0000FF);
+    grid.findChild<QAction*>("MemoColorResetItem")->trigger();
+    QCOMPARE(w.ledger().entry(4).color, 0);
+
+    // Tab from the last memo, Shift+Tab from the first date: out to the buttons.
+    grid.selectCell(500, LedgerColumn::Memo);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.findChild<QPushButton*>("CalcButton"));
+    grid.setFocus();
+    grid.selectCell(1, LedgerColumn::Date);
+    QTest::keyClick(grid.cellEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), w.findChild<QPushButton*>("CancelButton"));
+    w.ledger().takeSnapshot();
     w.close();
 }
 
