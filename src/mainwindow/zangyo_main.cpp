@@ -651,6 +651,12 @@ void TZangyoMain::firstShow() {
 }
 
 void TZangyoMain::closeEvent(QCloseEvent* event) {
+    // An open leave window asks about its own edits first (a session end
+    // closes this window while it is disabled).
+    if (m_dialogs.yuuKyu && m_dialogs.yuuKyu->isVisible() && !m_dialogs.yuuKyu->close()) {
+        event->ignore();
+        return;
+    }
     if (!ConfirmMonthSave()) {
         event->ignore();
         return;

@@ -103,6 +103,7 @@ private slots:
     void closeWithUnsavedEdits_data();
     void closeWithUnsavedEdits();
     void deletionsAreGivenUpWithTheEdits();
+    void closingTheProgramAsksForTheLedgerFirst();
     void jumpFindsTheDayInTheFollowingMonth();
     void jumpThatFindsNothingStays();
     void printPreviewsTheLedger();
@@ -426,6 +427,24 @@ void LeaveWindowTest::deletionsAreGivenUpWithTheEdits() {
     w.close();
     QVERIFY(!w.isVisible());
     QCOMPARE(readLedger(f), cp932::fromUtf8(kLedger));
+}
+
+void LeaveWindowTest::closingTheProgramAsksForTheLedgerFirst() {
+    MainFixture f({2025, 3, 28, 12, 0, 0});
+    writeLedger(f, kLedger);
+    TZangyoMain& main = f.start();
+    TYuuKyu& w = openLeave(f);
+    w.grid()->vacModel()->setCellText(1, LedgerColumn::Memo, "編集");
+    platform::testing::TakeMessageLog();
+    platform::testing::QueueMessageAnswer(QMessageBox::Cancel);
+    QVERIFY(!main.close());
+    QCOMPARE(platform::testing::TakeMessageLog().size(), std::size_t{1});
+    QVERIFY(w.isVisible());
+    QVERIFY(main.isVisible());
+    platform::testing::QueueMessageAnswer(QMessageBox::Yes);
+    QVERIFY(main.close());
+    QVERIFY(!w.isVisible());
+    QVERIFY(cp932::toUtf8(readLedger(f)).find("編集") != std::string::npos);
 }
 
 void LeaveWindowTest::jumpFindsTheDayInTheFollowingMonth() {
