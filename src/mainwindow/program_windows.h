@@ -16,6 +16,7 @@ class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
 class TYearTotal;
+class TYuuKyu;
 class TZangyoMain;
 namespace platform {
 class TWaitingForm;
@@ -50,6 +51,7 @@ public:
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
+    TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
 
     // The Esc key of the main window and its dialogs.
     void escapeAction();
@@ -76,6 +78,8 @@ private:
     std::unique_ptr<TPreviewForm> m_preview;
     // Also a window of its own: the main window is disabled while it is shown.
     std::unique_ptr<TYearTotal> m_yearTotal;
+    // The paid-leave window likewise.
+    std::unique_ptr<TYuuKyu> m_yuuKyu;
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was
