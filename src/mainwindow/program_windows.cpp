@@ -10,6 +10,7 @@
 #include "help/about_box.h"
 #include "help/help_controller.h"
 #include "help/help_guide.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
@@ -90,6 +91,25 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     period.escape = escape;
     m_yearTotal = std::make_unique<TYearTotal>(std::move(period));
 
+    YuuKyuContext leave;
+    leave.settings = &app.settings;
+    leave.store = app.store.get();
+    leave.registry = app.registry.get();
+    leave.startUser = app.startUser;
+    leave.restoreSize = app.store->startUserCopies().WindowSize;
+    leave.clock = app.clock.get();
+    // The user whose data is open when the window is used.
+    leave.ledgerPath = [&app] { return app.ledgerPath(); };
+    leave.monthPath = [&app](YearMonth ym) { return app.monthPath(ym.year, ym.month); };
+    leave.preview = m_preview.get();
+    leave.mainWindow = main;
+    leave.confirmMonthSave = [main] { return main->ConfirmMonthSave(); };
+    leave.showDay = [main](const MonthDayRow& day) { main->ShowLedgerDay(day.month, day.row); };
+    leave.modifiers = [this] { return m_services->keyboardModifiers(); };
+    leave.escape = escape;
+    leave.closed = [main] { main->RefreshLeaveIndicator(); };
+    m_yuuKyu = std::make_unique<TYuuKyu>(std::move(leave));
+
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
@@ -111,7 +131,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
-    main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get()});
+    main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_yuuKyu.get()});
 
     m_tray = platform::MakeSystemTrayIcon();
     m_resident = std::make_unique<Resident>(app, *main, *m_pass);
@@ -132,6 +152,7 @@ ProgramWindows::~ProgramWindows() {
     m_main.reset();
     m_preview.reset();
     m_yearTotal.reset();
+    m_yuuKyu.reset();
 }
 
 void ProgramWindows::saveSettings() {

@@ -18,6 +18,7 @@ class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
 class TYearTotal;
+class TYuuKyu;
 class TZangyoMain;
 namespace platform {
 class TrayIcon;
@@ -53,6 +54,7 @@ public:
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
+    TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
     Resident& resident() const { return *m_resident; }
     // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
     UserMenu* users() const { return m_users; }
@@ -79,6 +81,8 @@ private:
     std::unique_ptr<TPreviewForm> m_preview;
     // Also a window of its own: the main window is disabled while it is shown.
     std::unique_ptr<TYearTotal> m_yearTotal;
+    // The paid-leave window likewise.
+    std::unique_ptr<TYuuKyu> m_yuuKyu;
     std::unique_ptr<platform::TrayIcon> m_tray;  // none without a notification area
     std::unique_ptr<Resident> m_resident;
     UserMenu* m_users = nullptr;  // a child of its menu

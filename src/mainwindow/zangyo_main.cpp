@@ -27,6 +27,7 @@
 #include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
@@ -132,7 +133,8 @@ void TZangyoMain::buildMenus() {
             &TZangyoMain::KingakuButtonClick);
     connect(add(view, "SyukeiMenuItem", "期間集計(&S)..."), &QAction::triggered, this,
             &TZangyoMain::SyukeiButtonClick);
-    add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
+    connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
+            &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
     add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
@@ -262,7 +264,6 @@ void TZangyoMain::buildPanels() {
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
-    yuukyu->setEnabled(false);  // the leave window comes later
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
     middle->addWidget(right);
@@ -285,6 +286,7 @@ void TZangyoMain::buildPanels() {
     connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
     connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
     connect(syukei, &QPushButton::clicked, this, &TZangyoMain::SyukeiButtonClick);
+    connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
@@ -541,6 +543,25 @@ bool TZangyoMain::JumpToMonth(YearMonth ym) {
     return true;
 }
 
+void TZangyoMain::YuukyuButtonClick() {
+    if (m_dialogs.yuuKyu == nullptr)
+        return;
+    m_grid->commitEditor();
+    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier) &&
+        m_month.hasUnsavedChanges())
+        SaveMonth();
+    m_dialogs.yuuKyu->open();
+}
+
+void TZangyoMain::ShowLedgerDay(YearMonth ym, int row) {
+    moveTo(ym);
+    setEnabled(true);
+    activateWindow();
+    m_grid->setFocus();
+    m_grid->selectDay(row, ColumnNumber(DayColumn::Memo));
+    m_grid->scrollToDay(row);
+}
+
 void TZangyoMain::PrintMenuItemClick() {
     if (m_dialogs.preview == nullptr)
         return;
@@ -637,6 +658,12 @@ void TZangyoMain::firstShow() {
 }
 
 void TZangyoMain::closeEvent(QCloseEvent* event) {
+    // An open leave window asks about its own edits first (a session end
+    // closes this window while it is disabled).
+    if (m_dialogs.yuuKyu && m_dialogs.yuuKyu->isVisible() && !m_dialogs.yuuKyu->close()) {
+        event->ignore();
+        return;
+    }
     if (!ConfirmMonthSave()) {
         event->ignore();
         return;

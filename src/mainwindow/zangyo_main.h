@@ -24,6 +24,7 @@ class TPass;
 class TPreviewForm;
 class TTotal;
 class TYearTotal;
+class TYuuKyu;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
@@ -32,6 +33,7 @@ struct MainWindowDialogs {
     TJump* jump = nullptr;            // "指定月へ移動"
     TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
     TYearTotal* yearTotal = nullptr;  // "期間集計"
+    TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
 };
 
 // Who is there to answer while the program runs towards its end.
@@ -83,6 +85,12 @@ public:
     // The period window's jump: after the unsaved-changes check, shows
     // accounting month `ym`. False when the check was cancelled.
     bool JumpToMonth(YearMonth ym);
+    // The paid-leave window; with AutoSave (and no Shift) the month is
+    // saved first, so the ledger holds its leave days.
+    void YuukyuButtonClick();
+    // The leave window's jump (after the unsaved-changes check): shows
+    // accounting month `ym` with the cursor on the memo of day row `row`.
+    void ShowLedgerDay(YearMonth ym, int row);
     // The month list and the month CSV, of the month as recalculated now.
     void PrintMenuItemClick();
     void CsvMenuItemClick();
