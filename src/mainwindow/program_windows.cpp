@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 
 #include "base/paths.h"
@@ -13,10 +14,13 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
+#include "mainwindow/resident.h"
 #include "mainwindow/t_total.h"
+#include "mainwindow/users.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "platform/tray_icon.h"
 #include "platform/waiting_form.h"
 #include "reports/ui/preview_form.h"
 #include "reports/ui/year_total.h"
@@ -43,7 +47,7 @@ help::AboutFacts aboutFacts(const AppContext& app) {
 ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_main = std::make_unique<TZangyoMain>(app);
     TZangyoMain* main = m_main.get();
-    auto escape = [this] { escapeAction(); };
+    auto escape = [this] { m_resident->escapeAction(); };
 
     m_pass = new TPass(main);
     m_total = new TTotal(main);
@@ -128,21 +132,27 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
     main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_yuuKyu.get()});
+
+    m_tray = platform::MakeSystemTrayIcon();
+    m_resident = std::make_unique<Resident>(app, *main, *m_pass);
+    m_resident->setTrayIcon(m_tray.get());
+    m_resident->setProgramFolder(platform::S(QCoreApplication::applicationDirPath()));
+    m_timeAdjust->setExitCommandEnabler(
+        [this](bool enabled) { m_resident->setTimeAdjustOpen(!enabled); });
+    if (app.multiUser) {
+        if (auto* menu = main->findChild<QMenu*>("MultiUserMenu"))
+            m_users = new UserMenu(app, *main, *menu, m_total);
+    }
 }
 
 ProgramWindows::~ProgramWindows() {
     m_help->closeViewer();
+    m_resident.reset();
     // The grid keeps a pointer to the services: the window goes first.
     m_main.reset();
     m_preview.reset();
     m_yearTotal.reset();
     m_yuuKyu.reset();
-}
-
-void ProgramWindows::escapeAction() {
-    // Without a notification area to go to, Esc minimises.
-    if (m_app.settings.EscKeyMin)
-        m_main->showMinimized();
 }
 
 void ProgramWindows::saveSettings() {

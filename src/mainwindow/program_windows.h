@@ -6,6 +6,8 @@ namespace tkv {
 
 struct AppContext;
 class MainServices;
+class Resident;
+class UserMenu;
 class TJump;
 class TPass;
 class TPassChangeForm;
@@ -19,8 +21,9 @@ class TYearTotal;
 class TYuuKyu;
 class TZangyoMain;
 namespace platform {
+class TrayIcon;
 class TWaitingForm;
-}
+}  // namespace platform
 namespace help {
 class HelpController;
 class TAboutBox;
@@ -52,9 +55,9 @@ public:
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
     TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
-
-    // The Esc key of the main window and its dialogs.
-    void escapeAction();
+    Resident& resident() const { return *m_resident; }
+    // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
+    UserMenu* users() const { return m_users; }
 
 private:
     void saveSettings();
@@ -80,6 +83,9 @@ private:
     std::unique_ptr<TYearTotal> m_yearTotal;
     // The paid-leave window likewise.
     std::unique_ptr<TYuuKyu> m_yuuKyu;
+    std::unique_ptr<platform::TrayIcon> m_tray;  // none without a notification area
+    std::unique_ptr<Resident> m_resident;
+    UserMenu* m_users = nullptr;  // a child of its menu
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was

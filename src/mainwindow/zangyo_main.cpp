@@ -443,6 +443,8 @@ bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
     if (!m_month.hasUnsavedChanges())
         return true;
+    if (m_attendance != Attendance::Person)
+        return SaveMonth();
     if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier))
         return SaveMonth();
     const auto answer = platform::ShowMessage(
@@ -599,13 +601,18 @@ void TZangyoMain::RefreshLeaveIndicator() {
 void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (mode == AutoTimeMode::None)
         return;
+    // With nobody to confirm, the time is written as in the fully automatic
+    // mode; a leaving time that would need a question is left as it is.
+    const bool nobody = m_attendance == Attendance::Nobody;
+    if (nobody)
+        mode = AutoTimeMode::Automatic;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
     LoadMonth(plan.month.year, plan.month.month, true);
     afterMove();
     const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
-        if (m_services == nullptr)
+        if (m_services == nullptr || nobody)
             return;
         const auto confirmed =
             m_services->confirmTime({which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate),
@@ -664,7 +671,8 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
                                m_barAction->isChecked() ? "1" : "0");
-    AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
+    if (m_attendance != Attendance::HandOver)
+        AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
     savePlacement();
     if (m_dialogs.total)
         m_dialogs.total->hide();

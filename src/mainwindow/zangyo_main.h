@@ -36,6 +36,15 @@ struct MainWindowDialogs {
     TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
 };
 
+// Who is there to answer while the program runs towards its end.
+enum class Attendance {
+    Person,    // questions are asked as usual
+    HandOver,  // the idle tool takes over: the month is saved without a question and
+               // no leaving time is written (for the rest of the run)
+    Nobody,    // a signal or a session end without a person: the month is saved
+               // and the leaving time written without any window
+};
+
 // The main window: one accounting month in the day grid, its totals beside
 // it, the navigation above, the target bar below and the menu bar. It
 // forwards commands to the core and shows what comes back.
@@ -92,6 +101,12 @@ public:
     // Fills the window title from the settings and the users.
     void updateTitle();
 
+    // "ファイルエラー": the file that could not be read or written.
+    void reportFileError(const IoResult& r);
+
+    void setAttendance(Attendance a) { m_attendance = a; }
+    Attendance attendance() const { return m_attendance; }
+
     int displayedYear() const;
     int displayedMonth() const;
     MonthRecord& month() { return m_month; }
@@ -125,7 +140,6 @@ private:
     void selectToday();
     Qt::KeyboardModifiers modifiers() const;
     bool applyLeaveChanges(const std::vector<LeaveDayChange>& changes);
-    void reportFileError(const IoResult& r);
     void computeSizeLimits();
     void applySizeLimits();
     int barHeight() const;
@@ -138,6 +152,7 @@ private:
     int m_loadedYear = 0;
     int m_loadedMonth = 0;
     bool m_readOnlyMonth = false;  // the month file exists but cannot be read
+    Attendance m_attendance = Attendance::Person;
 
     DayStringGrid* m_grid = nullptr;
     GridServices* m_services = nullptr;
