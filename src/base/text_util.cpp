@@ -160,6 +160,14 @@ std::string TrimRight(std::string_view text) {
     return std::string(text.substr(0, e));
 }
 
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    return out;
+}
+
 std::string Trim(std::string_view text) {
     return TrimRight(TrimLeft(text));
 }

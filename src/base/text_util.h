@@ -24,6 +24,10 @@ std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 
+// ASCII a-z as A-Z; every other byte as it is (UTF-8 safe: those bytes never
+// occur inside a multi-byte character).
+std::string UpperAscii(std::string_view text);
+
 // Full-width forms of digits, letters and common signs become their ASCII
 // forms, and lower-case letters become upper case.
 std::string ToHankaku(std::string_view text);

@@ -145,9 +145,8 @@ int PrintLeaveCommand(Context& ctx, const std::vector<std::string>& args, bool l
     if (!session.open())
         return ExitFile;
     Ledger ledger;
-    const HalfDayValues half = HalfDayValuesOf(session.settings());
-    ledger.SetHalfDayValues(half.morning, half.afternoon);
-    if (!session.report(LoadLedger(ledger, session.ledgerPath())))
+    if (!session.report(
+            LoadLedger(ledger, session.ledgerPath(), HalfDayValuesOf(session.settings()))))
         return ExitFile;
     if (lines) {
         const LeaveListLines built = BuildLeaveListLines(ledger, session.settings(), 0);

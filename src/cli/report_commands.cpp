@@ -6,6 +6,9 @@
 #include "cli/cli_app.h"
 #include "cli/csv_output.h"
 #include "cli/month_session.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
+#include "reports/leave_csv.h"
 #include "reports/month_csv.h"
 #include "reports/month_list_lines.h"
 
@@ -73,6 +76,24 @@ int csvMonth(Context& ctx, const std::vector<std::string>& args,
                           csv.str());
 }
 
+// The ledger as the leave window writes it: recalculated, never saved.
+int csvLeave(Context& ctx, const std::vector<std::string>& args,
+             const std::optional<std::string>& out) {
+    if (!args.empty())
+        throw UsageError{"csv leave takes no arguments but --out FILE"};
+    MonthSession session(ctx);
+    if (!session.open())
+        return ExitFile;
+    Ledger ledger;
+    const Settings& s = session.settings();
+    if (!session.report(LoadLedger(ledger, session.ledgerPath(), HalfDayValuesOf(s))))
+        return ExitFile;
+    ledger.RecalcLedger();
+    std::ostringstream csv;
+    WriteLeaveCsv(csv, ledger, s);
+    return WriteCsvOutput(ctx, out, LeaveCsvFileName(s), csv.str());
+}
+
 int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,
                const std::string& pdfPath) {
     if (args.size() != 2)
@@ -112,7 +133,9 @@ int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
         return csvMonth(ctx, rest, out);
     if (what == "period")
         return CsvPeriodCommand(ctx, rest, out);
-    throw UsageError{"csv wants month YEAR MONTH or period SY SM [EY EM] | --all"};
+    if (what == "leave")
+        return csvLeave(ctx, rest, out);
+    throw UsageError{"csv wants month YEAR MONTH, period SY SM [EY EM] | --all, or leave"};
 }
 
 int PrintCommand(Context& ctx, const std::vector<std::string>& given) {
@@ -133,16 +156,19 @@ const CommandSpec CsvSpec{
     "csv", &CsvCommand,
     "month YEAR MONTH [--out FILE]\tthe month as CSV, recalculated, not saved\n"
     "period SY SM [EY EM] [--out FILE]\tthe period totals as CSV\n"
-    "period --all [--out FILE]\tthe period totals of every month on file as CSV",
+    "period --all [--out FILE]\tthe period totals of every month on file as CSV\n"
+    "leave [--out FILE]\tthe paid-leave ledger as CSV, recalculated, not saved",
     "Writes the CSV files of the desktop program (CP932, CR LF): the accounting month after\n"
-    "recalculation and without saving, or the period totals (twelve months from SY/SM when\n"
-    "EY EM are left out). --out - writes to standard output; without --out the proposed\n"
-    "file name (\"2004年3月.csv\", \"2004年4月～2005年3月.csv\", with the personal file name in\n"
-    "front when set) in the current folder. Prints the path it wrote; changes no setting. A\n"
-    "file that cannot be written is left as it was (exit 2).\n"
+    "recalculation and without saving, the period totals (twelve months from SY/SM when\n"
+    "EY EM are left out), or the paid-leave ledger sorted and recalculated (Vacation.dat is\n"
+    "not written). --out - writes to standard output; without --out the proposed file name\n"
+    "(\"2004年3月.csv\", \"2004年4月～2005年3月.csv\", \"有給休暇.csv\", with the personal file\n"
+    "name in front when set) in the current folder. Prints the path it wrote; changes no\n"
+    "setting. A file that cannot be written is left as it was (exit 2).\n"
     "\n"
     "examples:  tokivane-cli csv month 2024 4 --out april.csv\n"
-    "           tokivane-cli csv period 2024 4 --out -\n"};
+    "           tokivane-cli csv period 2024 4 --out -\n"
+    "           tokivane-cli csv leave\n"};
 
 const CommandSpec PrintSpec{
     "print", &PrintCommand,

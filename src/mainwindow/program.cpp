@@ -1,7 +1,7 @@
 #include "mainwindow/program.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QSessionManager>
 
 #include "base/atomic_file.h"
 #include "base/paths.h"
@@ -9,11 +9,14 @@
 #include "help/about_box.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
+#include "mainwindow/resident.h"
 #include "mainwindow/zangyo_main.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
+#include "platform/activation_channel.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/session_end.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
@@ -55,11 +58,13 @@ int RunProgram(QApplication& app) {
 
     // The idle tool stands in for us while it runs; a second copy of us
     // brings the first to the front instead.
-    if (platform::SingleInstance::isRunning("TDrowselForm"))
+    if (platform::SingleInstance::isTaken("TDrowselForm"))
         return 0;
     platform::SingleInstance single("TZangyoMain");
-    if (single.activateRunning())
+    if (!single.take()) {
+        platform::ActivationChannel::knock("TZangyoMain");
         return 0;
+    }
 
     const FolderInputs folders = os::ReadFolderInputs();
     ctx.dataDir = DataFolder(folders);
@@ -90,19 +95,30 @@ int RunProgram(QApplication& app) {
         return 0;
 
     TZangyoMain& main = windows.main();
-    single.listen([&main] {
-        if (main.isMinimized())
-            main.showNormal();
-        main.show();
-        main.raise();
-        main.activateWindow();
+    Resident& resident = windows.resident();
+    // The program ends when its main window has closed, not when the last
+    // window goes out of sight (in the tray there is none).
+    app.setQuitOnLastWindowClosed(false);
+    platform::ActivationChannel activation;
+    QObject::connect(&resident, &Resident::ended, &app, [&single, &activation](int code) {
+        activation.close();
+        single.release();  // a program started right now is not turned away
+        QCoreApplication::exit(code);
     });
+    platform::SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &platform::SessionEndWatcher::terminated, &resident,
+                     &Resident::terminate);
+    QObject::connect(&sessionEnd, &platform::SessionEndWatcher::sessionEndQuery, &resident,
+                     [&resident](QSessionManager& manager) {
+                         if (!resident.sessionMayEnd(manager.allowsInteraction()))
+                             manager.cancel();
+                     });
+
+    activation.listen("TZangyoMain", [&resident] { resident.activate(); });
     main.show();
     main.firstShow();
-    // Without a notification area yet, /Down closes at once, which still
-    // records the leaving time.
-    if (DownSwitch(ctx.args))
-        QTimer::singleShot(0, &main, &QWidget::close);
+    resident.startUp();
+    resident.setBaseLoopLevel(1);
     return app.exec();
 }
 

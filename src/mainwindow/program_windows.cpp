@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 
 #include "base/paths.h"
@@ -9,13 +10,17 @@
 #include "help/about_box.h"
 #include "help/help_controller.h"
 #include "help/help_guide.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_services.h"
+#include "mainwindow/resident.h"
 #include "mainwindow/t_total.h"
+#include "mainwindow/users.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "platform/tray_icon.h"
 #include "platform/waiting_form.h"
 #include "reports/ui/preview_form.h"
 #include "reports/ui/year_total.h"
@@ -43,7 +48,7 @@ help::AboutFacts aboutFacts(const AppContext& app) {
 ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_main = std::make_unique<TZangyoMain>(app);
     TZangyoMain* main = m_main.get();
-    auto escape = [this] { escapeAction(); };
+    auto escape = [this] { m_resident->escapeAction(); };
 
     m_pass = new TPass(main);
     m_total = new TTotal(main);
@@ -96,6 +101,25 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     period.escape = escape;
     m_yearTotal = std::make_unique<TYearTotal>(std::move(period));
 
+    YuuKyuContext leave;
+    leave.settings = &app.settings;
+    leave.store = app.store.get();
+    leave.registry = app.registry.get();
+    leave.startUser = app.startUser;
+    leave.restoreSize = app.store->startUserCopies().WindowSize;
+    leave.clock = app.clock.get();
+    // The user whose data is open when the window is used.
+    leave.ledgerPath = [&app] { return app.ledgerPath(); };
+    leave.monthPath = [&app](YearMonth ym) { return app.monthPath(ym.year, ym.month); };
+    leave.preview = m_preview.get();
+    leave.mainWindow = main;
+    leave.confirmMonthSave = [main] { return main->ConfirmMonthSave(); };
+    leave.showDay = [main](const MonthDayRow& day) { main->ShowLedgerDay(day.month, day.row); };
+    leave.modifiers = [this] { return m_services->keyboardModifiers(); };
+    leave.escape = escape;
+    leave.closed = [main] { main->RefreshLeaveIndicator(); };
+    m_yuuKyu = std::make_unique<TYuuKyu>(std::move(leave));
+
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
@@ -117,21 +141,29 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
-    main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_setting});
+    main->setDialogs(
+        {m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_setting, m_yuuKyu.get()});
+
+    m_tray = platform::MakeSystemTrayIcon();
+    m_resident = std::make_unique<Resident>(app, *main, *m_pass);
+    m_resident->setTrayIcon(m_tray.get());
+    m_resident->setProgramFolder(platform::S(QCoreApplication::applicationDirPath()));
+    m_timeAdjust->setExitCommandEnabler(
+        [this](bool enabled) { m_resident->setTimeAdjustOpen(!enabled); });
+    if (app.multiUser) {
+        if (auto* menu = main->findChild<QMenu*>("MultiUserMenu"))
+            m_users = new UserMenu(app, *main, *menu, m_total);
+    }
 }
 
 ProgramWindows::~ProgramWindows() {
     m_help->closeViewer();
+    m_resident.reset();
     // The grid keeps a pointer to the services: the window goes first.
     m_main.reset();
     m_preview.reset();
     m_yearTotal.reset();
-}
-
-void ProgramWindows::escapeAction() {
-    // Without a notification area to go to, Esc minimises.
-    if (m_app.settings.EscKeyMin)
-        m_main->showMinimized();
+    m_yuuKyu.reset();
 }
 
 void ProgramWindows::saveSettings() {

@@ -6,6 +6,8 @@ namespace tkv {
 
 struct AppContext;
 class MainServices;
+class Resident;
+class UserMenu;
 class TJump;
 class TPass;
 class TPassChangeForm;
@@ -17,10 +19,12 @@ class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
 class TYearTotal;
+class TYuuKyu;
 class TZangyoMain;
 namespace platform {
+class TrayIcon;
 class TWaitingForm;
-}
+}  // namespace platform
 namespace help {
 class HelpController;
 class TAboutBox;
@@ -52,9 +56,10 @@ public:
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
     TSetting& setting() const { return *m_setting; }
-
-    // The Esc key of the main window and its dialogs.
-    void escapeAction();
+    TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
+    Resident& resident() const { return *m_resident; }
+    // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
+    UserMenu* users() const { return m_users; }
 
 private:
     void saveSettings();
@@ -79,6 +84,11 @@ private:
     std::unique_ptr<TPreviewForm> m_preview;
     // Also a window of its own: the main window is disabled while it is shown.
     std::unique_ptr<TYearTotal> m_yearTotal;
+    // The paid-leave window likewise.
+    std::unique_ptr<TYuuKyu> m_yuuKyu;
+    std::unique_ptr<platform::TrayIcon> m_tray;  // none without a notification area
+    std::unique_ptr<Resident> m_resident;
+    UserMenu* m_users = nullptr;  // a child of its menu
 };
 
 // The start-up password: asked unless a tray switch (/Disp, /Down) was

@@ -27,6 +27,7 @@
 #include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
@@ -133,7 +134,8 @@ void TZangyoMain::buildMenus() {
             &TZangyoMain::KingakuButtonClick);
     connect(add(view, "SyukeiMenuItem", "期間集計(&S)..."), &QAction::triggered, this,
             &TZangyoMain::SyukeiButtonClick);
-    add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
+    connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
+            &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
     add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
@@ -264,7 +266,6 @@ void TZangyoMain::buildPanels() {
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
-    yuukyu->setEnabled(false);  // the leave window comes later
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
     middle->addWidget(right);
@@ -287,6 +288,7 @@ void TZangyoMain::buildPanels() {
     connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
     connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
     connect(syukei, &QPushButton::clicked, this, &TZangyoMain::SyukeiButtonClick);
+    connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
@@ -443,6 +445,8 @@ bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
     if (!m_month.hasUnsavedChanges())
         return true;
+    if (m_attendance != Attendance::Person)
+        return SaveMonth();
     if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier))
         return SaveMonth();
     const auto answer = platform::ShowMessage(
@@ -565,6 +569,25 @@ bool TZangyoMain::JumpToMonth(YearMonth ym) {
     return true;
 }
 
+void TZangyoMain::YuukyuButtonClick() {
+    if (m_dialogs.yuuKyu == nullptr)
+        return;
+    m_grid->commitEditor();
+    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier) &&
+        m_month.hasUnsavedChanges())
+        SaveMonth();
+    m_dialogs.yuuKyu->open();
+}
+
+void TZangyoMain::ShowLedgerDay(YearMonth ym, int row) {
+    moveTo(ym);
+    setEnabled(true);
+    activateWindow();
+    m_grid->setFocus();
+    m_grid->selectDay(row, ColumnNumber(DayColumn::Memo));
+    m_grid->scrollToDay(row);
+}
+
 void TZangyoMain::PrintMenuItemClick() {
     if (m_dialogs.preview == nullptr)
         return;
@@ -604,13 +627,18 @@ void TZangyoMain::RefreshLeaveIndicator() {
 void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (mode == AutoTimeMode::None)
         return;
+    // With nobody to confirm, the time is written as in the fully automatic
+    // mode; a leaving time that would need a question is left as it is.
+    const bool nobody = m_attendance == Attendance::Nobody;
+    if (nobody)
+        mode = AutoTimeMode::Automatic;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
     LoadMonth(plan.month.year, plan.month.month, true);
     afterMove();
     const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
-        if (m_services == nullptr)
+        if (m_services == nullptr || nobody)
             return;
         const auto confirmed =
             m_services->confirmTime({which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate),
@@ -656,6 +684,12 @@ void TZangyoMain::firstShow() {
 }
 
 void TZangyoMain::closeEvent(QCloseEvent* event) {
+    // An open leave window asks about its own edits first (a session end
+    // closes this window while it is disabled).
+    if (m_dialogs.yuuKyu && m_dialogs.yuuKyu->isVisible() && !m_dialogs.yuuKyu->close()) {
+        event->ignore();
+        return;
+    }
     if (!ConfirmMonthSave()) {
         event->ignore();
         return;
@@ -663,7 +697,8 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
                                m_barAction->isChecked() ? "1" : "0");
-    AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
+    if (m_attendance != Attendance::HandOver)
+        AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
     savePlacement();
     if (m_dialogs.total)
         m_dialogs.total->hide();

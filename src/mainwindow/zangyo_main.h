@@ -25,6 +25,7 @@ class TPreviewForm;
 class TSetting;
 class TTotal;
 class TYearTotal;
+class TYuuKyu;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
@@ -34,6 +35,16 @@ struct MainWindowDialogs {
     TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
     TYearTotal* yearTotal = nullptr;  // "期間集計"
     TSetting* setting = nullptr;      // "環境設定"
+    TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
+};
+
+// Who is there to answer while the program runs towards its end.
+enum class Attendance {
+    Person,    // questions are asked as usual
+    HandOver,  // the idle tool takes over: the month is saved without a question and
+               // no leaving time is written (for the rest of the run)
+    Nobody,    // a signal or a session end without a person: the month is saved
+               // and the leaving time written without any window
 };
 
 // The main window: one accounting month in the day grid, its totals beside
@@ -76,6 +87,12 @@ public:
     // The period window's jump: after the unsaved-changes check, shows
     // accounting month `ym`. False when the check was cancelled.
     bool JumpToMonth(YearMonth ym);
+    // The paid-leave window; with AutoSave (and no Shift) the month is
+    // saved first, so the ledger holds its leave days.
+    void YuukyuButtonClick();
+    // The leave window's jump (after the unsaved-changes check): shows
+    // accounting month `ym` with the cursor on the memo of day row `row`.
+    void ShowLedgerDay(YearMonth ym, int row);
     // The month list and the month CSV, of the month as recalculated now.
     void PrintMenuItemClick();
     void CsvMenuItemClick();
@@ -87,6 +104,12 @@ public:
 
     // Fills the window title from the settings and the users.
     void updateTitle();
+
+    // "ファイルエラー": the file that could not be read or written.
+    void reportFileError(const IoResult& r);
+
+    void setAttendance(Attendance a) { m_attendance = a; }
+    Attendance attendance() const { return m_attendance; }
 
     int displayedYear() const;
     int displayedMonth() const;
@@ -121,7 +144,6 @@ private:
     void selectToday();
     Qt::KeyboardModifiers modifiers() const;
     bool applyLeaveChanges(const std::vector<LeaveDayChange>& changes);
-    void reportFileError(const IoResult& r);
     void computeSizeLimits();
     void applySizeLimits();
     int barHeight() const;
@@ -134,6 +156,7 @@ private:
     int m_loadedYear = 0;
     int m_loadedMonth = 0;
     bool m_readOnlyMonth = false;  // the month file exists but cannot be read
+    Attendance m_attendance = Attendance::Person;
 
     DayStringGrid* m_grid = nullptr;
     GridServices* m_services = nullptr;

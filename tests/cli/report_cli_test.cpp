@@ -110,6 +110,74 @@ TEST(CsvMonthCli, Usage) {
     EXPECT_NE(help.out.find("csv month YEAR MONTH"), std::string::npos);
 }
 
+// An unsorted ledger as hand edits leave it: dates without zeros, days as
+// typed, no remaining column.
+const char* const kLedger =
+    "[System]\r\nKuriZan=11\r\nNowZan=0.0\r\n[VacationData]\r\n"
+    "  1=2024/4/5,x,午前,-0.5,,memo text,,\r\n"
+    "  2=2024/04/02,,有給,-1,,,,\r\n"
+    "  3=2024/04/01,,増加,1,,付与,$FF,\r\n";
+
+TEST(CsvLeaveCli, WritesTheLedgerSortedAndRecalculatedWithoutSavingIt) {
+    CliRunner cli;
+    cli.writeData("Vacation.dat", cp932::fromUtf8(kLedger));
+    ASSERT_EQ(cli.run({"settings", "get", "CSVNameAdd"}).exitCode, 0);  // the first run stores them
+    const std::string registry = readFile(cli.configDir() + "/registry.ini");
+    const auto r = cli.run({"csv", "leave", "--out", "-"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, cp932::fromUtf8("No,日付,曜日,区分,日数,残数,メモ\r\n"
+                                     "1,2024/4/1,月,増加,1.0,12.0,付与\r\n"
+                                     "2,2024/4/2,火,有給,-1.0,11.0,\r\n"
+                                     "3,2024/4/5,金,午前,-0.5,10.5,memo text\r\n"));
+    EXPECT_EQ(cli.readData("Vacation.dat"), cp932::fromUtf8(kLedger));
+    EXPECT_EQ(readFile(cli.configDir() + "/registry.ini"), registry);
+}
+
+TEST(CsvLeaveCli, FileNameAndPersonalLineFromTheSettings) {
+    CliRunner cli;
+    cli.writeData("Vacation.dat", cp932::fromUtf8(kLedger));
+    auto r = cli.run({"csv", "leave"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "有給休暇.csv\n");
+    EXPECT_EQ(readFile(cli.workDir() + "/有給休暇.csv").substr(0, 3), "No,");
+
+    for (const auto& [name, value] : {std::pair{"CSVNameAdd", "1"},
+                                      {"CSVFileName", "山田"},
+                                      {"CSVPrivateInfoAdd", "1"},
+                                      {"CSVPrivateInfo", "社員 42"}})
+        ASSERT_EQ(cli.run({"settings", "set", name, value}).exitCode, 0);
+    r = cli.run({"csv", "leave"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "山田 有給休暇.csv\n");
+    const std::string bytes = readFile(cli.workDir() + "/山田 有給休暇.csv");
+    EXPECT_EQ(bytes.substr(0, bytes.find("No,")), cp932::fromUtf8("社員 42\r\n"));
+    EXPECT_EQ(cli.run({"csv", "leave", "--out", "-"}).out, bytes);
+}
+
+TEST(CsvLeaveCli, UnwritableTargetKeepsTheOldFile) {
+    CliRunner cli;
+    cli.writeData("Vacation.dat", cp932::fromUtf8(kLedger));
+    const std::string folder = cli.workDir() + "/locked";
+    std::filesystem::create_directory(folder);
+    WriteFileAtomically(folder + "/有給休暇.csv", "old");
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    const auto r = cli.run({"csv", "leave", "--out", "locked/有給休暇.csv"});
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    if (::geteuid() != 0) {  // root writes anywhere
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("locked/有給休暇.csv"), std::string::npos) << r.err;
+        EXPECT_EQ(readFile(folder + "/有給休暇.csv"), "old");
+    }
+    // Also for root: a file where the folder should be.
+    WriteFileAtomically(cli.workDir() + "/plain.txt", "plain");
+    EXPECT_EQ(cli.run({"csv", "leave", "--out", "plain.txt/有給休暇.csv"}).exitCode, 2);
+    EXPECT_EQ(readFile(cli.workDir() + "/plain.txt"), "plain");
+    EXPECT_EQ(cli.run({"csv", "leave", "x"}).exitCode, 1);
+    EXPECT_EQ(cli.run({"csv", "leave", "--out"}).exitCode, 1);
+}
+
 TEST(PrintMonthCli, Lines) {
     CliRunner cli;
     fillMarch(cli);

@@ -55,6 +55,19 @@ TEST(RestorePosition, LargerWindowThanScreenCentresTowardZero) {
               (WindowPoint{-100, -100}));
 }
 
+TEST(MaximizedPosition, KeepsTheCornerUnlessTheWindowWouldCrossAnEdge) {
+    const WindowPoint workAt{30, 0};  // a panel along the top
+    const WindowSize work{1920, 1050};
+    // Room enough: the corner stays.
+    EXPECT_EQ(MaximizedPosition({100, 200}, {700, 800}, workAt, work), (WindowPoint{100, 200}));
+    // Across the right edge, across the bottom edge: moved in.
+    EXPECT_EQ(MaximizedPosition({100, 1500}, {700, 800}, workAt, work), (WindowPoint{100, 1220}));
+    EXPECT_EQ(MaximizedPosition({600, 200}, {700, 800}, workAt, work), (WindowPoint{280, 200}));
+    // As large as the work area: its corner, never above or left of it.
+    EXPECT_EQ(MaximizedPosition({500, 500}, {1920, 1050}, workAt, work), (WindowPoint{30, 0}));
+    EXPECT_EQ(MaximizedPosition({0, -40}, {700, 800}, workAt, work), (WindowPoint{30, 0}));
+}
+
 TEST(WindowPlacementStore, UnderTheStartUsersKey) {
     IniRegistryStore reg;
     WindowPlacementStore store(reg, "taro");

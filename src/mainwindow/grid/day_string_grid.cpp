@@ -3,11 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,7 +19,6 @@
 #include "mainwindow/grid/grid_commands.h"
 #include "mainwindow/grid/grid_layout.h"
 #include "mainwindow/grid/grid_services.h"
-#include "platform/fonts.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 
@@ -48,27 +43,18 @@ QString menuText(const std::string& text) {
 }  // namespace
 
 DayStringGrid::DayStringGrid(QWidget* parent)
-    : QTableView(parent), m_model(new DayGridModel(this)), m_delegate(new DayGridDelegate(this)) {
+    : platform::EditingGrid(parent),
+      m_model(new DayGridModel(this)),
+      m_delegate(new DayGridDelegate(this)) {
     setObjectName("DayStringGrid");
     buildMenus();  // before the model: setting it already moves the current cell
     setHorizontalHeader(new DayGridHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollMode(ScrollPerItem);
-    setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
-    // The editor is opened by the grid itself on the current cell.
-    setEditTriggers(NoEditTriggers);
-    setTabKeyNavigation(true);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
     setStatusTip(Q(GeneralHint));
-    applyFont();
+    applyGridFont();
+    fitColumns();
     connect(m_model, &DayGridModel::cellEdited, this, &DayStringGrid::monthEdited);
 }
 
@@ -76,30 +62,10 @@ DayStringGrid::~DayStringGrid() = default;
 
 // --- setup -------------------------------------------------------------
 
-void DayStringGrid::applyFont() {
-    setFont(platform::GridFont());
-    const int h = rowHeight() + GridLineWidth;
-    verticalHeader()->setDefaultSectionSize(h);
-    horizontalHeader()->setFixedHeight(h);
-    fitColumns();
-}
-
-int DayStringGrid::blankWidth() const {
-    return fontMetrics().horizontalAdvance(QChar(' '));
-}
-
-int DayStringGrid::rowHeight() const {
-    return RowHeight(fontMetrics().height());
-}
-
 int DayStringGrid::designWidth() const {
     int w = 0;
     for (int c : ColumnWidths(blankWidth(), 0)) w += c + GridLineWidth;
     return w + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-}
-
-int DayStringGrid::heightForRows(int rows) const {
-    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
 }
 
 void DayStringGrid::fitColumns() {
@@ -128,7 +94,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
 void DayStringGrid::setSettings(const Settings* settings) {
     m_settings = settings;
     m_model->setSettings(settings);
-    applyInputMethod(ColumnAt(currentColumn()));
+    applyInputMethod();
 }
 
 void DayStringGrid::setClock(const Clock* clock) {
@@ -149,15 +115,7 @@ void DayStringGrid::refresh() {
         return;
     }
     m_model->refresh();
-    if (m_editor && m_editorIndex.isValid())
-        m_delegate->setEditorData(m_editor, m_editorIndex);
-    viewport()->update();
-}
-
-void DayStringGrid::commitEditor() {
-    if (m_editor && m_editorIndex.isValid()) {
-        m_model->setData(m_editorIndex, m_editor->text(), Qt::EditRole);
-    }
+    refreshCells();
 }
 
 // --- current cell and editor --------------------------------------------
@@ -204,73 +162,25 @@ int DayStringGrid::rowFor(std::initializer_list<DayColumn> columns) const {
 }
 
 void DayStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
-    if (QModelIndex(m_editorIndex) != current) {
-        const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
-        closeCellEditor();
-        if (m_model->dayRowAt(current) && IsEditableColumn(ColumnAt(current.column()))) {
-            openEditorAt(current, hadFocus);
-        }
-    }
+    platform::EditingGrid::currentChanged(current, previous);
     attachMenu(ColumnAt(current.column()));
     if (!m_loading && current.isValid() && current != previous)
         requestAutoCalc();
 }
 
-void DayStringGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
-    openPersistentEditor(index);
-    m_editor = qobject_cast<QLineEdit*>(indexWidget(index));
-    if (!m_editor)
-        return;
-    m_editorIndex = index;
-    // Installed after the delegate's filter, so it sees keys first.
-    m_editor->installEventFilter(this);
-    connect(m_editor, &QLineEdit::textChanged, this, &DayStringGrid::editorTextChanged);
-    applyInputMethod(ColumnAt(index.column()));
-    m_editor->selectAll();
-    if (giveFocus)
-        m_editor->setFocus(Qt::OtherFocusReason);
+bool DayStringGrid::editsCell(const QModelIndex& index) const {
+    return m_model->dayRowAt(index) && IsEditableColumn(ColumnAt(index.column()));
 }
 
-void DayStringGrid::closeCellEditor() {
-    if (!m_editor) {
-        m_editorIndex = QPersistentModelIndex();
-        return;
-    }
-    // Take the focus first: a hidden focused editor would hand it to the
-    // next widget of the window.
-    if (m_editor->hasFocus()) {
-        m_switching = true;
-        setFocus(Qt::OtherFocusReason);
-        m_switching = false;
-    }
-    disconnect(m_editor, nullptr, this, nullptr);
-    m_editor->removeEventFilter(this);
-    if (m_editorIndex.isValid())
-        closePersistentEditor(m_editorIndex);
-    m_editor = nullptr;
-    m_editorIndex = QPersistentModelIndex();
-}
-
-void DayStringGrid::editorTextChanged(const QString& text) {
-    if (m_editorIndex.isValid())
-        m_model->setData(m_editorIndex, text, Qt::EditRole);
-}
-
-void DayStringGrid::applyInputMethod(DayColumn column) {
-    if (!m_settings || !m_settings->IMEAutoMode || !m_editor)
-        return;
-    // Best effort: the input method is wanted for the memo only.
-    const bool memo = column == DayColumn::Memo;
-    m_editor->setAttribute(Qt::WA_InputMethodEnabled, memo);
-    m_editor->setInputMethodHints(memo ? Qt::ImhNone
-                                       : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-    if (m_editor->hasFocus())
-        QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImHints);
+std::optional<bool> DayStringGrid::wantsInputMethod(const QModelIndex& index) const {
+    if (!m_settings || !m_settings->IMEAutoMode)
+        return std::nullopt;
+    // The input method is wanted for the memo only.
+    return ColumnAt(index.column()) == DayColumn::Memo;
 }
 
 QModelIndex DayStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    QModelIndex i = QTableView::moveCursor(action, modifiers);
+    QModelIndex i = platform::EditingGrid::moveCursor(action, modifiers);
     // Keys never lead into the fixed columns.
     if (i.isValid() && ColumnAt(i.column()) < DayColumn::Kind)
         i = m_model->index(i.row(), ColumnNumber(DayColumn::Kind));
@@ -285,17 +195,11 @@ void DayStringGrid::requestAutoCalc() {
     }
 }
 
-void DayStringGrid::leftGrid(const QFocusEvent* event) {
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
-        return;
-    }
-    QWidget* now = QApplication::focusWidget();
-    if (now && (now == this || isAncestorOf(now)))
-        return;
+void DayStringGrid::leftGrid() {
     requestAutoCalc();
 }
 
-bool DayStringGrid::handleTab(bool backward, bool ctrl) {
+bool DayStringGrid::tabPressed(bool backward, bool ctrl) {
     if (m_periodListShown)
         return true;
     const int row = currentDayRow();
@@ -321,58 +225,22 @@ bool DayStringGrid::handleTab(bool backward, bool ctrl) {
     return true;
 }
 
-bool DayStringGrid::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) {
-            const bool backward =
-                ke->key() == Qt::Key_Backtab || ke->modifiers().testFlag(Qt::ShiftModifier);
-            if (handleTab(backward, ke->modifiers().testFlag(Qt::ControlModifier)))
-                return true;
-        }
-    }
-    return QTableView::event(e);
+bool DayStringGrid::editorKeyPress(QKeyEvent* e) {
+    if (m_periodListShown)
+        return true;
+    return platform::EditingGrid::editorKeyPress(e);
 }
 
-bool DayStringGrid::handleGridKey(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return handleTab(
-                e->key() == Qt::Key_Backtab || e->modifiers().testFlag(Qt::ShiftModifier),
-                e->modifiers().testFlag(Qt::ControlModifier));
-        case Qt::Key_Escape:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            keyPressEvent(e);
-            return true;
-        case Qt::Key_Left:
-        case Qt::Key_Right: {
-            // The caret moves inside the text; at its end the key moves the cell.
-            const int pos = m_editor->cursorPosition();
-            const bool all = m_editor->selectedText() == m_editor->text();
-            const bool atEdge =
-                e->key() == Qt::Key_Left ? pos == 0 : pos == m_editor->text().size();
-            if (e->modifiers() != Qt::NoModifier ||
-                !(all || (atEdge && !m_editor->hasSelectedText()))) {
-                return false;
-            }
-            keyPressEvent(e);
-            return true;
-        }
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (m_editor->hasSelectedText() && m_editor->selectedText() == m_editor->text()) {
-                m_editor->deselect();
-            } else {
-                m_editor->selectAll();
-            }
-            return true;
-        default:
-            return false;
-    }
+bool DayStringGrid::windowShortcut(const QKeyEvent* e) const {
+    // The commands' shortcuts win over the editor's own key bindings.
+    return isCommandShortcut(e);
+}
+
+bool DayStringGrid::editorDoubleClicked(const QModelIndex& index) {
+    if (ColumnAt(index.column()) == DayColumn::Memo)
+        return false;
+    doubleClickCell(DayGridModel::dayOfRow(index.row()), index.column());
+    return true;
 }
 
 void DayStringGrid::keyPressEvent(QKeyEvent* e) {
@@ -386,59 +254,16 @@ void DayStringGrid::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    QTableView::keyPressEvent(e);
-}
-
-bool DayStringGrid::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != m_editor)
-        return QTableView::eventFilter(watched, e);
-    switch (e->type()) {
-        case QEvent::KeyPress:
-            if (m_periodListShown)
-                return true;
-            return handleGridKey(static_cast<QKeyEvent*>(e));
-        case QEvent::ShortcutOverride:
-            // The commands' shortcuts win over the editor's own key bindings.
-            if (isCommandShortcut(static_cast<QKeyEvent*>(e))) {
-                e->ignore();
-                return true;
-            }
-            return false;
-        case QEvent::MouseButtonDblClick: {
-            const int column = m_editorIndex.column();
-            if (ColumnAt(column) == DayColumn::Memo)
-                return false;
-            doubleClickCell(DayGridModel::dayOfRow(m_editorIndex.row()), column);
-            return true;
-        }
-        case QEvent::FocusOut:
-            if (!m_switching)
-                leftGrid(static_cast<QFocusEvent*>(e));
-            return false;
-        default:
-            return false;
-    }
-}
-
-void DayStringGrid::focusInEvent(QFocusEvent* e) {
-    QTableView::focusInEvent(e);
-    if (!m_switching && m_editor)
-        m_editor->setFocus(e->reason());
-}
-
-void DayStringGrid::focusOutEvent(QFocusEvent* e) {
-    QTableView::focusOutEvent(e);
-    if (!m_switching)
-        leftGrid(e);
+    platform::EditingGrid::keyPressEvent(e);
 }
 
 void DayStringGrid::resizeEvent(QResizeEvent* e) {
-    QTableView::resizeEvent(e);
+    platform::EditingGrid::resizeEvent(e);
     fitColumns();
 }
 
 void DayStringGrid::mousePressEvent(QMouseEvent* e) {
-    QTableView::mousePressEvent(e);
+    platform::EditingGrid::mousePressEvent(e);
     attachMenu(currentDayColumn());
 }
 
@@ -506,7 +331,7 @@ bool DayStringGrid::viewportEvent(QEvent* e) {
         QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area, 10000);
         return true;
     }
-    return QTableView::viewportEvent(e);
+    return platform::EditingGrid::viewportEvent(e);
 }
 
 // --- menus -------------------------------------------------------------------
@@ -754,36 +579,16 @@ void DayStringGrid::UseTimeSetItemClick() {
 
 void DayStringGrid::UseMemoClick(int n) {
     const int row = rowFor({DayColumn::Memo});
-    if (row == 0 || !m_settings || !m_editor)
+    if (row == 0 || !m_settings || !cellEditor())
         return;
     const std::string memo = UseMemoText(*m_settings, n);
     if (!memo.empty())
-        m_editor->insert(Q(memo));
+        cellEditor()->insert(Q(memo));
 }
 
 void DayStringGrid::UseMemoSetItemClick() {
     if (m_services)
         m_services->editUseMemos();
-}
-
-void DayStringGrid::CutItemClick() {
-    if (m_editor)
-        m_editor->cut();
-}
-
-void DayStringGrid::CopyItemClick() {
-    if (m_editor)
-        m_editor->copy();
-}
-
-void DayStringGrid::PasteItemClick() {
-    if (m_editor)
-        m_editor->paste();
-}
-
-void DayStringGrid::UndoItemClick() {
-    if (m_editor)
-        m_editor->undo();
 }
 
 void DayStringGrid::TimeClear() {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "platform/text_convert.h"
-#include "platform/tray_icons.h"
+#include "platform/tray_icon.h"
 #include "settings/setting_fields.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"
@@ -174,7 +174,7 @@ void SettingPrintPage::IconSelectComboBoxChange() {
     // The image the tray will use; a code the list does not know keeps its own.
     const int choice =
         m_iconSelect->currentIndex() >= 0 ? m_iconSelect->currentIndex() : m_storedIcon;
-    m_iconImage->setPixmap(platform::TrayIconImage(choice));
+    m_iconImage->setPixmap(platform::TrayImage(choice).pixmap(16, 16));
 }
 
 void SettingPrintPage::load(const Settings& s) {
