@@ -97,8 +97,13 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
                              unsigned newFileMode) {
     mode_t mode = static_cast<mode_t>(newFileMode);
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
+    if (::stat(path.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
+        // A file nobody may write was made read-only on purpose. A rename
+        // would replace it regardless of its mode, so it is refused here.
+        if ((mode & 0222) == 0)
+            return IoResult::failure(IoError::WriteFailed, EACCES, path);
+    }
 
     std::string tmpl = path + ".tmpXXXXXX";
     const int fd = faultStrikes(FileStep::Create) ? -1 : ::mkstemp(tmpl.data());

@@ -12,6 +12,7 @@ IoResult ReadWholeFile(const std::string& path, std::string& bytes);
 // Replaces `path` by `bytes` through a temporary file in the same folder that
 // is synced and renamed over the old one, so the old file survives any
 // failure intact. A new file gets `newFileMode`; an existing file keeps its mode.
+// A file without any write permission is read-only and is not replaced.
 IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
                              unsigned newFileMode = 0644);
 

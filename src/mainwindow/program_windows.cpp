@@ -27,6 +27,7 @@
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
+#include "settings/ui/setting_dialog.h"
 #include "settings/ui/time_adjust.h"
 #include "settings/ui/time_set.h"
 #include "settings/ui/use_memo_set_form.h"
@@ -65,6 +66,15 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_useMemos = new TUseMemoSetForm(
         app.settings, [this] { saveSettings(); }, main);
     m_waiting = new platform::TWaitingForm(main);
+    SettingDialogContext setting;
+    setting.settings = &app.settings;
+    setting.store = app.store.get();
+    setting.holidays = &app.holidays;
+    setting.dataDir = app.dataDir;
+    setting.waiting = m_waiting;
+    setting.passChange = m_passChange;
+    setting.escape = escape;
+    m_setting = new TSetting(std::move(setting), main);
     m_preview = std::make_unique<TPreviewForm>();
     m_preview->setEscapeAction(escape);
     m_preview->setPlacementStore(app.registry.get(), app.startUser,
@@ -131,7 +141,8 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
-    main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_yuuKyu.get()});
+    main->setDialogs(
+        {m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_setting, m_yuuKyu.get()});
 
     m_tray = platform::MakeSystemTrayIcon();
     m_resident = std::make_unique<Resident>(app, *main, *m_pass);

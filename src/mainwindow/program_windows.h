@@ -12,6 +12,7 @@ class TJump;
 class TPass;
 class TPassChangeForm;
 class TPreviewForm;
+class TSetting;
 class TTimeAdjust;
 class TTimeSet;
 class TTotal;
@@ -54,6 +55,7 @@ public:
     MainServices& services() const { return *m_services; }
     TPreviewForm& preview() const { return *m_preview; }
     TYearTotal& yearTotal() const { return *m_yearTotal; }
+    TSetting& setting() const { return *m_setting; }
     TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
     Resident& resident() const { return *m_resident; }
     // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
@@ -74,6 +76,7 @@ private:
     TUseTimeSetForm* m_useTimes = nullptr;
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
+    TSetting* m_setting = nullptr;
     help::TAboutBox* m_about = nullptr;
     help::HelpController* m_help = nullptr;  // a child of the main window too
     std::unique_ptr<MainServices> m_services;

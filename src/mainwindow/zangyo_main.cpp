@@ -42,6 +42,7 @@
 #include "platform/text_convert.h"
 #include "reports/ui/year_total.h"
 #include "settings/ui/password_prompt.h"
+#include "settings/ui/setting_dialog.h"
 #include "settings/window_placement.h"
 
 namespace tkv {
@@ -158,7 +159,8 @@ void TZangyoMain::buildMenus() {
 
     QMenu* options = menuBar()->addMenu("ｵﾌﾟｼｮﾝ(&O)");
     options->setObjectName("OptionMenu");
-    add(options, "SettingMenuItem", "環境設定(&E)...", false);
+    connect(add(options, "SettingMenuItem", "環境設定(&E)..."), &QAction::triggered, this,
+            &TZangyoMain::SettingMenuItemClick);
 
     QMenu* help = menuBar()->addMenu("ﾍﾙﾌﾟ(&H)");
     help->setObjectName("HelpMenu");
@@ -528,6 +530,30 @@ void TZangyoMain::KingakuButtonClick() {
     Recalculate(false);
     m_dialogs.total->raise();
     m_dialogs.total->activateWindow();
+}
+
+void TZangyoMain::SettingMenuItemClick() {
+    if (m_dialogs.setting == nullptr)
+        return;
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
+        return;
+    const SettingOutcome outcome = m_dialogs.setting->run();
+    if (!outcome.saved)
+        return;
+    if (outcome.simeDayChanged) {
+        SimeDayChanged();
+    } else if (outcome.holidaysChanged) {
+        MarkCalendar(m_month, false, m_app.settings, m_app.holidays);
+    }
+    updateTitle();
+    m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
+    RefreshLeaveIndicator();
+    // Amounts, targets and colours: the pay window and the bar follow.
+    if (m_dialogs.total && m_dialogs.total->isVisible())
+        Recalculate(false);
+    else
+        showSummary();
+    m_grid->refresh();
 }
 
 void TZangyoMain::SyukeiButtonClick() {

@@ -22,6 +22,7 @@ class TargetBarPanel;
 class TJump;
 class TPass;
 class TPreviewForm;
+class TSetting;
 class TTotal;
 class TYearTotal;
 class TYuuKyu;
@@ -33,6 +34,7 @@ struct MainWindowDialogs {
     TJump* jump = nullptr;            // "指定月へ移動"
     TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
     TYearTotal* yearTotal = nullptr;  // "期間集計"
+    TSetting* setting = nullptr;      // "環境設定"
     TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
 };
 
@@ -95,6 +97,8 @@ public:
     void PrintMenuItemClick();
     void CsvMenuItemClick();
     void ToggleTargetBar();
+    // "環境設定(&E)...", behind the amount password; then follows what changed.
+    void SettingMenuItemClick();
     // NowZan of the ledger less the reserve the user wants to keep.
     void RefreshLeaveIndicator();
 

@@ -75,6 +75,26 @@ int legacyUnit(int old) {
 
 }  // namespace
 
+void RepairSettings(Settings& s) {
+    TimeSettings& t = s.times;
+    if (t.lateNightEnd.minutes() == 0)
+        t.lateNightEnd = " 5:00";
+    if (s.StartTime2 == -1)
+        s.StartTime2 = legacyUnit(s.StartTime);
+    if (s.EndTime2 == -1)
+        s.EndTime2 = legacyUnit(s.EndTime);
+    if (s.ZangyoTime2 == -1)
+        s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
+    if (Trim(t.minimumOvertime.text()).empty())
+        t.minimumOvertime = " 0:00";
+    s.SatHandon = false;
+    if (t.shortDayStart.text().empty()) {
+        t.shortDayStart = t.standardStart;
+        t.shortDayEnd = "12:00";
+        t.shortDayWork = " 4:00";
+    }
+}
+
 SettingsStore::SettingsStore(RegistryStore& registry, std::string dataDir, std::string currentDir,
                              std::string startUser)
     : m_registry(registry),
@@ -168,24 +188,8 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     }
     result.halfDays = HalfDayValuesOf(s);
 
-    // Repairs.
-    TimeSettings& t = s.times;
-    if (t.lateNightEnd.minutes() == 0)
-        t.lateNightEnd = " 5:00";
-    if (s.StartTime2 == -1)
-        s.StartTime2 = legacyUnit(s.StartTime);
-    if (s.EndTime2 == -1)
-        s.EndTime2 = legacyUnit(s.EndTime);
-    if (s.ZangyoTime2 == -1)
-        s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
-    if (Trim(t.minimumOvertime.text()).empty())
-        t.minimumOvertime = " 0:00";
-    s.SatHandon = false;
-    if (t.shortDayStart.text().empty()) {
-        t.shortDayStart = t.standardStart;
-        t.shortDayEnd = "12:00";
-        t.shortDayWork = " 4:00";
-    }
+    RepairSettings(s);
+    const TimeSettings& t = s.times;
     for (std::size_t i = 0; i < t.frequentTimes.size(); ++i) {
         s.UseTime[2 * i] = t.frequentTimes[i].first.text();
         s.UseTime[2 * i + 1] = t.frequentTimes[i].second.text();

@@ -109,5 +109,25 @@ TEST(AtomicWrite, NewFileGetsItsModeAndAnExistingOneKeepsIts) {
     EXPECT_EQ(ReadBytes(path), "b");
 }
 
+// A file nobody may write is not replaced, also for root, whom the mode
+// would not stop; once writable again it is written as usual.
+TEST(AtomicWrite, ReadOnlyFileIsNotReplaced) {
+    TestFolder dir;
+    const std::string path = dir.file("registry.ini");
+    ASSERT_TRUE(WriteFileAtomically(path, "stored", 0600).ok());
+    ::chmod(path.c_str(), 0400);
+    const IoResult r = WriteFileAtomically(path, "new", 0600);
+    EXPECT_EQ(r.error, IoError::WriteFailed);
+    EXPECT_EQ(r.sysErrno, EACCES);
+    EXPECT_EQ(ReadBytes(path), "stored");
+    EXPECT_EQ(ModeOf(path), 0400u);
+    EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"registry.ini"});
+
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(path, "new", 0600).ok());
+    EXPECT_EQ(ReadBytes(path), "new");
+    EXPECT_EQ(ModeOf(path), 0640u);
+}
+
 }  // namespace
 }  // namespace tkv

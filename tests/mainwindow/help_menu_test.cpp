@@ -6,6 +6,7 @@
 #include "help/help_viewer.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_fixture.h"
+#include "settings/ui/setting_dialog.h"
 
 namespace tkv::test {
 
@@ -19,6 +20,7 @@ private slots:
     void helpMenuOpensTheContents();
     void f1OnTheMainWindowOpensItsTopic();
     void f1InTheGoToMonthDialogOpensItsTopic();
+    void f1InTheSettingsDialogOpensTopic50();
     void viewerClosesWhenTheProgramEnds();
     void aboutBoxShowsTheRealDataFolder_data();
     void aboutBoxShowsTheRealDataFolder();
@@ -71,6 +73,32 @@ void HelpMenuTest::f1InTheGoToMonthDialogOpensItsTopic() {
     f.main().JumpButtonClick();
     QVERIFY(pressed);
     QVERIFY(viewerOf(f)->isVisible());
+}
+
+// Each page of the settings dialog has its topic; F1 on a field opens the
+// page's, and on a button below the pages the page in front.
+void HelpMenuTest::f1InTheSettingsDialogOpensTopic50() {
+    MainFixture f(kNow);
+    f.start();
+    QStringList opened;
+    WhenShown<TSetting>(f.main(), [&](TSetting& d) {
+        auto fragment = [&] { return viewerOf(f) ? viewerOf(f)->source().fragment() : QString(); };
+        QTest::keyClick(d.findChild<QLineEdit*>("KihonMemo"), Qt::Key_F1);
+        opened << fragment();
+        d.pages()->setCurrentIndex(1);
+        QTest::keyClick(d.findChild<QPushButton*>("OkButton"), Qt::Key_F1);
+        opened << fragment();
+        d.pages()->setCurrentIndex(2);
+        QTest::keyClick(d.findChild<QLineEdit*>("HanDayAMMemo"), Qt::Key_F1);
+        opened << fragment();
+        d.pages()->setCurrentIndex(3);
+        QTest::keyClick(d.findChild<QPushButton*>("CancelButton"), Qt::Key_F1);
+        opened << fragment();
+        QVERIFY(d.isVisible());  // F1 does not close the dialog
+        d.reject();
+    });
+    f.main().action("SettingMenuItem")->trigger();
+    QCOMPARE(opened, (QStringList{"50", "60", "65", "70"}));
 }
 
 void HelpMenuTest::viewerClosesWhenTheProgramEnds() {

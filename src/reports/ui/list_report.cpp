@@ -22,12 +22,7 @@ namespace {
 const QColor kSilver(192, 192, 192);
 
 QFont fontOf(const std::string& face, int size, int style) {
-    QFont f = platform::FontFor(Q(face), size);
-    f.setBold((style & 1) != 0);
-    f.setItalic((style & 2) != 0);
-    f.setUnderline((style & 4) != 0);
-    f.setStrikeOut((style & 8) != 0);
-    return f;
+    return platform::StyledFont(Q(face), size, style);
 }
 
 std::string dateText(const DateTime& now) {
