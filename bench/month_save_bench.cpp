@@ -17,14 +17,14 @@ namespace {
 
 tkv::Settings benchSettings() {
     tkv::Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
-    s.timeFirst(13) = " 8:00";
-    s.timeSecond(13) = " 0:00";
+    s.times.breaks[0].first = "12:00";
+    s.times.breaks[0].second = "13:00";
+    s.times.standardStart = " 8:30";
+    s.times.standardEnd = "17:30";
+    s.times.lateNightStart = "22:00";
+    s.times.lateNightEnd = " 5:00";
+    s.times.standardWork = " 8:00";
+    s.times.minimumOvertime = " 0:00";
     s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
     return s;
 }
@@ -59,9 +59,9 @@ struct BenchData {
         session.load({2024, 4});
         tkv::MonthRecord& m = session.month();
         for (int d = 1; d <= m.LastDay; ++d) {
-            m.day(d).cells[tkv::ColArrival] = " 8:30";
-            m.day(d).cells[tkv::ColLeaving] = "20:15";
-            m.day(d).cells[tkv::ColMemo] = "作業";
+            m.day(d).cell(tkv::DayColumn::Arrival) = " 8:30";
+            m.day(d).cell(tkv::DayColumn::Leaving) = "20:15";
+            m.day(d).cell(tkv::DayColumn::Memo) = "作業";
         }
         session.save();
     }
@@ -71,7 +71,7 @@ struct BenchData {
     // ledger moves every time), save with the ledger kept in step.
     void cycle(bool leave) {
         session.load({2024, 4});
-        session.month().day(10).cells[tkv::ColKind] = leave ? "有" : "  ";
+        session.month().day(10).cell(tkv::DayColumn::Kind) = leave ? "有" : "  ";
         const tkv::MonthSaveOutcome r = session.save();
         benchmark::DoNotOptimize(r.ok());
     }

@@ -15,33 +15,30 @@ tkv::Settings BenchSettings() {
     tkv::Settings s;
     const char* breaks[][2] = {{"10:00", "10:10"}, {"12:00", "13:00"}, {"15:00", "15:10"},
                                {"18:00", "18:30"}, {"22:00", "22:15"}, {" 2:00", " 2:30"}};
-    for (int i = 0; i < 6; ++i) {
-        s.timeFirst(i + 1) = breaks[i][0];
-        s.timeSecond(i + 1) = breaks[i][1];
-    }
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
-    s.timeFirst(13) = " 8:00";
-    s.timeSecond(13) = " 0:15";
-    s.timeFirst(14) = " 4:00";
-    s.timeFirst(15) = " 4:00";
-    s.timeFirst(16) = "30:00";
-    s.timeFirst(17) = "-8:00";
-    s.timeFirst(21) = " 8:30";
-    s.timeSecond(21) = "12:30";
-    s.timeFirst(22) = " 4:00";
+    for (std::size_t i = 0; i < 6; ++i) s.times.breaks[i] = {breaks[i][0], breaks[i][1]};
+    s.times.standardStart = " 8:30";
+    s.times.standardEnd = "17:30";
+    s.times.lateNightStart = "22:00";
+    s.times.lateNightEnd = " 5:00";
+    s.times.standardWork = " 8:00";
+    s.times.minimumOvertime = " 0:15";
+    s.times.morningLeaveWork = " 4:00";
+    s.times.afternoonLeaveWork = " 4:00";
+    s.times.targetOvertime = "30:00";
+    s.times.compensatoryCredit = "-8:00";
+    s.times.shortDayStart = " 8:30";
+    s.times.shortDayEnd = "12:30";
+    s.times.shortDayWork = " 4:00";
     s.CalcTimeAdjust = true;
-    s.StartAdjustSelect = tkv::RoundUp;
+    s.StartAdjustSelect = tkv::RoundMethod::Up;
     s.StartTime2 = 3;
-    s.EndAdjustSelect = tkv::RoundDown;
+    s.EndAdjustSelect = tkv::RoundMethod::Down;
     s.EndTime2 = 3;
-    s.ZangyoAdjustSelect = tkv::RoundDown;
+    s.ZangyoAdjustSelect = tkv::RoundMethod::Down;
     s.ZangyoTime2 = 2;
     s.DaikyuZanCalc = true;
     s.YuukyuKinmu = true;
-    s.Kin = {250000, 20000, 5000, 1900, 2300, 280000, 80, 2400, 2800, 30000, 3100, 3500};
+    s.pay = {250000, 20000, 5000, 1900, 2300, 280000, 80, 2400, 2800, 30000, 3100, 3500};
     return s;
 }
 
@@ -67,13 +64,13 @@ tkv::MonthRecord BenchMonth() {
     for (int d = 0; d < 31; ++d) {
         const Row& r = week[d % 14];
         tkv::DayRow& row = m.days[static_cast<std::size_t>(d)];
-        row.cells[tkv::ColKind] = r.kind;
-        row.cells[tkv::ColArrival] = r.arrival;
-        row.cells[tkv::ColLeaving] = r.leaving;
-        row.cells[tkv::ColMemo] = "memo";
+        row.cell(tkv::DayColumn::Kind) = r.kind;
+        row.cell(tkv::DayColumn::Arrival) = r.arrival;
+        row.cell(tkv::DayColumn::Leaving) = r.leaving;
+        row.cell(tkv::DayColumn::Memo) = "memo";
     }
     m.days[5].LegalHolidayFlag = "*";
-    m.days[14].cells[tkv::ColOvertime] = " 2:00";
+    m.days[14].cell(tkv::DayColumn::Overtime) = " 2:00";
     m.days[14].ManualFlag[0] = "*";
     return m;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,6 +53,19 @@ IoResult ReadWholeFile(const std::string& path, std::string& bytes) {
 
 namespace {
 
+std::optional<FileFault> g_fault;
+int g_faultCalls = 0;
+
+// True when the armed fault strikes this call; errno is then set as the
+// failing call would set it.
+bool faultStrikes(FileStep step) {
+    if (!g_fault || g_fault->step != step || ++g_faultCalls < g_fault->nth)
+        return false;
+    errno = g_fault->err;
+    g_fault.reset();
+    return true;
+}
+
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos)
@@ -64,7 +78,9 @@ std::string folderOf(const std::string& path) {
 bool writeAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t n = faultStrikes(FileStep::Write)
+                              ? -1
+                              : ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -81,11 +97,16 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
                              unsigned newFileMode) {
     mode_t mode = static_cast<mode_t>(newFileMode);
     struct stat st {};
-    if (::stat(path.c_str(), &st) == 0)
+    if (::stat(path.c_str(), &st) == 0) {
         mode = st.st_mode & 07777;
+        // A file nobody may write was made read-only on purpose. A rename
+        // would replace it regardless of its mode, so it is refused here.
+        if ((mode & 0222) == 0)
+            return IoResult::failure(IoError::WriteFailed, EACCES, path);
+    }
 
     std::string tmpl = path + ".tmpXXXXXX";
-    const int fd = ::mkstemp(tmpl.data());
+    const int fd = faultStrikes(FileStep::Create) ? -1 : ::mkstemp(tmpl.data());
     if (fd < 0)
         return IoResult::failure(IoError::WriteFailed, errno, path);
 
@@ -94,18 +115,20 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
         ::unlink(tmpl.c_str());
         return IoResult::failure(IoError::WriteFailed, err, path);
     };
-    if (::fchmod(fd, mode) != 0)
+    if (faultStrikes(FileStep::Chmod) || ::fchmod(fd, mode) != 0)
         return fail(errno);
     if (!writeAll(fd, bytes))
         return fail(errno);
-    if (::fsync(fd) != 0)
+    if (faultStrikes(FileStep::Sync) || ::fsync(fd) != 0)
         return fail(errno);
-    if (::close(fd) != 0) {
+    // The descriptor is released even when close() reports an error.
+    const bool closed = ::close(fd) == 0;
+    if (faultStrikes(FileStep::Close) || !closed) {
         const int err = errno;
         ::unlink(tmpl.c_str());
         return IoResult::failure(IoError::WriteFailed, err, path);
     }
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+    if (faultStrikes(FileStep::Rename) || ::rename(tmpl.c_str(), path.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmpl.c_str());
         return IoResult::failure(IoError::WriteFailed, err, path);
@@ -117,6 +140,16 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
         ::close(dir);
     }
     return IoResult::success();
+}
+
+void InjectFileFault(const FileFault& fault) {
+    g_fault = fault;
+    g_faultCalls = 0;
+}
+
+void ClearFileFault() {
+    g_fault.reset();
+    g_faultCalls = 0;
 }
 
 bool FileExists(const std::string& path) {

@@ -9,14 +9,6 @@ bool present(const std::optional<std::string>& v) {
     return v.has_value() && !v->empty();
 }
 
-std::string upperAscii(std::string_view s) {
-    std::string out(s);
-    for (char& ch : out)
-        if (ch >= 'a' && ch <= 'z')
-            ch = static_cast<char>(ch - 'a' + 'A');
-    return out;
-}
-
 }  // namespace
 
 std::string JoinPath(std::string_view folder, std::string_view name) {
@@ -86,14 +78,14 @@ bool IsValidUserName(std::string_view user) {
 
 std::string UserSwitch(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (a.size() > 3 && upperAscii(a.substr(0, 3)) == "/U:")
+        if (a.size() > 3 && UpperAscii(a.substr(0, 3)) == "/U:")
             return a.substr(3);
     return {};
 }
 
 bool MultiUserSwitch(const std::vector<std::string>& args) {
     for (const std::string& a : args)
-        if (upperAscii(a) == "/M")
+        if (UpperAscii(a) == "/M")
             return true;
     return false;
 }

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 #include "base/cp932.h"
@@ -169,6 +170,14 @@ std::string_view TrimView(std::string_view text) {
     return TrimRightView(text.substr(b));
 }
 
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        if (ch >= 'a' && ch <= 'z')
+            ch = static_cast<char>(ch - 'a' + 'A');
+    return out;
+}
+
 std::string Trim(std::string_view text) {
     return std::string(TrimView(text));
 }
@@ -216,7 +225,68 @@ std::string IntToStrPad(long long value, int width, char pad) {
     return std::string(w - digits.size(), pad) + digits;
 }
 
+namespace {
+
+// StrToIntDef(digits, 0) of a run of ASCII digits.
+long long digitsValue(std::string_view digits) {
+    if (digits.empty() || digits.size() > 18)
+        return 0;
+    unsigned long long v = 0;
+    for (char ch : digits) v = v * 10 + static_cast<unsigned>(ch - '0');
+    return v > static_cast<unsigned long long>(std::numeric_limits<int>::max())
+               ? 0
+               : static_cast<long long>(v);
+}
+
+long long minutesOf(long long hours, long long minutes, bool negative) {
+    // Huge hour counts are meaningless; keep the product inside int.
+    const long long total = std::min<long long>(std::llabs(hours) * 60 + std::llabs(minutes),
+                                                std::numeric_limits<int>::max() / 2);
+    return negative ? -total : total;
+}
+
+// The plain forms the grid and the settings hold (" 8:30", "-8:00", "830",
+// "8.30") read straight from the text, with exactly the result of the
+// general reading below; nothing when the text has anything else in it.
+std::optional<int> plainMinutes(std::string_view text) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && isBlank(text[b])) ++b;
+    while (e > b && isBlank(text[e - 1])) --e;
+    std::string_view s = text.substr(b, e - b);
+    const bool negative = !s.empty() && s[0] == '-';
+    if (negative)
+        s.remove_prefix(1);
+    std::size_t separator = std::string_view::npos;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char ch = s[i];
+        if (ch >= '0' && ch <= '9')
+            continue;
+        if ((ch == ':' || ch == '.') && separator == std::string_view::npos) {
+            separator = i;
+            continue;
+        }
+        return std::nullopt;
+    }
+    long long hours = 0;
+    long long minutes = 0;
+    if (separator != std::string_view::npos) {
+        hours = digitsValue(s.substr(0, separator));
+        minutes = digitsValue(s.substr(separator + 1, 2));
+    } else if (s.size() < 3) {
+        hours = digitsValue(s);
+    } else {
+        minutes = digitsValue(s.substr(s.size() - 2));
+        hours = digitsValue(s.substr(0, s.size() - 2));
+    }
+    return static_cast<int>(minutesOf(hours, minutes, negative));
+}
+
+}  // namespace
+
 int StrToMinutes(std::string_view text) {
+    if (const std::optional<int> plain = plainMinutes(text))
+        return *plain;
     std::string s = ReplaceAll(Trim(ToHankaku(Trim(text))), ".", ":");
     const bool negative = s.find('-') != std::string::npos;
     s.erase(std::remove(s.begin(), s.end(), '-'), s.end());
@@ -234,74 +304,77 @@ int StrToMinutes(std::string_view text) {
         minutes = StrToIntDef(s.substr(s.size() - 2), 0);
         hours = StrToIntDef(s.substr(0, s.size() - 2), 0);
     }
-    // Huge hour counts are meaningless; keep the product inside int.
-    const long long total = std::min<long long>(std::llabs(hours) * 60 + std::llabs(minutes),
-                                                std::numeric_limits<int>::max() / 2);
-    return static_cast<int>(negative ? -total : total);
+    return static_cast<int>(minutesOf(hours, minutes, negative));
 }
 
 std::string MinutesToStr(int minutes, int hourWidth, bool showZero) {
     const long long magnitude = std::llabs(static_cast<long long>(minutes));
-    const long long hours = magnitude / 60;
+    long long hours = magnitude / 60;
     const long long mins = magnitude % 60;
     if (!showZero && hours == 0 && mins == 0)
         return {};
     // Hours are never cut: a total of 100 hours or more widens the field.
-    std::string hourText = std::to_string(hours);
-    if (static_cast<int>(hourText.size()) < hourWidth)
-        hourText.insert(0, static_cast<std::size_t>(hourWidth) - hourText.size(), ' ');
-    if (minutes < 0) {
-        const std::size_t blank = hourText.rfind(' ');
-        if (blank != std::string::npos)
-            hourText[blank] = '-';
-        else
-            hourText.insert(0, 1, '-');
-    }
-    std::string text = hourText;
-    text += ':';
-    text += static_cast<char>('0' + mins / 10);
-    text += static_cast<char>('0' + mins % 10);
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = static_cast<char>('0' + hours % 10);
+        hours /= 10;
+    } while (hours > 0);
+    const auto pad = static_cast<std::size_t>(std::max(hourWidth - n, 0));
+    std::string text(pad + static_cast<std::size_t>(n) + 3 + (minutes < 0 && pad == 0), ' ');
+    char* out = text.data();
+    // The minus sign takes the blank right before the first hour digit, or
+    // goes in front when the digits fill the field.
+    if (minutes < 0)
+        out[pad > 0 ? pad - 1 : 0] = '-';
+    out += pad + (minutes < 0 && pad == 0);
+    while (n > 0) *out++ = digits[--n];
+    *out++ = ':';
+    *out++ = static_cast<char>('0' + mins / 10);
+    *out = static_cast<char>('0' + mins % 10);
     return text;
 }
 
-std::string AdjustTimeStr(std::string_view text, int method, int unitMinutes) {
-    const int value = StrToMinutes(text);
-    int sign = 1;
-    if (value < 0) {
-        sign = -1;
-        if (method == RoundDown)
-            method = RoundUp;
-        else if (method == RoundUp)
-            method = RoundDown;
+std::string AdjustTimeStr(std::string_view text, RoundMethod method, int unitMinutes) {
+    return MinutesToStr(RoundMinutes(StrToMinutes(text), method, unitMinutes), 2, false);
+}
+
+int RoundMinutes(int minutes, RoundMethod method, int unitMinutes) {
+    // Rounding works on the magnitude, so down and up swap for a negative value.
+    if (minutes < 0) {
+        if (method == RoundMethod::Down)
+            method = RoundMethod::Up;
+        else if (method == RoundMethod::Up)
+            method = RoundMethod::Down;
     }
-    int unit = unitMinutes;
-    if (method < RoundDown || method > RoundUp || unit <= 0)
-        unit = 1;
-    const int magnitude = value < 0 ? -value : value;
-    int hours = magnitude / 60;
-    int minutes = magnitude % 60;
-    const int below = minutes % unit;
+    const bool rounds =
+        method == RoundMethod::Down || method == RoundMethod::Nearest || method == RoundMethod::Up;
+    if (!rounds || unitMinutes <= 1)
+        return minutes;
+    const long long magnitude = std::llabs(static_cast<long long>(minutes));
+    // Only the minutes past the hour are rounded; with a unit that does not
+    // divide 60 the result may pass the next full hour (8:59 up by 7 is 9:03).
+    const long long below = magnitude % 60 % unitMinutes;
+    long long rounded = magnitude;
     if (below != 0) {
+        const long long down = magnitude - below;
+        const long long up = magnitude + (unitMinutes - below);
         switch (method) {
-            case RoundDown:
-                minutes -= below;
+            case RoundMethod::Down:
+                rounded = down;
                 break;
-            case RoundUp:
-                minutes += unit - below;
-                break;
-            case RoundNearest:
-                // Ties go up: 5 with a unit of 10 gives 10.
-                minutes += (below < unit - below) ? -below : unit - below;
+            case RoundMethod::Up:
+                rounded = up;
                 break;
             default:
+                // Ties go up: 5 with a unit of 10 gives 10.
+                rounded = below < unitMinutes - below ? down : up;
                 break;
         }
     }
-    if (minutes == 60) {
-        ++hours;
-        minutes = 0;
-    }
-    return MinutesToStr((hours * 60 + minutes) * sign, 2, false);
+    return static_cast<int>(std::clamp<long long>(minutes < 0 ? -rounded : rounded,
+                                                  std::numeric_limits<int>::min(),
+                                                  std::numeric_limits<int>::max()));
 }
 
 long long RoundOff(double value) {

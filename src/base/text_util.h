@@ -12,8 +12,9 @@ namespace tkv {
 // Rounding units for arrival, leaving and overtime, indexed 0..6.
 inline constexpr std::array<int, 7> UnitMinutesTable{5, 6, 10, 15, 20, 30, 60};
 
-// Rounding methods indexed 0..3.
-enum RoundMethod : int { RoundNone = 0, RoundDown = 1, RoundNearest = 2, RoundUp = 3 };
+// Rounding methods, stored as 0..3. A stored code outside that range rounds
+// nothing, like None.
+enum class RoundMethod : int { None = 0, Down = 1, Nearest = 2, Up = 3 };
 
 // Minutes of the rounding unit at `index`; an index out of range is clamped.
 int UnitMinutes(int index);
@@ -26,6 +27,10 @@ std::string TrimRight(std::string_view text);
 std::string_view TrimView(std::string_view text);
 std::string_view TrimRightView(std::string_view text);
 
+// ASCII a-z as A-Z; every other byte as it is (UTF-8 safe: those bytes never
+// occur inside a multi-byte character).
+std::string UpperAscii(std::string_view text);
+
 // Full-width forms of digits, letters and common signs become their ASCII
 // forms, and lower-case letters become upper case.
 std::string ToHankaku(std::string_view text);
@@ -37,7 +42,10 @@ std::string IntToStrPad(long long value, int width, char pad = ' ');
 
 int StrToMinutes(std::string_view text);
 std::string MinutesToStr(int minutes, int hourWidth, bool showZero);
-std::string AdjustTimeStr(std::string_view text, int method, int unitMinutes);
+std::string AdjustTimeStr(std::string_view text, RoundMethod method, int unitMinutes);
+// The rounding of AdjustTimeStr on minutes: the minutes past the hour move to
+// a multiple of the unit; down and up keep their meaning on negative values.
+int RoundMinutes(int minutes, RoundMethod method, int unitMinutes);
 
 // Half away from zero.
 long long RoundOff(double value);

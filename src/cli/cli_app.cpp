@@ -1,11 +1,13 @@
 #include "cli/cli_app.h"
 
+#include <algorithm>
 #include <iostream>
-#include <map>
+#include <string_view>
 
 #include "base/paths.h"
 #include "base/registry_store.h"
 #include "base/text_util.h"
+#include "base/version.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
 #include "session/startup.h"
@@ -13,26 +15,61 @@
 namespace tkv::cli {
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kProgram = "tokivane-cli";
+constexpr const char* kSynopsis =
     "usage: tokivane-cli [--user NAME] [--at \"YYYY-MM-DD HH:MM\"] COMMAND ...\n"
-    "commands:\n"
-    "  settings list | get NAME | set NAME VALUE\n"
-    "  month YEAR MONTH            print the accounting month, recalculated (not saved)\n"
-    "  recalc YEAR MONTH           recalculate and save the month\n"
-    "  day YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]\n"
-    "  punch in|out [--force]      record the arrival or leaving time now\n"
-    "  holidays YEAR               the holidays of a calendar year\n"
-    "  ledger                      the paid-leave ledger\n";
+    "       tokivane-cli --help | --version | COMMAND --help\n";
+constexpr const char* kOptions =
+    "options:\n"
+    "  --user NAME      the data and settings of user NAME (a subfolder of the data folder)\n"
+    "  --at \"YYYY-MM-DD HH:MM\"\n"
+    "                   act as if it were that moment (for punch and for trying things out)\n"
+    "  --help, -h       this text;  --version  the version\n";
+constexpr const char* kExitStatus =
+    "exit status: 0 success, 1 usage error, 2 a file could not be read or written\n";
+constexpr std::size_t kFormColumn = 28;
 
-using Command = int (*)(Context&, const std::vector<std::string>&);
+// "  NAME ARGUMENTS    summary" for each form of a command.
+std::string formLines(const CommandSpec& c) {
+    std::string lines;
+    std::string_view forms = c.forms;
+    while (!forms.empty()) {
+        const std::size_t end = std::min(forms.find('\n'), forms.size());
+        const std::string_view form = forms.substr(0, end);
+        forms.remove_prefix(std::min(end + 1, forms.size()));
+        const std::size_t tab = std::min(form.find('\t'), form.size());
+        std::string head = "  " + std::string(c.name);
+        if (tab > 0)
+            head += " " + std::string(form.substr(0, tab));
+        const std::string_view summary = tab < form.size() ? form.substr(tab + 1) : "";
+        if (head.size() + 1 > kFormColumn)
+            head += "\n" + std::string(kFormColumn, ' ');
+        else
+            head.resize(kFormColumn, ' ');
+        lines += head + std::string(summary) + "\n";
+    }
+    return lines;
+}
 
-const std::map<std::string, Command>& commands() {
-    static const std::map<std::string, Command> table{
-        {"settings", &SettingsCommand}, {"month", &MonthCommand}, {"recalc", &RecalcCommand},
-        {"day", &DayCommand},           {"punch", &PunchCommand}, {"holidays", &HolidaysCommand},
-        {"ledger", &LedgerCommand},
-    };
-    return table;
+const CommandSpec* findCommand(const std::string& name) {
+    for (const CommandSpec* c : Commands())
+        if (name == c->name)
+            return c;
+    return nullptr;
+}
+
+bool isHelp(const std::string& a) {
+    return a == "--help" || a == "-h";
+}
+
+int usageError(std::ostream& err, const std::string& message, const CommandSpec* command) {
+    err << kProgram << ": " << message << "\n";
+    if (command)
+        err << "usage: tokivane-cli [--user NAME] [--at TIME] " << command->name << " ...\n"
+            << formLines(*command) << "(tokivane-cli " << command->name << " --help tells more)\n";
+    else
+        err << UsageText();
+    return ExitUsage;
 }
 
 bool allDigits(const std::string& s) {
@@ -45,6 +82,25 @@ bool allDigits(const std::string& s) {
 }
 
 }  // namespace
+
+const std::vector<const CommandSpec*>& Commands() {
+    static const std::vector<const CommandSpec*> all{
+        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec, &PunchSpec,
+        &HolidaysSpec, &LedgerSpec, &PeriodSpec, &CsvSpec, &PrintSpec,
+    };
+    return all;
+}
+
+std::string UsageText() {
+    std::string text = std::string(kSynopsis) + kOptions + "commands:\n";
+    for (const CommandSpec* c : Commands()) text += formLines(*c);
+    return text + kExitStatus;
+}
+
+std::string CommandHelp(const CommandSpec& command) {
+    return "usage: tokivane-cli [--user NAME] [--at TIME] " + std::string(command.name) + " ...\n" +
+           formLines(command) + "\n" + command.details;
+}
 
 std::optional<DateTime> ParseAt(const std::string& text) {
     // YYYY-MM-DD HH:MM, hours may be one digit.
@@ -67,46 +123,50 @@ std::optional<DateTime> ParseAt(const std::string& text) {
     return dt;
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        PdfWriters pdf) {
     std::string user;
     std::optional<DateTime> at;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--user" || a == "--at") {
-            if (i + 1 >= args.size()) {
-                err << "tokivane-cli: " << a << " needs a value\n" << kUsage;
-                return ExitUsage;
-            }
+            if (i + 1 >= args.size())
+                return usageError(err, a + " needs a value", nullptr);
             const std::string& v = args[++i];
             if (a == "--user") {
-                if (!IsValidUserName(v)) {
-                    err << "tokivane-cli: not a usable user name: " << v << "\n";
-                    return ExitUsage;
-                }
+                if (!IsValidUserName(v))
+                    return usageError(err, "not a usable user name: " + v, nullptr);
                 user = v;
             } else {
                 at = ParseAt(v);
-                if (!at) {
-                    err << "tokivane-cli: --at wants \"YYYY-MM-DD HH:MM\", got: " << v << "\n";
-                    return ExitUsage;
-                }
+                if (!at)
+                    return usageError(err, "--at wants \"YYYY-MM-DD HH:MM\", got: " + v, nullptr);
             }
-        } else if (a == "--help" || a == "-h") {
-            out << kUsage;
+        } else if (isHelp(a)) {
+            out << UsageText();
             return ExitOk;
+        } else if (a == "--version") {
+            out << kProgram << ' ' << ProgramVersion << '\n';
+            return ExitOk;
+        } else if (!a.empty() && a[0] == '-') {
+            return usageError(err, "unknown option: " + a, nullptr);
         } else {
             break;
         }
     }
     if (i >= args.size()) {
-        err << kUsage;
+        err << UsageText();
         return ExitUsage;
     }
-    const auto cmd = commands().find(args[i]);
-    if (cmd == commands().end()) {
-        err << "tokivane-cli: unknown command: " << args[i] << "\n" << kUsage;
-        return ExitUsage;
+    const CommandSpec* const command = findCommand(args[i]);
+    if (command == nullptr)
+        return usageError(err, "unknown command: " + args[i], nullptr);
+    const std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+    // --help anywhere after the command asks for its help, before anything is touched.
+    if (std::any_of(rest.begin(), rest.end(), isHelp)) {
+        out << CommandHelp(*command);
+        return ExitOk;
     }
 
     RunFolders folders = PrepareFolders(os::ReadFolderInputs(), user);
@@ -121,7 +181,8 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 nullptr,
                 nullptr,
                 out,
-                err};
+                err,
+                std::move(pdf)};
     if (at)
         ctx.clock = std::make_unique<FixedClock>(*at);
     else
@@ -135,11 +196,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     ctx.registry = std::move(registry);
 
     try {
-        return cmd->second(
-            ctx, std::vector<std::string>(args.begin() + static_cast<long>(i) + 1, args.end()));
+        return command->run(ctx, rest);
     } catch (const UsageError& e) {
-        err << "tokivane-cli: " << e.message << "\n";
-        return ExitUsage;
+        return usageError(err, e.message, command);
     }
 }
 

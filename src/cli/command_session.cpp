@@ -29,6 +29,10 @@ bool CommandSession::loadMonth(YearMonth ym) {
     return report(m_session.load(ym));
 }
 
+bool CommandSession::loadLedger(Ledger& ledger) const {
+    return report(m_session.loadLedger(ledger));
+}
+
 bool CommandSession::save() {
     const MonthSaveOutcome r = m_session.save();
     return report(r.month) && report(r.ledger);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/cli_app.h"
+#include "leave/ledger.h"
 #include "session/month_session.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
@@ -22,6 +23,10 @@ public:
     // The month and the ledger; false (after reporting) on a file error.
     bool save();
     const MonthCalculation& recalculate() { return m_session.recalculate(); }
+    // The last recalculation (or the one of the last save).
+    const MonthCalculation& calculation() const { return m_session.calculation(); }
+    // Vacation.dat with the half-day values; false (after reporting) on a file error.
+    bool loadLedger(Ledger& ledger) const;
 
     const UserPaths& paths() const { return m_session.paths(); }
     const Settings& settings() const { return m_settings; }

@@ -3,7 +3,6 @@
 #include "cli/cli_app.h"
 #include "cli/command_session.h"
 #include "leave/ledger.h"
-#include "leave/ledger_file.h"
 
 namespace tkv::cli {
 
@@ -14,9 +13,7 @@ int LedgerCommand(Context& ctx, const std::vector<std::string>& args) {
     if (!session.open())
         return ExitFile;
     Ledger ledger;
-    const HalfDayValues half = HalfDayValuesOf(session.settings());
-    ledger.SetHalfDayValues(half.morning, half.afternoon);
-    if (!session.report(LoadLedger(ledger, session.paths().ledgerFile())))
+    if (!session.loadLedger(ledger))
         return ExitFile;
     ctx.out << "KuriZan\t" << ledger.KuriZan() << '\n' << "NowZan\t" << ledger.NowZan() << '\n';
     for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
@@ -28,5 +25,12 @@ int LedgerCommand(Context& ctx, const std::vector<std::string>& args) {
     }
     return ExitOk;
 }
+
+const CommandSpec LedgerSpec{
+    "ledger", &LedgerCommand, "\tthe paid-leave ledger",
+    "Prints the carry-over (KuriZan) and the current balance (NowZan), then one line per\n"
+    "entry: slot, date, weekday, kind, days, remaining, memo (TAB between).\n"
+    "\n"
+    "example:  tokivane-cli ledger\n"};
 
 }  // namespace tkv::cli

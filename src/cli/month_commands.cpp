@@ -47,7 +47,7 @@ void requireEncodable(const std::string& text) {
 
 int findRow(const MonthRecord& m, const Date& d) {
     for (int i = 1; i <= m.rowCount(); ++i)
-        if (m.day(i).cells[ColDate] == GridDateText(d.month, d.day))
+        if (m.day(i).cell(DayColumn::Date) == GridDateText(d.month, d.day))
             return i;
     return 0;
 }
@@ -73,15 +73,31 @@ int MonthCommand(Context& ctx, const std::vector<std::string>& args) {
     return monthCommand(ctx, args, false);
 }
 
+const CommandSpec MonthSpec{
+    "month", &MonthCommand, "YEAR MONTH\tprint the accounting month, recalculated (not saved)",
+    "Prints one line per day (date, weekday, kind, arrival, leaving, normal and late-night\n"
+    "overtime, working time, memo; TAB between), an empty line, then the month's totals and\n"
+    "the pay figures as NAME<TAB>value. YEAR MONTH name the accounting month: with the\n"
+    "closing day 20, month 5 runs from 21 April to 20 May. Nothing is written.\n"
+    "\n"
+    "example:  tokivane-cli month 2025 5\n"};
+
 int RecalcCommand(Context& ctx, const std::vector<std::string>& args) {
     return monthCommand(ctx, args, true);
 }
+
+const CommandSpec RecalcSpec{
+    "recalc", &RecalcCommand, "YEAR MONTH\trecalculate and save the month",
+    "As month, but the month file is saved, and the paid-leave ledger follows its leave\n"
+    "days, just as the desktop program's save does.\n"
+    "\n"
+    "example:  tokivane-cli recalc 2025 5\n"};
 
 int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.empty())
         throw UsageError{"day wants YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]"};
     const Date date = parseDate(args[0]);
-    std::vector<std::pair<int, std::string>> edits;
+    std::vector<std::pair<DayColumn, std::string>> edits;
     for (std::size_t i = 1; i < args.size(); i += 2) {
         const std::string& opt = args[i];
         if (i + 1 >= args.size())
@@ -98,13 +114,13 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
                 kind = DayKindFromName(value);
             if (!kind)
                 throw UsageError{"unknown kind: " + value};
-            edits.emplace_back(ColKind, std::string(DayKindText(*kind)));
+            edits.emplace_back(DayColumn::Kind, std::string(DayKindText(*kind)));
         } else if (opt == "--in") {
-            edits.emplace_back(ColArrival, value);
+            edits.emplace_back(DayColumn::Arrival, value);
         } else if (opt == "--out") {
-            edits.emplace_back(ColLeaving, value);
+            edits.emplace_back(DayColumn::Leaving, value);
         } else if (opt == "--memo") {
-            edits.emplace_back(ColMemo, value);
+            edits.emplace_back(DayColumn::Memo, value);
         } else {
             throw UsageError{"unknown option: " + opt};
         }
@@ -127,6 +143,17 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     session.printRow(session.month().day(row));
     return ExitOk;
 }
+
+const CommandSpec DaySpec{
+    "day", &DayCommand,
+    "YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]\tchange one day and save its "
+    "month",
+    "Changes the day's kind, arrival, leaving or memo, recalculates and saves its accounting\n"
+    "month, then prints the day's line. K is a kind mark or name (none, 休日 or ○, 有給 or 有,\n"
+    "午前, 午後, 代休, 欠勤, 半ドン); TIME is a time text as typed in the grid (8:30, 830, "
+    "25:10).\n"
+    "\n"
+    "example:  tokivane-cli day 2025-05-12 --in 8:45 --out 19:30 --memo 棚卸し\n"};
 
 int PunchCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.empty() || args.size() > 2 || (args[0] != "in" && args[0] != "out") ||
@@ -165,6 +192,18 @@ int PunchCommand(Context& ctx, const std::vector<std::string>& args) {
     return ExitOk;
 }
 
+const CommandSpec PunchSpec{
+    "punch", &PunchCommand, "in|out [--force]\trecord the arrival or leaving time now",
+    "Writes the current time, rounded as the settings say, as today's arrival (in) or\n"
+    "leaving (out) and saves the month; a leaving time before the standard start belongs\n"
+    "to the day before (0:40 is written as 24:40). An arrival already entered is kept; a\n"
+    "leaving time already entered is overwritten or kept as EndOverWrite says, and where it\n"
+    "says to ask first, it is kept unless --force is given.\n"
+    "Prints \"YYYY-MM-DD in|out TIME\" or \"... kept TIME\". Made for login and logout hooks.\n"
+    "\n"
+    "example:  tokivane-cli punch in\n"
+    "example:  tokivane-cli --at \"2025-05-12 19:05\" punch out --force\n"};
+
 int HolidaysCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.size() != 1)
         throw UsageError{"holidays wants YEAR"};
@@ -173,15 +212,19 @@ int HolidaysCommand(Context& ctx, const std::vector<std::string>& args) {
     if (!session.open())
         return ExitFile;
     for (Date d{year, 1, 1}; d.year == year; d = NextDay(d)) {
-        HolidayInfo info = HolidayLookup(d, session.settings(), session.holidays());
-        if (WeekdayOf(d) == 1 &&
-            HolidayLookup(PreviousDay(d), session.settings(), session.holidays()).mark == "○")
-            info.mark = "○";
+        const HolidayInfo info = CalendarHoliday(d, session.settings(), session.holidays());
         if (info.mark.empty() && info.name.empty())
             continue;
         ctx.out << isoDate(d) << '\t' << info.mark << '\t' << info.name << '\n';
     }
     return ExitOk;
 }
+
+const CommandSpec HolidaysSpec{
+    "holidays", &HolidaysCommand, "YEAR\tthe holidays of a calendar year",
+    "Prints every day of the year that the calendar marks or names: date, TAB, the mark\n"
+    "(○ for a day off, empty for a name only), TAB, the name. Weekly days off are not listed.\n"
+    "\n"
+    "example:  tokivane-cli holidays 2026\n"};
 
 }  // namespace tkv::cli

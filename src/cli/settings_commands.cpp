@@ -78,4 +78,15 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
     return reportFailures(ctx, saved.registry, saved.setFile) ? ExitOk : ExitFile;
 }
 
+const CommandSpec SettingsSpec{
+    "settings", &SettingsCommand,
+    "list\tevery value: name, TAB, stored text (passwords masked)\n"
+    "get NAME\tone value's stored text\n"
+    "set NAME VALUE\tstore a value; repairs apply and tokivane.SET is rewritten",
+    "NAME is a value name of the settings (SimeDay, Time11, StartAutoIn, ...); the list\n"
+    "shows them all. A value is stored as text exactly as the settings dialog would store it.\n"
+    "\n"
+    "example:  tokivane-cli settings get SimeDay\n"
+    "example:  tokivane-cli settings set Time11 \" 8:30,17:30\"\n"};
+
 }  // namespace tkv::cli

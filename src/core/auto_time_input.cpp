@@ -15,7 +15,7 @@ AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeW
         return plan;
     plan.active = true;
 
-    const int standardStart = StrToMinutes(s.timeFirst(11));
+    const int standardStart = s.times.standardStart.minutes();
     const int clock = now.hour * 60 + now.minute;
     int hours = now.hour;
     plan.workingDay = {now.year, now.month, now.day};
@@ -27,16 +27,17 @@ AutoTimePlan PlanAutoTimeInput(const DateTime& now, const Settings& s, AutoTimeW
     plan.month = AccountingMonthOf(plan.workingDay, s.SimeDay);
 
     plan.unroundedText = std::to_string(hours) + ":" + IntToStrPad(now.minute, 2, '0');
-    int method = which == AutoTimeWhich::Arrival ? s.StartAdjustSelect : s.EndAdjustSelect;
+    RoundMethod method = which == AutoTimeWhich::Arrival ? s.StartAdjustSelect : s.EndAdjustSelect;
     const int unit = UnitMinutes(which == AutoTimeWhich::Arrival ? s.StartTime2 : s.EndTime2);
     if (s.NoAutoInAdjust)
-        method = RoundNone;
+        method = RoundMethod::None;
     const std::string rounded = AdjustTimeStr(plan.unroundedText, method, unit);
     plan.timeText = MinutesToStr(StrToMinutes(rounded), 2, true);
 
-    if (which == AutoTimeWhich::Arrival &&
-        ((s.StartTeijiIn == 1 && StrToMinutes(rounded) <= standardStart) || s.StartTeijiIn == 2)) {
-        plan.timeText = s.timeFirst(11);
+    if (which == AutoTimeWhich::Arrival && ((s.StartTeijiIn == StandardStartUse::WhenEarlier &&
+                                             StrToMinutes(rounded) <= standardStart) ||
+                                            s.StartTeijiIn == StandardStartUse::Always)) {
+        plan.timeText = s.times.standardStart.text();
         plan.standardStartUsed = true;
     }
     plan.dialogDate = std::to_string(plan.workingDay.month) + "月" +
@@ -52,7 +53,7 @@ AutoTimeOutcome ResolveAutoTimeInput(const AutoTimePlan& plan, const MonthRecord
         return out;
     const std::string dateText = GridDateText(plan.workingDay.month, plan.workingDay.day);
     for (int i = 1; i <= m.rowCount(); ++i) {
-        if (m.day(i).cells[ColDate] == dateText) {
+        if (m.day(i).cell(DayColumn::Date) == dateText) {
             out.row = i;
             break;
         }
@@ -61,14 +62,14 @@ AutoTimeOutcome ResolveAutoTimeInput(const AutoTimePlan& plan, const MonthRecord
         return out;
 
     const bool arrival = plan.which == AutoTimeWhich::Arrival;
-    out.column = arrival ? ColArrival : ColLeaving;
-    out.existingText = Trim(m.day(out.row).cells[static_cast<std::size_t>(out.column)]);
+    out.column = arrival ? DayColumn::Arrival : DayColumn::Leaving;
+    out.existingText = Trim(m.day(out.row).cell(out.column));
     AutoTimeMode mode = plan.mode;
     bool empty = out.existingText.empty();
     if (!arrival && !empty) {
-        if (s.EndOverWrite == 0) {
+        if (s.EndOverWrite == LeavingOverwrite::Overwrite) {
             empty = true;
-        } else if (s.EndOverWrite == 1 && mode == AutoTimeMode::Automatic) {
+        } else if (s.EndOverWrite == LeavingOverwrite::Ask && mode == AutoTimeMode::Automatic) {
             empty = true;
             mode = AutoTimeMode::Confirm;  // nobody overwrites a leaving time unasked
         }

@@ -4,14 +4,14 @@
 
 #include "base/clock.h"
 #include "core/calendar.h"
+#include "core/month_record.h"
+#include "settings/setting_choices.h"
 
 namespace tkv {
 
-struct MonthRecord;
 struct Settings;
 
 enum class AutoTimeWhich { Arrival = 0, Leaving = 1 };
-enum class AutoTimeMode { None = 0, Automatic = 1, Confirm = 2 };
 
 // What the automatic arrival/leaving input will do, decided before the month
 // is loaded: which working day and accounting month, and the time texts.
@@ -39,9 +39,9 @@ enum class AutoTimeAction {
 
 struct AutoTimeOutcome {
     AutoTimeAction action = AutoTimeAction::Nothing;
-    int row = 0;               // 1-based day row, 0 when not found
-    int column = 0;            // grid column of the time
-    std::string existingText;  // the trimmed cell as found
+    int row = 0;                            // 1-based day row, 0 when not found
+    DayColumn column = DayColumn::Arrival;  // grid column of the time
+    std::string existingText;               // the trimmed cell as found
 };
 
 // Decides, against the loaded month, whether to write at once, ask or keep.

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "base/text_util.h"
+#include "core/holiday_law.h"
 #include "core/month_record.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
@@ -132,6 +133,8 @@ Date AutumnalEquinox(int year) {
 }
 
 HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    if (HolidayLawApplies(d, s))
+        return LawCalendarLookup(d, s, table);
     HolidayInfo info;
     if (!IsRealDate(d))
         return info;
@@ -158,6 +161,33 @@ HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayT
     return info;
 }
 
+namespace {
+
+// Whether a holiday on Sunday `d` makes the following Monday a holiday. The
+// law names its own substitute days, so under it only the company's own days
+// carry over.
+bool marksFollowingMonday(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    if (!HolidayLawApplies(d, s))
+        return HolidayLookup(d, s, table).mark == kHolidayMark;
+    bool byLaw = false;
+    return LawCalendarLookup(d, s, table, &byLaw).mark == kHolidayMark && !byLaw;
+}
+
+HolidayInfo markedDay(const Date& d, bool monday, const Settings& s,
+                      const AnnualHolidayTable& table) {
+    HolidayInfo info = HolidayLookup(d, s, table);
+    // A Monday after a Sunday holiday is a holiday too (keeping its own name).
+    if (monday && marksFollowingMonday(PreviousDay(d), s, table))
+        info.mark = std::string(kHolidayMark);
+    return info;
+}
+
+}  // namespace
+
+HolidayInfo CalendarHoliday(const Date& d, const Settings& s, const AnnualHolidayTable& table) {
+    return markedDay(d, WeekdayOf(d) == 1, s, table);
+}
+
 std::string GridDateText(int month, int day) {
     return IntToStrPad(month, 2) + "/" + IntToStrPad(day, 2);
 }
@@ -171,11 +201,11 @@ void NewMonth(MonthRecord& m, YearMonth ym, const Settings& s, const AnnualHolid
     m.LastDay = DaysInMonth(d.year, d.month);
     for (int i = 1; i <= m.LastDay; ++i, d = NextDay(d)) {
         DayRow& row = m.day(i);
-        row.cells[ColDate] = GridDateText(d.month, d.day);
-        row.cells[ColWeekday] = std::string(WeekdayName(WeekdayOf(d)));
+        row.cell(DayColumn::Date) = GridDateText(d.month, d.day);
+        row.cell(DayColumn::Weekday) = std::string(WeekdayName(WeekdayOf(d)));
         // The ordinary day's own text, as the recalculation writes it: a new
         // month must not read as changed after its first recalculation.
-        row.cells[ColKind] = "  ";
+        row.cell(DayColumn::Kind) = "  ";
     }
     MarkCalendar(m, true, s, table);
 }
@@ -184,7 +214,7 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
                   const AnnualHolidayTable& table) {
     for (int i = 1; i <= m.rowCount(); ++i) {
         DayRow& row = m.day(i);
-        const std::string dateText = row.cells[ColDate];
+        const std::string dateText = row.cell(DayColumn::Date);
         const std::size_t slash = dateText.find('/');
         if (slash == std::string::npos)
             continue;
@@ -196,19 +226,15 @@ void MarkCalendar(MonthRecord& m, bool withWeeklyDaysOff, const Settings& s,
         if (!IsRealDate(d))
             continue;
 
-        HolidayInfo info = HolidayLookup(d, s, table);
-        // A Monday after a Sunday holiday is a holiday too (keeping its own name).
-        if (Trim(row.cells[ColWeekday]) == "月" &&
-            HolidayLookup(PreviousDay(d), s, table).mark == kHolidayMark)
-            info.mark = std::string(kHolidayMark);
-        if (Trim(row.cells[ColKind]).empty() && !info.mark.empty())
-            row.cells[ColKind] = info.mark;
-        if (Trim(row.cells[ColMemo]).empty() && !info.name.empty())
-            row.cells[ColMemo] = info.name;
+        const HolidayInfo info = markedDay(d, Trim(row.cell(DayColumn::Weekday)) == "月", s, table);
+        if (Trim(row.cell(DayColumn::Kind)).empty() && !info.mark.empty())
+            row.cell(DayColumn::Kind) = info.mark;
+        if (Trim(row.cell(DayColumn::Memo)).empty() && !info.name.empty())
+            row.cell(DayColumn::Memo) = info.name;
         if (withWeeklyDaysOff) {
-            const int w = WeekdayFromName(Trim(row.cells[ColWeekday]));
+            const int w = WeekdayFromName(Trim(row.cell(DayColumn::Weekday)));
             if (w >= 0 && s.WeekCheck[static_cast<std::size_t>(w)])
-                row.cells[ColKind] = std::string(kHolidayMark);
+                row.cell(DayColumn::Kind) = std::string(kHolidayMark);
         }
     }
 }

@@ -52,8 +52,14 @@ struct HolidayInfo {
     std::string mark;  // "○" or empty
 };
 
-// The computed holidays (with their switches) and the fixed list.
+// The computed holidays (with their switches) and the fixed list. With
+// `HolidayLaw` on, dates from 2007 take their national holidays from the
+// current law (holiday_law.h) and the list adds only the company's own days.
 HolidayInfo HolidayLookup(const Date& d, const Settings& s, const AnnualHolidayTable& table);
+
+// A day as the calendar marks it: HolidayLookup, plus the Monday after a
+// Sunday holiday that the law does not already cover.
+HolidayInfo CalendarHoliday(const Date& d, const Settings& s, const AnnualHolidayTable& table);
 
 // Builds the rows of accounting month `ym` afresh and marks the calendar.
 void NewMonth(MonthRecord& m, YearMonth ym, const Settings& s, const AnnualHolidayTable& table);

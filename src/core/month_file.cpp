@@ -24,7 +24,7 @@ std::string colorText(int color) {
 
 // Year of a row's month: December rows of a January month lie a year back.
 Date rowDate(const MonthRecord& m, const DayRow& row) {
-    const std::string& text = row.cells[ColDate];
+    const std::string& text = row.cell(DayColumn::Date);
     const std::size_t slash = text.find('/');
     if (slash == std::string::npos)
         return {};
@@ -42,20 +42,19 @@ std::string LedgerDateText(const Date& d) {
 }
 
 std::string DayLine(const DayRow& row) {
-    const auto& c = row.cells;
     // Cell texts (fields 1..8 and 12) get field(); the flags stand as they are.
-    const std::pair<const std::string*, bool> fields[13] = {{&c[ColDate], true},
-                                                            {&c[ColWeekday], true},
-                                                            {&c[ColKind], true},
-                                                            {&c[ColArrival], true},
-                                                            {&c[ColLeaving], true},
-                                                            {&c[ColOvertime], true},
-                                                            {&c[ColLateNight], true},
-                                                            {&c[ColMemo], true},
+    const std::pair<const std::string*, bool> fields[13] = {{&row.cell(DayColumn::Date), true},
+                                                            {&row.cell(DayColumn::Weekday), true},
+                                                            {&row.cell(DayColumn::Kind), true},
+                                                            {&row.cell(DayColumn::Arrival), true},
+                                                            {&row.cell(DayColumn::Leaving), true},
+                                                            {&row.cell(DayColumn::Overtime), true},
+                                                            {&row.cell(DayColumn::LateNight), true},
+                                                            {&row.cell(DayColumn::Memo), true},
                                                             {&row.ManualFlag[0], false},
                                                             {&row.ManualFlag[1], false},
                                                             {&row.ManualFlag[2], false},
-                                                            {&c[ColWorking], true},
+                                                            {&row.cell(DayColumn::Working), true},
                                                             {nullptr, false}};
     // Cell texts never carry a comma into the file: it would shift every field.
     std::string line;
@@ -93,11 +92,11 @@ void ReadDayLine(const std::string& line, DayRow& row) {
         pos = comma + 1;
     }
     for (int i = 1; i < 7; ++i) row.cells[static_cast<std::size_t>(i)].assign(fields[i]);
-    row.cells[ColDate] = RightAlign(fields[0], 5);
-    row.cells[ColMemo].assign(fields[7]);
+    row.cell(DayColumn::Date) = RightAlign(fields[0], 5);
+    row.cell(DayColumn::Memo).assign(fields[7]);
     for (int i = 0; i < 3; ++i)
         row.ManualFlag[static_cast<std::size_t>(i)].assign(TrimView(fields[8 + i]));
-    row.cells[ColWorking].assign(fields[11]);
+    row.cell(DayColumn::Working).assign(fields[11]);
     row.MemoColor = fields[12].empty() ? 0 : StrToIntDef(fields[12], 0);
     row.LegalHolidayFlag.assign(TrimView(fields[13]));
 }
@@ -181,15 +180,15 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
         // Kinds compare as kinds: a blank cell and "  " are the same ordinary day.
         change.kindOrColorChanged =
             now.kind() != before.kind() || now.MemoColor != before.MemoColor;
-        change.memoOrColorChanged =
-            now.cells[ColMemo] != before.cells[ColMemo] || now.MemoColor != before.MemoColor;
+        change.memoOrColorChanged = now.cell(DayColumn::Memo) != before.cell(DayColumn::Memo) ||
+                                    now.MemoColor != before.MemoColor;
         if (!change.kindOrColorChanged && !change.memoOrColorChanged)
             continue;
         change.date = LedgerDateText(SlotDate(m, slot, s.SimeDay));
-        change.previousMark = before.cells[ColKind];
-        change.mark = now.cells[ColKind];
+        change.previousMark = before.cell(DayColumn::Kind);
+        change.mark = now.cell(DayColumn::Kind);
         change.memoColor = now.MemoColor;
-        change.memo = now.cells[ColMemo];
+        change.memo = now.cell(DayColumn::Memo);
         result.leaveChanges.push_back(std::move(change));
     }
     m.takeSnapshot();

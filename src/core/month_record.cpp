@@ -7,9 +7,9 @@
 namespace tkv {
 
 bool DayRow::isManual(DayColumn column) const {
-    if (column < ColOvertime || column > ColWorking)
+    if (column < DayColumn::Overtime || column > DayColumn::Working)
         return false;
-    return Trim(ManualFlag[static_cast<std::size_t>(column - ColOvertime)]) == "*";
+    return Trim(ManualFlag[ManualFlagIndex(column)]) == "*";
 }
 
 bool DayRow::isLegalHoliday() const {

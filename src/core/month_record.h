@@ -10,18 +10,34 @@
 namespace tkv {
 
 // Grid columns of a day row.
-enum DayColumn : int {
-    ColDate = 0,     // month "/" day, each right-aligned in two characters
-    ColWeekday = 1,  // "日".."土"
-    ColKind = 2,     // DayKind text
-    ColArrival = 3,
-    ColLeaving = 4,   // may exceed 24:00
-    ColOvertime = 5,  // normal overtime
-    ColLateNight = 6,
-    ColWorking = 7,
-    ColMemo = 8,
+enum class DayColumn : int {
+    Date = 0,     // month "/" day, each right-aligned in two characters
+    Weekday = 1,  // "日".."土"
+    Kind = 2,     // DayKind text
+    Arrival = 3,
+    Leaving = 4,   // may exceed 24:00
+    Overtime = 5,  // normal overtime
+    LateNight = 6,
+    Working = 7,
+    Memo = 8,
 };
 inline constexpr int DayColumnCount = 9;
+
+constexpr std::size_t ColumnIndex(DayColumn column) {
+    return static_cast<std::size_t>(column);
+}
+// Grid column numbers, as the views count them, and day columns. A number
+// outside 0..8 (-1 for no column) matches none of the columns.
+constexpr DayColumn ColumnAt(int number) {
+    return static_cast<DayColumn>(number);
+}
+constexpr int ColumnNumber(DayColumn column) {
+    return static_cast<int>(column);
+}
+// The ManualFlag slot of column 5, 6 or 7.
+constexpr std::size_t ManualFlagIndex(DayColumn column) {
+    return ColumnIndex(column) - ColumnIndex(DayColumn::Overtime);
+}
 
 inline constexpr int MaxMonthDays = 31;
 
@@ -35,13 +51,13 @@ struct DayRow {
     // 0x00BBGGRR; 0 is the standard text colour.
     int MemoColor = 0;
 
-    std::string& cell(DayColumn column) { return cells[column]; }
-    const std::string& cell(DayColumn column) const { return cells[column]; }
+    std::string& cell(DayColumn column) { return cells[ColumnIndex(column)]; }
+    const std::string& cell(DayColumn column) const { return cells[ColumnIndex(column)]; }
 
     // Whether column 5, 6 or 7 holds a hand-entered value; false for other columns.
     bool isManual(DayColumn column) const;
     bool isLegalHoliday() const;
-    DayKind kind() const { return DayKindFromText(cells[ColKind]); }
+    DayKind kind() const { return DayKindFromText(cell(DayColumn::Kind)); }
 
     bool operator==(const DayRow&) const = default;
 };

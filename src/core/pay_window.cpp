@@ -25,19 +25,19 @@ std::vector<PayField> PayWindowFields(const MonthCalculation& c, const Settings&
     };
 
     // 金額設定
-    add("KihonMemo", amount(s.kin(1)));
-    add("TeateMemo", amount(s.kin(2)));
-    add("ElseMemo", amount(s.kin(3)));
-    add("ZanMemo", amount(s.kin(4)));
-    add("SZanMemo", amount(s.kin(5)));
-    add("KZanMemo", amount(s.kin(8)));
-    add("KSZanMemo", amount(s.kin(9)));
-    add("HZanMemo", amount(s.kin(11)));
-    add("HSZanMemo", amount(s.kin(12)));
-    add("TenbikiMemo", amount(s.kin(10)));
-    add("MokuMemo", amount(s.kin(6)));
-    time("MokuTimeMemo", MinutesToStr(StrToMinutes(s.timeFirst(16)), 3, true), s.MokuhyoTime);
-    add("KakeMemo", std::to_string(s.kin(7)));
+    add("KihonMemo", amount(s.pay.basicSalary));
+    add("TeateMemo", amount(s.pay.allowances));
+    add("ElseMemo", amount(s.pay.otherPayments));
+    add("ZanMemo", amount(s.pay.weekdayOvertimeRate));
+    add("SZanMemo", amount(s.pay.weekdayLateNightRate));
+    add("KZanMemo", amount(s.pay.holidayOvertimeRate));
+    add("KSZanMemo", amount(s.pay.holidayLateNightRate));
+    add("HZanMemo", amount(s.pay.statutoryOvertimeRate));
+    add("HSZanMemo", amount(s.pay.statutoryLateNightRate));
+    add("TenbikiMemo", amount(s.pay.deductions));
+    add("MokuMemo", amount(s.pay.targetTakeHome));
+    time("MokuTimeMemo", MinutesToStr(s.times.targetOvertime.minutes(), 3, true), s.MokuhyoTime);
+    add("KakeMemo", std::to_string(s.pay.takeHomePercent));
 
     // 勤務状態
     const PayWindowTexts& t = c.payWindow;

@@ -2,10 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "base/text_util.h"
 #include "settings/settings.h"
@@ -21,7 +22,7 @@ constexpr int kTargetFloor = -5940;           // -99:00
 // per-day sums well inside int whatever the registry holds.
 constexpr int kSettingLimit = 1 << 20;
 
-// Minute map cell values.
+// What a minute of the map holds.
 enum : std::uint8_t {
     kOff = 0,
     kWorked = 1,  // working, not yet classified
@@ -30,116 +31,93 @@ enum : std::uint8_t {
     kLateNight = 4,
 };
 
-struct Break {
-    int start = 0;
-    int end = 0;
-};
-
-// The setting times of one run, in minutes.
-struct Times {
-    std::array<Break, 10> breaks{};  // Time01..Time10
-    int standardStart = 0;           // Time11
-    int standardEnd = 0;
-    int nightStart = 0;    // Time12
-    int nightEnd = 0;      // on the following morning
-    int standardWork = 0;  // Time13
-    int minimumOvertime = 0;
-    int morningLeaveWork = 0;    // Time14, V
-    int afternoonLeaveWork = 0;  // Time15, W
-    int targetOvertime = 0;      // Time16
-    int compensatoryCredit = 0;  // Time17
-    int shortStart = 0;          // Time21
-    int shortEnd = 0;
-    int shortWork = 0;  // Time22
-};
-
-int settingMinutes(const std::string& text) {
-    return std::clamp(StrToMinutes(text), -kSettingLimit, kSettingLimit);
-}
-
-Times timesOf(const Settings& s) {
-    Times t;
-    for (int i = 0; i < 10; ++i) {
-        t.breaks[static_cast<std::size_t>(i)] = {settingMinutes(s.timeFirst(i + 1)),
-                                                 settingMinutes(s.timeSecond(i + 1))};
-    }
-    t.standardStart = settingMinutes(s.timeFirst(11));
-    t.standardEnd = settingMinutes(s.timeSecond(11));
-    t.nightStart = settingMinutes(s.timeFirst(12));
-    t.nightEnd = settingMinutes(s.timeSecond(12));
-    if (t.nightEnd == 0)
-        t.nightEnd = 5 * 60;
-    t.standardWork = settingMinutes(s.timeFirst(13));
-    t.minimumOvertime = settingMinutes(s.timeSecond(13));
-    t.morningLeaveWork = settingMinutes(s.timeFirst(14));
-    t.afternoonLeaveWork = settingMinutes(s.timeFirst(15));
-    t.targetOvertime = settingMinutes(s.timeFirst(16));
-    t.compensatoryCredit = settingMinutes(s.timeFirst(17));
-    t.shortStart = settingMinutes(s.timeFirst(21));
-    t.shortEnd = settingMinutes(s.timeSecond(21));
-    t.shortWork = settingMinutes(s.timeFirst(22));
-    return t;
-}
-
-// One row's minutes, from 0:00 of the working day to 24:00 of the next.
-// Only the cells in [lo, hi) can be working: every pass is limited to that
-// span and never reads the rest, which therefore counts as 0 without being
-// cleared for each row. The number of cells of each value is kept up to date
-// as cells change, so counting needs no pass of its own.
+// One row's minutes, from 0:00 of the working day to 24:00 of the next,
+// each minute holding one of the values above. The map is kept as runs of
+// minutes of one value, in order: a day has a handful of runs, so marking and
+// clearing cost a few steps instead of one step per minute, with the same
+// result. Only [lo, hi) can be working; minutes outside it are never held.
 class MinuteMap {
 public:
     void reset(int from, int to) {
-        m_lo = std::clamp(from, 0, kMapMinutes);
-        m_hi = std::max(std::clamp(to, 0, kMapMinutes), m_lo);
-        std::fill(m_cells.begin() + m_lo, m_cells.begin() + m_hi, kWorked);
-        m_count = {};
-        m_count[kWorked] = m_hi - m_lo;
+        const int lo = std::clamp(from, 0, kMapMinutes);
+        const int hi = std::max(std::clamp(to, 0, kMapMinutes), lo);
+        m_runCount = 0;
+        if (hi > lo)
+            runs()[m_runCount++] = {lo, hi, kWorked};
     }
 
-    // Classifies the still unclassified cells of [from, to).
-    void mark(int from, int to, std::uint8_t value) {
-        const int a = std::max(from, m_lo);
-        const int b = std::min(to, m_hi);
-        int changed = 0;
-        for (int i = a; i < b; ++i) {
-            std::uint8_t& c = m_cells[static_cast<std::size_t>(i)];
-            const bool unclassified = c == kWorked;
-            changed += unclassified;
-            c = unclassified ? value : c;
-        }
-        m_count[kWorked] -= changed;
-        m_count[value] += changed;
-    }
+    // Classifies the still unclassified minutes of [from, to).
+    void mark(int from, int to, std::uint8_t value) { paint(from, to, value, true); }
 
     // A break takes its minutes out whatever they were classified as.
-    void clear(int from, int to) {
-        const int a = std::max(from, m_lo);
-        const int b = std::min(to, m_hi);
-        for (int i = a; i < b; ++i) {
-            std::uint8_t& c = m_cells[static_cast<std::size_t>(i)];
-            --m_count[c];
-            c = kOff;
+    void clear(int from, int to) { paint(from, to, kOff, false); }
+
+    int count(std::uint8_t value) const {
+        int n = 0;
+        for (std::size_t i = 0; i < m_runCount; ++i) {
+            const Run& r = m_buffers[m_current][i];
+            n += r.value == value ? r.to - r.from : 0;
         }
+        return n;
     }
 
-    int count(std::uint8_t value) const { return m_count[value]; }
-
 private:
-    std::array<std::uint8_t, kMapMinutes> m_cells{};
-    std::array<int, 5> m_count{};
-    int m_lo = 0;
-    int m_hi = 0;
+    struct Run {
+        int from;
+        int to;
+        std::uint8_t value;
+    };
+    // Only the runs at both ends of a range are split, so each of the six
+    // marks and the two clearings of every break adds at most two runs.
+    static constexpr std::size_t kMaxRuns =
+        1 + 2 * (6 + 2 * std::tuple_size_v<decltype(DayRules::breaks)>);
+
+    using Runs = std::array<Run, kMaxRuns>;
+    Runs& runs() { return m_buffers[m_current]; }
+
+    // Writes the new runs into the other buffer, which then becomes current.
+    void paint(int from, int to, std::uint8_t value, bool unclassifiedOnly) {
+        const Runs& in = runs();
+        if (m_runCount == 0 || from >= to || to <= in[0].from || from >= in[m_runCount - 1].to)
+            return;
+        Runs& out = m_buffers[1 - m_current];
+        std::size_t n = 0;
+        for (std::size_t i = 0; i < m_runCount; ++i) {
+            const Run r = in[i];
+            const int a = std::max(from, r.from);
+            const int b = std::min(to, r.to);
+            if (a >= b || (unclassifiedOnly && r.value != kWorked)) {
+                out[n++] = r;
+                continue;
+            }
+            if (r.from < a)
+                out[n++] = {r.from, a, r.value};
+            out[n++] = {a, b, value};
+            if (b < r.to)
+                out[n++] = {b, r.to, r.value};
+        }
+        m_current = 1 - m_current;
+        m_runCount = n;
+    }
+
+    std::array<Runs, 2> m_buffers;
+    std::size_t m_current = 0;
+    std::size_t m_runCount = 0;
 };
 
-// Rounds a time the way the grid would round its text. Without a rounding
-// method, or for zero, the text round trip gives the value back unchanged.
-int roundMinutes(int minutes, int method, int unitIndex) {
-    if (minutes == 0 || method < RoundDown || method > RoundUp)
-        return minutes;
-    return StrToMinutes(
-        AdjustTimeStr(MinutesToStr(minutes, 2, false), method, UnitMinutes(unitIndex)));
+int settingMinutes(const TimeText& time) {
+    return std::clamp(time.minutes(), -kSettingLimit, kSettingLimit);
 }
 
+Rounding roundingOf(RoundMethod method, int unitIndex) {
+    return {method, UnitMinutes(unitIndex)};
+}
+
+int rounded(int minutes, const Rounding& r) {
+    return RoundMinutes(minutes, r.method, r.unit);
+}
+
+// A time cell as minutes; outside the two days of the map it is no time.
 int readTime(const std::string& cell) {
     const int m = StrToMinutes(cell);
     return (m < 0 || m > kMapMinutes) ? 0 : m;
@@ -181,276 +159,171 @@ std::string dayCountText(double days, bool halfDays) {
     return DayCountStr(FloatToStrDec(6, 1, days), halfDays);
 }
 
-// The standard working time a flexible-time day is measured against.
-int flexStandard(DayKind kind, int standardWork, const Times& t) {
+// The standard hours and working time of a day: a short day has its own.
+struct DayStandard {
+    int start = 0;
+    int end = 0;
+    int work = 0;
+};
+
+DayStandard standardOf(DayKind kind, const DayRules& rules) {
+    if (kind == DayKind::ShortDay)
+        return {rules.shortDayStart, rules.shortDayEnd, rules.shortDayWork};
+    return {rules.standardStart, rules.standardEnd, rules.standardWork};
+}
+
+// With flexible time a day is measured against the working time its kind
+// stands for; whole-day paid leave and a compensatory day stand for none.
+int flexStandardWork(DayKind kind, const DayStandard& standard, const DayRules& rules) {
     switch (kind) {
         case DayKind::Ordinary:
         case DayKind::Absence:
         case DayKind::ShortDay:
-            return standardWork;
+            return standard.work;
         case DayKind::MorningLeave:
-            return t.morningLeaveWork;
+            return rules.morningLeaveWork;
         case DayKind::AfternoonLeave:
-            return t.afternoonLeaveWork;
+            return rules.afternoonLeaveWork;
         default:
             return 0;
     }
 }
 
-}  // namespace
+// Minutes of a worked day by class.
+struct ClassifiedMinutes {
+    int standard = 0;  // worked inside the standard hours
+    int overtime = 0;
+    int lateNight = 0;
+};
 
-MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
-    const Times t = timesOf(settings);
-    const double morningLeaveDays = std::abs(StrToFloatDec(settings.HanDayAM, 1, 0.0));
-    const double afternoonLeaveDays = std::abs(StrToFloatDec(settings.HanDayPM, 1, 0.0));
-    const bool flex = settings.FlexTime;
-
-    MonthCalculation calc;
-    calc.lateEarlyCounted = !flex;
-    long long arrivalSum = 0;
-    long long leavingSum = 0;
-    long long overtimeSum = 0;
+// Classifies the minutes from arrival to leaving. Each range below takes only
+// the minutes no earlier range has taken, in this order:
+//
+//   0:00   night end   std start   std end   night start   night end+24h   48:00
+//   |  late  | overtime | standard | overtime |    late     |   overtime    |
+//   |  night |          |          |          |    night    | (next morning)|
+//
+// Then every break comes out, on the working day and again a day later,
+// whatever its minutes were classified as. A break whose end is not after its
+// start (empty, or across midnight) is ignored.
+ClassifiedMinutes classify(int arrival, int leaving, const DayStandard& standard,
+                           const DayRules& rules) {
     MinuteMap map;
+    map.reset(arrival, leaving);
+    map.mark(0, rules.lateNightEnd, kLateNight);
+    map.mark(rules.lateNightEnd, standard.start, kOvertime);
+    map.mark(standard.start, standard.end, kStandard);
+    map.mark(standard.end, rules.lateNightStart, kOvertime);
+    map.mark(rules.lateNightStart, rules.lateNightEnd + kDayMinutes, kLateNight);
+    map.mark(rules.lateNightEnd + kDayMinutes, kMapMinutes, kOvertime);
+    for (const DayRules::Break& b : rules.breaks) {
+        if (b.end <= b.start)
+            continue;
+        map.clear(b.start, b.end);
+        map.clear(b.start + kDayMinutes, b.end + kDayMinutes);
+    }
+    // Minutes still unclassified (only with inconsistent settings) count nowhere.
+    return {map.count(kStandard), map.count(kOvertime), map.count(kLateNight)};
+}
 
-    for (int r = 1; r <= month.rowCount(); ++r) {
-        DayRow& row = month.day(r);
-        std::string& arrivalCell = row.cell(ColArrival);
-        std::string& leavingCell = row.cell(ColLeaving);
+// What the month adds up beside the totals of MonthCalculation.
+struct AverageSums {
+    long long arrival = 0;
+    long long leaving = 0;
+    long long overtime = 0;
+};
 
-        // An arrival typed as 0:00 stays visible; any other zero is no arrival.
-        int arrival = readTime(arrivalCell);
-        bool explicitMidnight = false;
-        if (arrival == 0) {
-            const std::string typed = Trim(ToHankaku(arrivalCell));
-            explicitMidnight = !typed.empty() && typed[0] == '0';
-        }
-        arrivalCell = MinutesToStr(arrival, 2, explicitMidnight);
-
-        // A leaving not after the arrival is on the following morning: 1:30
-        // after an 18:00 arrival is 25:30. A shift that would leave the
-        // two-day map is not made (the day then has no working time) so the
-        // cell never holds a time the next run would throw away.
-        int leaving = readTime(leavingCell);
-        if (!arrivalCell.empty() && leaving != 0 && arrival >= leaving &&
-            leaving + kDayMinutes <= kMapMinutes) {
-            leaving += kDayMinutes;
-        }
-        leavingCell = MinutesToStr(leaving, 2, false);
-        const bool bothTimes = !arrivalCell.empty() && !leavingCell.empty();
-        const int arrivalShown = arrival;
-        const int leavingShown = leaving;
-
-        const DayKind kind = DayKindFromText(row.cell(ColKind));
-        row.cell(ColKind) = std::string(DayKindText(kind));
-        const bool isHoliday = kind == DayKind::Holiday;
-        const bool isHalfLeave = kind == DayKind::MorningLeave || kind == DayKind::AfternoonLeave;
-
-        ++calc.daysInPeriod;
-        if (isHoliday)
-            ++calc.holidays;
+void addDay(MonthCalculation& calc, AverageSums& sums, const DayResult& day,
+            bool statutoryHoliday) {
+    const bool holiday = day.kind == DayKind::Holiday;
+    ++calc.daysInPeriod;
+    if (holiday)
+        ++calc.holidays;
+    else
+        ++calc.scheduledDays;
+    calc.paidLeaveDays += day.paidLeaveDays;
+    if (day.kind == DayKind::Compensatory)
+        ++calc.compensatoryDays;
+    if (day.kind == DayKind::Absence)
+        ++calc.absences;
+    if (day.bothTimes) {
+        calc.daysWorked += day.daysWorked;
+        if (holiday)
+            calc.holidayDaysWorked += 1;
         else
-            ++calc.scheduledDays;
-        if (kind == DayKind::PaidLeave)
-            calc.paidLeaveDays += 1;
-        if (kind == DayKind::MorningLeave)
-            calc.paidLeaveDays += morningLeaveDays;
-        if (kind == DayKind::AfternoonLeave)
-            calc.paidLeaveDays += afternoonLeaveDays;
-        if (kind == DayKind::Compensatory)
-            ++calc.compensatoryDays;
-        if (kind == DayKind::Absence)
-            ++calc.absences;
-
-        const bool shortDay = kind == DayKind::ShortDay;
-        const int stdStart = shortDay ? t.shortStart : t.standardStart;  // K
-        const int stdEnd = shortDay ? t.shortEnd : t.standardEnd;        // L
-        const int stdWork = shortDay ? t.shortWork : t.standardWork;     // M
-        const double dayWeight = (isHalfLeave && settings.Hankyu05) ? 0.5 : 1.0;
-
-        if (bothTimes)
-            calc.daysWorked += dayWeight;
-
-        if (settings.CalcTimeAdjust) {
-            arrival = roundMinutes(arrival, settings.StartAdjustSelect, settings.StartTime2);
-            leaving = roundMinutes(leaving, settings.EndAdjustSelect, settings.EndTime2);
-        }
-
-        // Classification order, each step taking only minutes still unclassified:
-        //
-        //   0:00   E     K      L     S        E+24h           48:00
-        //   |night| ovt |  std  | ovt | night  | ovt (next day) |
-        //
-        // then every break comes out, on the working day and again a day later.
-        map.reset(arrival, leaving);
-        map.mark(0, t.nightEnd, kLateNight);
-        map.mark(t.nightEnd, stdStart, kOvertime);
-        map.mark(stdStart, stdEnd, kStandard);
-        map.mark(stdEnd, t.nightStart, kOvertime);
-        map.mark(t.nightStart, t.nightEnd + kDayMinutes, kLateNight);
-        map.mark(t.nightEnd + kDayMinutes, kMapMinutes, kOvertime);
-        for (const Break& b : t.breaks) {
-            if (b.end <= b.start)
-                continue;  // empty, or across midnight: ignored
-            map.clear(b.start, b.end);
-            map.clear(b.start + kDayMinutes, b.end + kDayMinutes);
-        }
-        const int standard = map.count(kStandard);  // N
-        int overtime = map.count(kOvertime);        // O
-        int lateNight = map.count(kLateNight);      // Z
-
-        if (isHoliday) {
-            if (bothTimes) {
-                calc.holidayDaysWorked += 1;
-                overtime += standard;  // all time worked on a holiday is overtime
-            }
-        } else {
-            if (bothTimes) {
-                if (kind == DayKind::PaidLeave)
-                    overtime += standard;
-                calc.weekdayDaysWorked += dayWeight;
-            }
-            // Flexible time measures the day against its standard: the
-            // result may be a deficit. For "有" with both times the standard
-            // minutes are added a second time here, as the rule has always
-            // been.
-            if (flex && (kind == DayKind::PaidLeave || bothTimes || kind == DayKind::Compensatory ||
-                         kind == DayKind::Absence)) {
-                overtime += standard;
-                overtime -= flexStandard(kind, stdWork, t);
-            }
-        }
-
-        // Overtime below the minimum counts as none; a deficit always counts.
-        if (overtime + lateNight >= t.minimumOvertime || overtime + lateNight < 0) {
-            overtime = roundMinutes(overtime, settings.ZangyoAdjustSelect, settings.ZangyoTime2);
-            lateNight = roundMinutes(lateNight, settings.ZangyoAdjustSelect, settings.ZangyoTime2);
-        } else {
-            overtime = 0;
-            lateNight = 0;
-        }
-
-        int working = overtime + lateNight;  // X
-        if (settings.DaikyuZanCalc && kind == DayKind::Compensatory) {
-            lateNight = 0;
-            working = 0;
-            overtime = t.compensatoryCredit;
-        }
-
-        if (flex) {
-            if (kind == DayKind::PaidLeave || bothTimes || kind == DayKind::Compensatory ||
-                kind == DayKind::Absence) {
-                switch (kind) {
-                    case DayKind::Ordinary:
-                    case DayKind::ShortDay:
-                        working += stdWork;
-                        break;
-                    case DayKind::MorningLeave:
-                        working += t.morningLeaveWork;
-                        break;
-                    case DayKind::AfternoonLeave:
-                        working += t.afternoonLeaveWork;
-                        break;
-                    default:
-                        break;
-                }
-            }
-        } else if (!isHoliday && kind != DayKind::PaidLeave) {
-            working += standard;
-        }
-
-        if (settings.YuukyuKinmu) {
-            // A half-day leave works the other half: the morning of an
-            // afternoon leave, the afternoon of a morning leave.
-            if (kind == DayKind::PaidLeave)
-                working += stdWork;
-            if (kind == DayKind::MorningLeave)
-                working += t.afternoonLeaveWork;
-            if (kind == DayKind::AfternoonLeave)
-                working += t.morningLeaveWork;
-        }
-
-        // Without both times only leave days keep a value; the computed
-        // cells then come out empty below.
-        if (kind != DayKind::PaidLeave && kind != DayKind::Compensatory && !bothTimes)
-            overtime = lateNight = working = 0;
-
-        const std::array<DayColumn, 3> computed{ColOvertime, ColLateNight, ColWorking};
-        const std::array<bool, 3> manual{row.isManual(ColOvertime), row.isManual(ColLateNight),
-                                         row.isManual(ColWorking)};
-        std::array<int, 3> values{overtime, lateNight, working};
-        for (std::size_t i = 0; i < computed.size(); ++i) {
-            if (manual[i])
-                values[i] = StrToMinutes(row.cell(computed[i]));
-        }
-
-        DayClassTotals& totals =
-            !isHoliday ? calc.nonHoliday : (row.isLegalHoliday() ? calc.statutory : calc.holiday);
-        totals.normal += values[0];
-        totals.lateNight += values[1];
-        totals.working += values[2];
-
-        // A computed zero is shown empty, a hand-entered one as 0:00.
-        for (std::size_t i = 0; i < computed.size(); ++i)
-            row.cell(computed[i]) = MinutesToStr(values[i], 2, manual[i]);
-
-        if (kind == DayKind::Ordinary && bothTimes) {
-            ++calc.averagedDays;
-            arrivalSum += arrivalShown;
-            leavingSum += leavingShown;
-            overtimeSum += static_cast<long long>(values[0]) + values[1];
-        }
-
-        if (!flex && (kind == DayKind::Ordinary || shortDay)) {
-            if (!arrivalCell.empty() && arrivalShown > stdStart)
-                ++calc.lateArrivals;
-            if (!leavingCell.empty() && leavingShown < stdEnd)
-                ++calc.earlyLeavings;
-        }
+            calc.weekdayDaysWorked += day.daysWorked;
     }
 
+    DayClassTotals& totals =
+        !holiday ? calc.nonHoliday : (statutoryHoliday ? calc.statutory : calc.holiday);
+    totals.normal += day.overtime();
+    totals.lateNight += day.lateNight();
+    totals.working += day.working();
+
+    if (day.kind == DayKind::Ordinary && day.bothTimes) {
+        ++calc.averagedDays;
+        sums.arrival += day.arrival;
+        sums.leaving += day.leaving;
+        sums.overtime += static_cast<long long>(day.overtime()) + day.lateNight();
+    }
+    calc.lateArrivals += day.lateArrival;
+    calc.earlyLeavings += day.earlyLeaving;
+}
+
+void addUpClasses(MonthCalculation& calc) {
     calc.totalWorkDays = calc.weekdayDaysWorked + calc.holidayDaysWorked;
     calc.normalOvertime = calc.nonHoliday.normal + calc.holiday.normal + calc.statutory.normal;
     calc.lateNightOvertime =
         calc.nonHoliday.lateNight + calc.holiday.lateNight + calc.statutory.lateNight;
     calc.overtime = calc.normalOvertime + calc.lateNightOvertime;
     calc.workingTime = calc.nonHoliday.working + calc.holiday.working + calc.statutory.working;
+}
 
-    // Pay.
-    auto kin = [&settings](int n) { return static_cast<long long>(settings.kin(n)); };
-    calc.basePay = kin(1) + kin(2) + kin(3);
+void computePay(MonthCalculation& calc, const PaySettings& pay) {
+    calc.basePay = static_cast<long long>(pay.basicSalary) + pay.allowances + pay.otherPayments;
     OvertimePay& p = calc.overtimePayBy;
-    p.nonHolidayNormal = payOf(calc.nonHoliday.normal, settings.kin(4));
-    p.nonHolidayLateNight = payOf(calc.nonHoliday.lateNight, settings.kin(5));
-    p.holidayNormal = payOf(calc.holiday.normal, settings.kin(8));
-    p.holidayLateNight = payOf(calc.holiday.lateNight, settings.kin(9));
-    p.statutoryNormal = payOf(calc.statutory.normal, settings.kin(11));
-    p.statutoryLateNight = payOf(calc.statutory.lateNight, settings.kin(12));
+    p.nonHolidayNormal = payOf(calc.nonHoliday.normal, pay.weekdayOvertimeRate);
+    p.nonHolidayLateNight = payOf(calc.nonHoliday.lateNight, pay.weekdayLateNightRate);
+    p.holidayNormal = payOf(calc.holiday.normal, pay.holidayOvertimeRate);
+    p.holidayLateNight = payOf(calc.holiday.lateNight, pay.holidayLateNightRate);
+    p.statutoryNormal = payOf(calc.statutory.normal, pay.statutoryOvertimeRate);
+    p.statutoryLateNight = payOf(calc.statutory.lateNight, pay.statutoryLateNightRate);
     calc.overtimePay = p.nonHolidayNormal + p.nonHolidayLateNight + p.holidayNormal +
                        p.holidayLateNight + p.statutoryNormal + p.statutoryLateNight;
     calc.grossPay = calc.basePay + calc.overtimePay;
-    calc.takeHome =
-        RoundOff(static_cast<double>(calc.grossPay) * static_cast<double>(kin(7)) / 100.0) -
-        kin(10);
+    calc.takeHome = RoundOff(static_cast<double>(calc.grossPay) *
+                             static_cast<double>(pay.takeHomePercent) / 100.0) -
+                    pay.deductions;
+}
 
-    // Target remainder: against the overtime target, or the weekday overtime
-    // still needed to reach the target take-home amount.
+// The distance to the target: against the overtime target, or as the
+// weekday overtime still needed to reach the target take-home amount.
+// Negative means short; never below -99:00.
+int targetRemainder(const MonthCalculation& calc, const Settings& settings) {
+    const PaySettings& pay = settings.pay;
     long long remainder = 0;
     if (settings.MokuhyoTime) {
-        remainder = calc.overtime - t.targetOvertime;
-    } else if (kin(4) != 0 && kin(7) != 0) {
-        remainder = -RoundOff(static_cast<double>(kin(6) - calc.takeHome) * 100.0 * 60.0 /
-                              static_cast<double>(kin(4)) / static_cast<double>(kin(7)));
+        remainder = calc.overtime - settingMinutes(settings.times.targetOvertime);
+    } else if (pay.weekdayOvertimeRate != 0 && pay.takeHomePercent != 0) {
+        remainder = -RoundOff(
+            static_cast<double>(static_cast<long long>(pay.targetTakeHome) - calc.takeHome) *
+            100.0 * 60.0 / static_cast<double>(pay.weekdayOvertimeRate) /
+            static_cast<double>(pay.takeHomePercent));
     }
-    calc.targetRemainder = std::max(saturate(remainder), kTargetFloor);
+    return std::max(saturate(remainder), kTargetFloor);
+}
 
+void computeAverages(MonthCalculation& calc, const AverageSums& sums) {
     const long long divisor = calc.averagedDays > 0 ? calc.averagedDays : 1;
-    calc.averageArrival = saturate(divideHalfEven(arrivalSum, divisor));
-    calc.averageLeaving = saturate(divideHalfEven(leavingSum, divisor));
-    calc.averageOvertime = saturate(divideHalfEven(overtimeSum, divisor));
+    calc.averageArrival = saturate(divideHalfEven(sums.arrival, divisor));
+    calc.averageLeaving = saturate(divideHalfEven(sums.leaving, divisor));
+    calc.averageOvertime = saturate(divideHalfEven(sums.overtime, divisor));
+}
 
+void writeTexts(MonthCalculation& calc, bool halfDays) {
     SummaryTexts& s = calc.summary;
-    s.SyukinMemo = dayCountText(calc.daysWorked, settings.Hankyu05);
-    s.KyujituMemo = dayCountText(calc.holidayDaysWorked, settings.Hankyu05);
+    s.SyukinMemo = dayCountText(calc.daysWorked, halfDays);
+    s.KyujituMemo = dayCountText(calc.holidayDaysWorked, halfDays);
     s.ZanTMemo = totalText(calc.normalOvertime);
     s.SZanTMemo = totalText(calc.lateNightOvertime);
     s.KeiTMemo = totalText(calc.overtime);
@@ -472,8 +345,193 @@ MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
     w.SyusyaMemo = totalText(calc.averageArrival);
     w.TaisyaMemo = totalText(calc.averageLeaving);
     w.ZanheiMemo = totalText(calc.averageOvertime);
+}
 
-    month.summary = s;
+}  // namespace
+
+DayRules DayRulesOf(const Settings& settings) {
+    const TimeSettings& t = settings.times;
+    DayRules r;
+    for (std::size_t i = 0; i < r.breaks.size(); ++i)
+        r.breaks[i] = {settingMinutes(t.breaks[i].first), settingMinutes(t.breaks[i].second)};
+    r.standardStart = settingMinutes(t.standardStart);
+    r.standardEnd = settingMinutes(t.standardEnd);
+    r.lateNightStart = settingMinutes(t.lateNightStart);
+    r.lateNightEnd = settingMinutes(t.lateNightEnd);
+    if (r.lateNightEnd == 0)
+        r.lateNightEnd = 5 * 60;
+    r.standardWork = settingMinutes(t.standardWork);
+    r.minimumOvertime = settingMinutes(t.minimumOvertime);
+    r.morningLeaveWork = settingMinutes(t.morningLeaveWork);
+    r.afternoonLeaveWork = settingMinutes(t.afternoonLeaveWork);
+    r.compensatoryCredit = settingMinutes(t.compensatoryCredit);
+    r.shortDayStart = settingMinutes(t.shortDayStart);
+    r.shortDayEnd = settingMinutes(t.shortDayEnd);
+    r.shortDayWork = settingMinutes(t.shortDayWork);
+    r.morningLeaveDays = std::abs(settings.HanDayAM.valueOr(0.0));
+    r.afternoonLeaveDays = std::abs(settings.HanDayPM.valueOr(0.0));
+
+    r.flexTime = settings.FlexTime;
+    r.roundArrivalAndLeaving = settings.CalcTimeAdjust;
+    r.arrival = roundingOf(settings.StartAdjustSelect, settings.StartTime2);
+    r.leaving = roundingOf(settings.EndAdjustSelect, settings.EndTime2);
+    r.overtime = roundingOf(settings.ZangyoAdjustSelect, settings.ZangyoTime2);
+    r.compensatoryCredited = settings.DaikyuZanCalc;
+    r.paidLeaveWorks = settings.YuukyuKinmu;
+    r.halfLeaveIsHalfDay = settings.Hankyu05;
+    return r;
+}
+
+DayResult CalculateDay(const DayRow& row, const DayRules& rules) {
+    DayResult day;
+
+    // An arrival typed as 0:00 stays visible; any other zero is no arrival.
+    const std::string& arrivalCell = row.cell(DayColumn::Arrival);
+    int arrival = readTime(arrivalCell);
+    bool explicitMidnight = false;
+    if (arrival == 0) {
+        const std::string typed = Trim(ToHankaku(arrivalCell));
+        explicitMidnight = !typed.empty() && typed[0] == '0';
+    }
+    day.arrivalText = MinutesToStr(arrival, 2, explicitMidnight);
+
+    // A leaving not after the arrival is on the following morning: 1:30
+    // after an 18:00 arrival is 25:30. A shift that would leave the two-day
+    // map is not made (the day then has no working time) so the cell never
+    // holds a time the next run would throw away.
+    int leaving = readTime(row.cell(DayColumn::Leaving));
+    if (!day.arrivalText.empty() && leaving != 0 && arrival >= leaving &&
+        leaving + kDayMinutes <= kMapMinutes) {
+        leaving += kDayMinutes;
+    }
+    day.leavingText = MinutesToStr(leaving, 2, false);
+    day.bothTimes = !day.arrivalText.empty() && !day.leavingText.empty();
+    day.arrival = arrival;
+    day.leaving = leaving;
+
+    const DayKind kind = DayKindFromText(row.cell(DayColumn::Kind));
+    day.kind = kind;
+    const bool holiday = kind == DayKind::Holiday;
+    const bool halfLeave = kind == DayKind::MorningLeave || kind == DayKind::AfternoonLeave;
+    if (kind == DayKind::PaidLeave)
+        day.paidLeaveDays = 1;
+    else if (kind == DayKind::MorningLeave)
+        day.paidLeaveDays = rules.morningLeaveDays;
+    else if (kind == DayKind::AfternoonLeave)
+        day.paidLeaveDays = rules.afternoonLeaveDays;
+    if (day.bothTimes)
+        day.daysWorked = (halfLeave && rules.halfLeaveIsHalfDay) ? 0.5 : 1.0;
+
+    const DayStandard standard = standardOf(kind, rules);
+
+    // Rounding here is for the calculation only: the cells keep the times entered.
+    if (rules.roundArrivalAndLeaving) {
+        arrival = rounded(arrival, rules.arrival);
+        leaving = rounded(leaving, rules.leaving);
+    }
+    const ClassifiedMinutes minutes = classify(arrival, leaving, standard, rules);
+    int overtime = minutes.overtime;
+    int lateNight = minutes.lateNight;
+
+    // Flexible time measures these days against the standard of their kind.
+    const bool measured = rules.flexTime && !holiday &&
+                          (kind == DayKind::PaidLeave || day.bothTimes ||
+                           kind == DayKind::Compensatory || kind == DayKind::Absence);
+    if (holiday) {
+        // All time worked on a holiday is overtime.
+        if (day.bothTimes)
+            overtime += minutes.standard;
+    } else {
+        if (day.bothTimes && kind == DayKind::PaidLeave)
+            overtime += minutes.standard;
+        // The result may be a deficit. For "有" with both times the standard
+        // minutes are added a second time here, as the rule has always been.
+        if (measured)
+            overtime += minutes.standard - flexStandardWork(kind, standard, rules);
+    }
+
+    // Overtime below the minimum counts as none; a deficit always counts.
+    if (overtime + lateNight >= rules.minimumOvertime || overtime + lateNight < 0) {
+        overtime = rounded(overtime, rules.overtime);
+        lateNight = rounded(lateNight, rules.overtime);
+    } else {
+        overtime = 0;
+        lateNight = 0;
+    }
+
+    int working = overtime + lateNight;
+    if (rules.compensatoryCredited && kind == DayKind::Compensatory) {
+        lateNight = 0;
+        working = 0;
+        overtime = rules.compensatoryCredit;
+    }
+
+    if (rules.flexTime) {
+        // The standard of the day counts as worked; an absence is measured
+        // against a full day but credits nothing.
+        if (measured && kind != DayKind::Absence)
+            working += flexStandardWork(kind, standard, rules);
+    } else if (!holiday && kind != DayKind::PaidLeave) {
+        working += minutes.standard;
+    }
+
+    if (rules.paidLeaveWorks) {
+        // A half-day leave works the other half: the morning of an afternoon
+        // leave, the afternoon of a morning leave.
+        if (kind == DayKind::PaidLeave)
+            working += standard.work;
+        if (kind == DayKind::MorningLeave)
+            working += rules.afternoonLeaveWork;
+        if (kind == DayKind::AfternoonLeave)
+            working += rules.morningLeaveWork;
+    }
+
+    // Without both times only leave days keep a value; the computed cells
+    // then come out empty.
+    if (kind != DayKind::PaidLeave && kind != DayKind::Compensatory && !day.bothTimes)
+        overtime = lateNight = working = 0;
+
+    // Hand-entered values win over the computed ones.
+    day.values = {overtime, lateNight, working};
+    for (std::size_t i = 0; i < ComputedColumns.size(); ++i) {
+        day.manual[i] = row.isManual(ComputedColumns[i]);
+        if (day.manual[i])
+            day.values[i] = StrToMinutes(row.cell(ComputedColumns[i]));
+    }
+
+    if (!rules.flexTime && (kind == DayKind::Ordinary || kind == DayKind::ShortDay)) {
+        day.lateArrival = !day.arrivalText.empty() && day.arrival > standard.start;
+        day.earlyLeaving = !day.leavingText.empty() && day.leaving < standard.end;
+    }
+    return day;
+}
+
+void ApplyDay(DayRow& row, const DayResult& day) {
+    row.cell(DayColumn::Kind) = std::string(DayKindText(day.kind));
+    row.cell(DayColumn::Arrival) = day.arrivalText;
+    row.cell(DayColumn::Leaving) = day.leavingText;
+    // A computed zero is shown empty, a hand-entered one as 0:00.
+    for (std::size_t i = 0; i < ComputedColumns.size(); ++i)
+        row.cell(ComputedColumns[i]) = MinutesToStr(day.values[i], 2, day.manual[i]);
+}
+
+MonthCalculation Recalculate(MonthRecord& month, const Settings& settings) {
+    const DayRules rules = DayRulesOf(settings);
+    MonthCalculation calc;
+    calc.lateEarlyCounted = !rules.flexTime;
+    AverageSums sums;
+    for (int r = 1; r <= month.rowCount(); ++r) {
+        DayRow& row = month.day(r);
+        const DayResult day = CalculateDay(row, rules);
+        ApplyDay(row, day);
+        addDay(calc, sums, day, row.isLegalHoliday());
+    }
+    addUpClasses(calc);
+    computePay(calc, settings.pay);
+    calc.targetRemainder = targetRemainder(calc, settings);
+    computeAverages(calc, sums);
+    writeTexts(calc, settings.Hankyu05);
+    month.summary = calc.summary;
     return calc;
 }
 

@@ -13,7 +13,8 @@ TargetBarState ComputeTargetBar(const MonthRecord& m, const Settings& s) {
     TargetBarState st;
     const long long achieved = StrToMinutes(m.summary.KeiTMemo);
     const long long remainder = StrToMinutes(m.summary.MokuTMemo);
-    const long long target = s.MokuhyoTime ? StrToMinutes(s.timeFirst(16)) : achieved - remainder;
+    const long long target =
+        s.MokuhyoTime ? s.times.targetOvertime.minutes() : achieved - remainder;
     st.percentText = "---%";
     st.perDayText = "--:--";
     if (target <= 0)
@@ -26,12 +27,12 @@ TargetBarState ComputeTargetBar(const MonthRecord& m, const Settings& s) {
 
     for (int d = 1; d <= m.rowCount(); ++d) {
         const DayRow& row = m.day(d);
-        const bool arrived = StrToMinutes(row.cells[ColArrival]) != 0 ||
-                             Trim(ToHankaku(row.cells[ColArrival])).rfind('0', 0) == 0;
-        if (arrived && StrToMinutes(row.cells[ColLeaving]) != 0) {
+        const bool arrived = StrToMinutes(row.cell(DayColumn::Arrival)) != 0 ||
+                             Trim(ToHankaku(row.cell(DayColumn::Arrival))).rfind('0', 0) == 0;
+        if (arrived && StrToMinutes(row.cell(DayColumn::Leaving)) != 0) {
             ++st.plannedDays;
             ++st.workedDays;
-        } else if (Trim(row.cells[ColKind]).empty()) {
+        } else if (Trim(row.cell(DayColumn::Kind)).empty()) {
             ++st.plannedDays;
         }
     }

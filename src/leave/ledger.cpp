@@ -314,9 +314,12 @@ bool simpleTenths(std::string_view text, long long& out) {
         ++i;
     long long value = 0;
     std::size_t digits = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) {
+        if (digits == 9)
+            return false;  // longer than this form; stop before the value overflows
         value = value * 10 + (text[i] - '0');
-    if (digits == 0 || digits > 9)
+    }
+    if (digits == 0)
         return false;
     if (i == text.size()) {
         out = negative ? -value * 10 : value * 10;

@@ -168,6 +168,11 @@ IoResult LoadLedger(Ledger& ledger, const std::string& path) {
     return result;
 }
 
+IoResult LoadLedger(Ledger& ledger, const std::string& path, HalfDayValues halfDays) {
+    ledger.SetHalfDayValues(halfDays.morning, halfDays.afternoon);
+    return LoadLedger(ledger, path);
+}
+
 IoResult SaveLedger(Ledger& ledger, const std::string& path) {
     ledger.RecalcLedger();
     IniFile ini;

@@ -5,6 +5,7 @@
 
 #include "base/io_result.h"
 #include "leave/ledger.h"
+#include "settings/settings.h"
 
 // Vacation.dat: section [System] with KuriZan and NowZan, section
 // [VacationData] with one "slot=fields" line per used slot. The path is the
@@ -30,6 +31,9 @@ void WriteLedger(const Ledger& ledger, IniFile& ini);
 // read the ledger is empty and the error is returned; SaveLedger then
 // refuses to write over that file as well.
 IoResult LoadLedger(Ledger& ledger, const std::string& path);
+// The same with the half-day values of the settings handed over first, as
+// every reader that shows or adds entries wants them.
+IoResult LoadLedger(Ledger& ledger, const std::string& path, HalfDayValues halfDays);
 
 // Recalculates, writes the file (keeping whatever else it holds) and takes
 // the snapshot. On failure the file is unchanged and the ledger stays

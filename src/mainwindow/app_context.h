@@ -18,6 +18,7 @@ namespace tkv {
 // Owned by the program entry and passed to each window that needs it.
 struct AppContext {
     std::string dataDir;
+    std::string settingsFile;  // registry.ini; empty when the settings live in memory
     std::string startUser;
     std::string currentUser;
     bool multiUser = false;  // started with /M

@@ -6,6 +6,7 @@
 #include <QShowEvent>
 
 #include "base/text_util.h"
+#include "platform/help_topic.h"
 #include "platform/text_convert.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
@@ -20,6 +21,7 @@ JumpTarget ClampJumpTarget(const std::string& yearText, const std::string& month
 
 TJump::TJump(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TJump", 209, 95);
+    platform::SetHelpTopic(this, platform::HelpTopic::Jump);
     setWindowTitle(U("指定月へ移動"));
 
     auto* help = new QLabel(U("指定した月に移動します。"), this);

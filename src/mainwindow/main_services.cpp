@@ -1,8 +1,8 @@
 #include "mainwindow/main_services.h"
 
-#include <QColorDialog>
 #include <QGuiApplication>
 
+#include "platform/choose_dialogs.h"
 #include "platform/colors.h"
 #include "settings/ui/time_adjust.h"
 #include "settings/ui/time_set.h"
@@ -49,11 +49,11 @@ void MainServices::editUseMemos() {
 }
 
 std::optional<int> MainServices::chooseMemoColor(int current) {
-    const QColor start = platform::ToQColor(current, m_window->palette());
-    const QColor chosen = QColorDialog::getColor(start, m_window);
-    if (!chosen.isValid())
+    const auto chosen =
+        platform::ChooseColor(m_window, platform::ToQColor(current, m_window->palette()));
+    if (!chosen)
         return std::nullopt;
-    return platform::FromQColor(chosen);
+    return platform::FromQColor(*chosen);
 }
 
 Qt::KeyboardModifiers MainServices::keyboardModifiers() const {

@@ -1,17 +1,22 @@
 #include "mainwindow/program.h"
 
 #include <QApplication>
-#include <QTimer>
+#include <QSessionManager>
 
 #include "base/paths.h"
 #include "base/registry_store.h"
+#include "base/version.h"
+#include "help/about_box.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
+#include "mainwindow/resident.h"
 #include "mainwindow/zangyo_main.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
+#include "platform/activation_channel.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
+#include "platform/session_end.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
 #include "session/startup.h"
@@ -40,6 +45,8 @@ void reportSettingsError(const IoResult& r) {
 int RunProgram(QApplication& app) {
     app.setApplicationName("Tokivane");
     app.setApplicationDisplayName("Tokivane");
+    app.setDesktopFileName(QString::fromLatin1(ProgramAppId));
+    app.setWindowIcon(help::ApplicationIcon());
     platform::InstallFontSubstitutions();
 
     AppContext ctx;
@@ -52,11 +59,13 @@ int RunProgram(QApplication& app) {
 
     // The idle tool stands in for us while it runs; a second copy of us
     // brings the first to the front instead.
-    if (platform::SingleInstance::isRunning("TDrowselForm"))
+    if (platform::SingleInstance::isTaken("TDrowselForm"))
         return 0;
     platform::SingleInstance single("TZangyoMain");
-    if (single.activateRunning())
+    if (!single.take()) {
+        platform::ActivationChannel::knock("TZangyoMain");
         return 0;
+    }
 
     RunFolders folders = PrepareFolders(os::ReadFolderInputs(), ctx.currentUser);
     if (!folders.io.ok()) {
@@ -66,6 +75,7 @@ int RunProgram(QApplication& app) {
         return 1;
     }
     ctx.dataDir = std::move(folders.dataDir);
+    ctx.settingsFile = RegistryFile(folders.configDir);
     // A registry that cannot be read is reported by the settings load below.
     ctx.registry = OpenRegistry(folders.configDir);
     ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
@@ -80,19 +90,30 @@ int RunProgram(QApplication& app) {
         return 0;
 
     TZangyoMain& main = windows.main();
-    single.listen([&main] {
-        if (main.isMinimized())
-            main.showNormal();
-        main.show();
-        main.raise();
-        main.activateWindow();
+    Resident& resident = windows.resident();
+    // The program ends when its main window has closed, not when the last
+    // window goes out of sight (in the tray there is none).
+    app.setQuitOnLastWindowClosed(false);
+    platform::ActivationChannel activation;
+    QObject::connect(&resident, &Resident::ended, &app, [&single, &activation](int code) {
+        activation.close();
+        single.release();  // a program started right now is not turned away
+        QCoreApplication::exit(code);
     });
+    platform::SessionEndWatcher sessionEnd;
+    QObject::connect(&sessionEnd, &platform::SessionEndWatcher::terminated, &resident,
+                     &Resident::terminate);
+    QObject::connect(&sessionEnd, &platform::SessionEndWatcher::sessionEndQuery, &resident,
+                     [&resident](QSessionManager& manager) {
+                         if (!resident.sessionMayEnd(manager.allowsInteraction()))
+                             manager.cancel();
+                     });
+
+    activation.listen("TZangyoMain", [&resident] { resident.activate(); });
     main.show();
     main.firstShow();
-    // Without a notification area yet, /Down closes at once, which still
-    // records the leaving time.
-    if (DownSwitch(ctx.args))
-        QTimer::singleShot(0, &main, &QWidget::close);
+    resident.startUp();
+    resident.setBaseLoopLevel(1);
     return app.exec();
 }
 

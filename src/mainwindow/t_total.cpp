@@ -12,6 +12,7 @@
 #include "core/pay_window.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/help_topic.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 
@@ -73,6 +74,7 @@ constexpr FieldSpec kTotalGroup[] = {{"残業手当", "ZanKinMemo", "残業手�
 
 TTotal::TTotal(QWidget* parent) : QDialog(parent) {
     setObjectName("TTotal");
+    platform::SetHelpTopic(this, platform::HelpTopic::PayWindow);
     setWindowTitle("給与金額");
     auto* outer = new QVBoxLayout(this);
     auto* groups = new QHBoxLayout;

@@ -23,17 +23,22 @@
 #include "core/target_bar.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
+#include "leave/ui/yuu_kyu.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
+#include "mainwindow/month_output.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "reports/ui/year_total.h"
 #include "settings/ui/password_prompt.h"
+#include "settings/ui/setting_dialog.h"
 #include "settings/window_placement.h"
 
 namespace tkv {
@@ -66,6 +71,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
     setObjectName(kClassName);
+    platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
     updateTitle();
@@ -85,8 +91,8 @@ QAction* TZangyoMain::action(const QString& objectName) const {
 }
 
 void TZangyoMain::buildMenus() {
-    auto add = [this](QMenu* menu, const char* name, const QString& text, bool enabled = true,
-                      const QKeySequence& key = {}) {
+    auto add = [](QMenu* menu, const char* name, const QString& text, bool enabled = true,
+                  const QKeySequence& key = {}) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         a->setEnabled(enabled);
@@ -99,8 +105,10 @@ void TZangyoMain::buildMenus() {
     connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")),
             &QAction::triggered, this, [this] { saveShownMonth(); });
     file->addSeparator();
-    add(file, "PrintMenuItem", "印刷(&P)...", false);
-    add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)...", false);
+    connect(add(file, "PrintMenuItem", "印刷(&P)..."), &QAction::triggered, this,
+            &TZangyoMain::PrintMenuItemClick);
+    connect(add(file, "CsvMenuItem", "CSVﾌｧｲﾙ出力(&O)..."), &QAction::triggered, this,
+            &TZangyoMain::CsvMenuItemClick);
     file->addSeparator();
     connect(add(file, "ExitMenuItem", "終了(&X)"), &QAction::triggered, this, &QWidget::close);
 
@@ -121,8 +129,10 @@ void TZangyoMain::buildMenus() {
             [this] { recalculateShown(true); });
     connect(add(view, "KingakuMenuItem", "金額表示(&K)..."), &QAction::triggered, this,
             &TZangyoMain::KingakuButtonClick);
-    add(view, "SyukeiMenuItem", "期間集計(&S)...", false);
-    add(view, "YuukyuMenuItem", "有給休暇(&Y)...", false);
+    connect(add(view, "SyukeiMenuItem", "期間集計(&S)..."), &QAction::triggered, this,
+            &TZangyoMain::SyukeiButtonClick);
+    connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
+            &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
     add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
@@ -146,12 +156,15 @@ void TZangyoMain::buildMenus() {
 
     QMenu* options = menuBar()->addMenu("ｵﾌﾟｼｮﾝ(&O)");
     options->setObjectName("OptionMenu");
-    add(options, "SettingMenuItem", "環境設定(&E)...", false);
+    connect(add(options, "SettingMenuItem", "環境設定(&E)..."), &QAction::triggered, this,
+            &TZangyoMain::SettingMenuItemClick);
 
     QMenu* help = menuBar()->addMenu("ﾍﾙﾌﾟ(&H)");
     help->setObjectName("HelpMenu");
-    add(help, "HelpMenuItem", "ﾍﾙﾌﾟ(&H)...", false);
-    add(help, "AboutMenuItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)...", false);
+    connect(add(help, "HelpMenuItem", "ﾍﾙﾌﾟ(&H)..."), &QAction::triggered, this,
+            &TZangyoMain::helpRequested);
+    connect(add(help, "AboutMenuItem", "ﾊﾞｰｼﾞｮﾝ情報(&A)..."), &QAction::triggered, this,
+            &TZangyoMain::aboutRequested);
 }
 
 QLineEdit* TZangyoMain::addSummaryField(QWidget* panel, QGridLayout* grid, int row,
@@ -250,8 +263,6 @@ void TZangyoMain::buildPanels() {
     QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
     QPushButton* save = makeButton(right, "SaveButton", "保  存");
     QPushButton* exit = makeButton(right, "EndButton", "終  了");
-    syukei->setEnabled(false);  // the period totals and the leave window come later
-    yuukyu->setEnabled(false);
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
     middle->addWidget(right);
@@ -273,6 +284,8 @@ void TZangyoMain::buildPanels() {
 
     connect(calc, &QPushButton::clicked, this, [this] { recalculateShown(true); });
     connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
+    connect(syukei, &QPushButton::clicked, this, &TZangyoMain::SyukeiButtonClick);
+    connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { saveShownMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this,
@@ -348,6 +361,8 @@ void TZangyoMain::showMonth(int year, int month, bool force) {
         return;
     m_yearMemo->setText(QString::number(year));
     m_monthMemo->setText(QString::number(month));
+    // From the files of the user open now (the users menu may have switched).
+    m_session.setPaths(m_app.paths());
     const IoResult r = m_session.load({year, month});
     m_grid->refresh();
     showSummary();
@@ -378,9 +393,10 @@ void TZangyoMain::recalculateShown(bool cursorMove) {
     m_session.recalculate();
     m_grid->refresh();
     if (cursorMove) {
-        const int column = m_grid->currentColumn();
-        if (column >= ColArrival && column <= ColWorking && m_grid->currentDayRow() >= 1)
-            m_grid->selectDay(m_grid->currentDayRow(), ColMemo);
+        const DayColumn column = ColumnAt(m_grid->currentColumn());
+        if (column >= DayColumn::Arrival && column <= DayColumn::Working &&
+            m_grid->currentDayRow() >= 1)
+            m_grid->selectDay(m_grid->currentDayRow(), ColumnNumber(DayColumn::Memo));
     }
     showSummary();
 }
@@ -409,6 +425,8 @@ bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
     if (!m_session.month().hasUnsavedChanges())
         return true;
+    if (m_attendance != Attendance::Person)
+        return saveShownMonth();
     if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier))
         return saveShownMonth();
     const auto answer = platform::ShowMessage(
@@ -489,6 +507,74 @@ void TZangyoMain::KingakuButtonClick() {
     m_dialogs.total->activateWindow();
 }
 
+void TZangyoMain::SettingMenuItemClick() {
+    if (m_dialogs.setting == nullptr)
+        return;
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
+        return;
+    const SettingOutcome outcome = m_dialogs.setting->run();
+    if (!outcome.saved)
+        return;
+    if (outcome.simeDayChanged) {
+        SimeDayChanged();
+    } else if (outcome.holidaysChanged) {
+        MarkCalendar(m_session.month(), false, m_app.settings, m_app.holidays);
+    }
+    updateTitle();
+    m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
+    RefreshLeaveIndicator();
+    // Amounts, targets and colours: the pay window and the bar follow.
+    if (m_dialogs.total && m_dialogs.total->isVisible())
+        recalculateShown(false);
+    else
+        showSummary();
+    m_grid->refresh();
+}
+
+void TZangyoMain::SyukeiButtonClick() {
+    if (m_dialogs.yearTotal)
+        m_dialogs.yearTotal->open();
+}
+
+bool TZangyoMain::JumpToMonth(YearMonth ym) {
+    if (!ConfirmMonthSave())
+        return false;
+    moveTo(ym);
+    activateWindow();
+    return true;
+}
+
+void TZangyoMain::YuukyuButtonClick() {
+    if (m_dialogs.yuuKyu == nullptr)
+        return;
+    m_grid->commitEditor();
+    if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier) &&
+        m_session.month().hasUnsavedChanges())
+        saveShownMonth();
+    m_dialogs.yuuKyu->open();
+}
+
+void TZangyoMain::ShowLedgerDay(YearMonth ym, int row) {
+    moveTo(ym);
+    setEnabled(true);
+    activateWindow();
+    m_grid->setFocus();
+    m_grid->selectDay(row, ColumnNumber(DayColumn::Memo));
+    m_grid->scrollToDay(row);
+}
+
+void TZangyoMain::PrintMenuItemClick() {
+    if (m_dialogs.preview == nullptr)
+        return;
+    recalculateShown(false);
+    PrintMonthList(m_session.month(), m_app, *m_dialogs.preview, this);
+}
+
+void TZangyoMain::CsvMenuItemClick() {
+    recalculateShown(false);
+    ExportMonthCsv(m_session.month(), m_app, this);
+}
+
 int TZangyoMain::barHeight() const {
     return m_barAction->isChecked() ? m_bar->maximumHeight() : 0;
 }
@@ -508,22 +594,27 @@ void TZangyoMain::RefreshLeaveIndicator() {
         return;
     Ledger ledger;
     // A missing or unreadable ledger reads as empty.
-    LoadLedger(ledger, m_session.paths().ledgerFile());
+    LoadLedger(ledger, m_app.paths().ledgerFile());
     const double value =
-        StrToFloatDec(ledger.NowZan(), 1, 0) - StrToFloatDec(m_app.settings.YukyuMokuZan, 1, 0);
+        StrToFloatDec(ledger.NowZan(), 1, 0) - m_app.settings.YukyuMokuZan.valueOr(0);
     m_bar->setLeave(true, value);
 }
 
 void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (mode == AutoTimeMode::None)
         return;
+    // With nobody to confirm, the time is written as in the fully automatic
+    // mode; a leaving time that would need a question is left as it is.
+    const bool nobody = m_attendance == Attendance::Nobody;
+    if (nobody)
+        mode = AutoTimeMode::Automatic;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
     showMonth(plan.month.year, plan.month.month, true);
     afterMove();
     const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_session.month(), m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
-        if (m_services == nullptr)
+        if (m_services == nullptr || nobody)
             return;
         const auto confirmed =
             m_services->confirmTime({which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate),
@@ -544,24 +635,22 @@ void TZangyoMain::selectToday() {
     const std::string dateText = GridDateText(now.month, now.day);
     const MonthRecord& m = m_session.month();
     for (int d = 1; d <= m.rowCount(); ++d) {
-        if (m.day(d).cells[ColDate] == dateText) {
-            m_grid->selectDay(d, ColArrival);
+        if (m.day(d).cell(DayColumn::Date) == dateText) {
+            m_grid->selectDay(d, ColumnNumber(DayColumn::Arrival));
             m_grid->scrollToDay(d);
             return;
         }
     }
     if (m.rowCount() > 0)
-        m_grid->selectDay(1, ColArrival);
+        m_grid->selectDay(1, ColumnNumber(DayColumn::Arrival));
 }
 
 void TZangyoMain::firstShow() {
     m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
-    const HolidayReadResult holidays =
-        ReadHolidayList(m_session.paths().holidayFile(), m_app.holidays);
+    const HolidayReadResult holidays = ReadHolidayList(m_app.paths().holidayFile(), m_app.holidays);
     if (!holidays.io.ok())
         reportFileError(holidays.io);
-    AutoTimeInput(AutoTimeWhich::Arrival,
-                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.StartAutoIn, 0, 2)));
+    AutoTimeInput(AutoTimeWhich::Arrival, KnownAutoTimeMode(m_app.settings.StartAutoIn));
     const YearMonth current = AccountingMonthNow(*m_app.clock, m_app.settings.SimeDay);
     showMonth(current.year, current.month, false);
     RefreshLeaveIndicator();
@@ -570,6 +659,12 @@ void TZangyoMain::firstShow() {
 }
 
 void TZangyoMain::closeEvent(QCloseEvent* event) {
+    // An open leave window asks about its own edits first (a session end
+    // closes this window while it is disabled).
+    if (m_dialogs.yuuKyu && m_dialogs.yuuKyu->isVisible() && !m_dialogs.yuuKyu->close()) {
+        event->ignore();
+        return;
+    }
     if (!ConfirmMonthSave()) {
         event->ignore();
         return;
@@ -577,12 +672,13 @@ void TZangyoMain::closeEvent(QCloseEvent* event) {
     // The target bar's state belongs to the start user.
     m_app.registry->writeValue(UserRegKey(m_app.startUser) + "\\System", "MokuhyoBasShow",
                                m_barAction->isChecked() ? "1" : "0");
-    AutoTimeInput(AutoTimeWhich::Leaving,
-                  static_cast<AutoTimeMode>(std::clamp(m_app.settings.EndAutoIn, 0, 2)));
+    if (m_attendance != Attendance::HandOver)
+        AutoTimeInput(AutoTimeWhich::Leaving, KnownAutoTimeMode(m_app.settings.EndAutoIn));
     savePlacement();
     if (m_dialogs.total)
         m_dialogs.total->hide();
     event->accept();
+    emit closed();
 }
 
 void TZangyoMain::computeSizeLimits() {

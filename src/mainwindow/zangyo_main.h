@@ -20,13 +20,30 @@ class GridServices;
 class TargetBarPanel;
 class TJump;
 class TPass;
+class TPreviewForm;
+class TSetting;
 class TTotal;
+class TYearTotal;
+class TYuuKyu;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
-    TPass* pass = nullptr;    // KinPass before the pay window
-    TTotal* total = nullptr;  // "給与金額"
-    TJump* jump = nullptr;    // "指定月へ移動"
+    TPass* pass = nullptr;            // KinPass before the pay window
+    TTotal* total = nullptr;          // "給与金額"
+    TJump* jump = nullptr;            // "指定月へ移動"
+    TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
+    TYearTotal* yearTotal = nullptr;  // "期間集計"
+    TSetting* setting = nullptr;      // "環境設定"
+    TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
+};
+
+// Who is there to answer while the program runs towards its end.
+enum class Attendance {
+    Person,    // questions are asked as usual
+    HandOver,  // the idle tool takes over: the month is saved without a question and
+               // no leaving time is written (for the rest of the run)
+    Nobody,    // a signal or a session end without a person: the month is saved
+               // and the leaving time written without any window
 };
 
 // The main window: one accounting month in the day grid, its totals beside
@@ -65,12 +82,34 @@ public:
     void SimeDayChanged();
 
     void KingakuButtonClick();
+    // The period totals window; this window stays disabled while it is open.
+    void SyukeiButtonClick();
+    // The period window's jump: after the unsaved-changes check, shows
+    // accounting month `ym`. False when the check was cancelled.
+    bool JumpToMonth(YearMonth ym);
+    // The paid-leave window; with AutoSave (and no Shift) the month is
+    // saved first, so the ledger holds its leave days.
+    void YuukyuButtonClick();
+    // The leave window's jump (after the unsaved-changes check): shows
+    // accounting month `ym` with the cursor on the memo of day row `row`.
+    void ShowLedgerDay(YearMonth ym, int row);
+    // The month list and the month CSV, of the month as recalculated now.
+    void PrintMenuItemClick();
+    void CsvMenuItemClick();
     void ToggleTargetBar();
+    // "環境設定(&E)...", behind the amount password; then follows what changed.
+    void SettingMenuItemClick();
     // NowZan of the ledger less the reserve the user wants to keep.
     void RefreshLeaveIndicator();
 
     // Fills the window title from the settings and the users.
     void updateTitle();
+
+    // "ファイルエラー": the file that could not be read or written.
+    void reportFileError(const IoResult& r);
+
+    void setAttendance(Attendance a) { m_attendance = a; }
+    Attendance attendance() const { return m_attendance; }
 
     int displayedYear() const;
     int displayedMonth() const;
@@ -83,6 +122,11 @@ public:
     // Size limits of the window (the bar's height counts while it is on).
     QSize minimumWindowSize() const;
     QSize maximumWindowSize() const;
+
+signals:
+    void helpRequested();   // "ﾍﾙﾌﾟ(&H)..."
+    void aboutRequested();  // "ﾊﾞｰｼﾞｮﾝ情報(&A)..."
+    void closed();          // the close went through: the program is ending
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -99,7 +143,6 @@ private:
     void moveTo(YearMonth target);
     void selectToday();
     Qt::KeyboardModifiers modifiers() const;
-    void reportFileError(const IoResult& r);
     void computeSizeLimits();
     void applySizeLimits();
     int barHeight() const;
@@ -108,6 +151,7 @@ private:
 
     AppContext& m_app;
     MonthSession m_session;
+    Attendance m_attendance = Attendance::Person;
 
     DayStringGrid* m_grid = nullptr;
     GridServices* m_services = nullptr;

@@ -12,5 +12,6 @@ int FromQColor(const QColor& color);
 
 // The fixed colours the program paints with.
 inline constexpr int RedColor = 0x0000FF;
+inline constexpr int BlueColor = 0xFF0000;
 
 }  // namespace tkv::platform

@@ -18,4 +18,9 @@ void InstallFontSubstitutions();
 QFont FontFor(const QString& faceName, int pointSize);
 QFont GridFont();  // "ＭＳ ゴシック" 9 pt
 
+// A report font by its stored face, size and style bits (bit 0 bold, bit 1
+// italic, bit 2 underline, bit 3 strike-out), and the bits of a font.
+QFont StyledFont(const QString& faceName, int pointSize, int styleBits);
+int StyleBitsOf(const QFont& font);
+
 }  // namespace tkv::platform

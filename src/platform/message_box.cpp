@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include <cstdio>
 #include <deque>
 
 #include <QAbstractButton>
@@ -13,6 +14,7 @@ struct MessageHook {
     std::deque<QMessageBox::StandardButton> answers;
     std::vector<testing::ShownMessage> log;
     bool neverShow = false;
+    bool unattended = false;
 };
 
 MessageHook& Hook() {
@@ -54,6 +56,11 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
         hook.log.push_back({caption, text, buttons, icon});
         return QMessageBox::NoButton;
     }
+    if (hook.unattended) {
+        std::fprintf(stderr, "tokivane: %s: %s\n", qUtf8Printable(caption),
+                     qUtf8Printable(QString(text).replace('\n', ' ')));
+        return QMessageBox::NoButton;
+    }
 
     QMessageBox box(icon, caption, text, buttons, parent);
     LabelButtons(box);
@@ -63,6 +70,14 @@ QMessageBox::StandardButton ShowMessage(QWidget* parent, const QString& caption,
     // The close box answers with the escape button; a box without one has no answer.
     QAbstractButton* clicked = box.clickedButton();
     return clicked != nullptr ? box.standardButton(clicked) : QMessageBox::NoButton;
+}
+
+void SetMessagesUnattended(bool on) {
+    Hook().unattended = on;
+}
+
+bool MessagesUnattended() {
+    return Hook().unattended;
 }
 
 namespace testing {

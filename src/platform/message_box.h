@@ -16,6 +16,11 @@ QMessageBox::StandardButton ShowMessage(
     QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+// While nobody can answer (the program ends on a signal), a message is
+// written to the standard error output and answered with NoButton at once.
+void SetMessagesUnattended(bool on);
+bool MessagesUnattended();
+
 namespace testing {
 
 struct ShownMessage {

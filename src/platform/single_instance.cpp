@@ -1,55 +1,77 @@
 #include "platform/single_instance.h"
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
 
 namespace tkv::platform {
+namespace {
 
-QString SingleInstance::socketName(const QString& className) {
-    return QString("tokivane-%1-%2").arg(className).arg(::getuid());
+// The descriptor must not leak into programs we start: they would hold the
+// name after we let it go.
+int openLockFile(const QString& path, int flags) {
+    return ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0600);
 }
 
-SingleInstance::SingleInstance(const QString& className, QObject* parent)
-    : QObject(parent), m_name(socketName(className)) {}
+}  // namespace
 
-SingleInstance::~SingleInstance() = default;
-
-bool SingleInstance::isRunning(const QString& className) {
-    QLocalSocket socket;
-    socket.connectToServer(socketName(className));
-    return socket.waitForConnected(300);
+QString SingleInstance::runtimeFolder() {
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return dir;
 }
 
-bool SingleInstance::activateRunning() {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(500))
-        return false;
-    socket.write("activate\n");
-    socket.waitForBytesWritten(500);
-    socket.disconnectFromServer();
-    return true;
+QString SingleInstance::lockPath(const QString& className) {
+    return runtimeFolder() + "/tokivane-" + className + ".lock";
 }
 
-bool SingleInstance::listen(std::function<void()> onActivate) {
-    m_onActivate = std::move(onActivate);
-    m_server = new QLocalServer(this);
-    // A socket left behind by a crashed copy would refuse the name.
-    QLocalServer::removeServer(m_name);
-    if (!m_server->listen(m_name))
-        return false;
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* s = m_server->nextPendingConnection()) {
-            connect(s, &QLocalSocket::readyRead, this, [this, s] {
-                if (s->readAll().startsWith("activate") && m_onActivate)
-                    m_onActivate();
-                s->deleteLater();
-            });
+SingleInstance::SingleInstance(QString className) : m_className(std::move(className)) {}
+
+SingleInstance::~SingleInstance() {
+    release();
+}
+
+bool SingleInstance::take() {
+    if (isHeld())
+        return true;
+    const int fd = openLockFile(lockPath(m_className), O_RDWR | O_CREAT);
+    if (fd < 0)
+        return true;  // no runtime folder: better a second copy than none at all
+    // A copy that only looks (isTaken) holds the lock for a moment; wait that out.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            m_lockFd = fd;
+            return true;
         }
-    });
-    return true;
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            break;
+        QThread::msleep(10);
+    }
+    ::close(fd);
+    return false;
+}
+
+void SingleInstance::release() {
+    if (m_lockFd >= 0) {
+        ::close(m_lockFd);  // closing the only descriptor lets the lock go
+        m_lockFd = -1;
+    }
+}
+
+bool SingleInstance::isTaken(const QString& className) {
+    const int fd = openLockFile(lockPath(className), O_RDONLY);
+    if (fd < 0)
+        return false;
+    const bool taken = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return taken;
 }
 
 }  // namespace tkv::platform

@@ -1,36 +1,36 @@
 #pragma once
 
-#include <functional>
-
-#include <QObject>
 #include <QString>
-
-class QLocalServer;
 
 namespace tkv::platform {
 
-// One running copy per user and program: the first copy listens on a local
-// socket named after its window class; a second copy tells it to come to
-// the front and ends.
-class SingleInstance final : public QObject {
-    Q_OBJECT
+// One running copy per user and program. The name is taken atomically with an
+// flock on "<runtime folder>/tokivane-<class>.lock", which the kernel lets go
+// when the process ends however it ends, so a crashed copy never blocks the
+// next. (The idle tool uses this alone; the desktop program also listens for
+// later copies through an ActivationChannel.)
+class SingleInstance final {
 public:
-    explicit SingleInstance(const QString& className, QObject* parent = nullptr);
-    ~SingleInstance() override;
+    explicit SingleInstance(QString className);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when another copy answered (and was asked to activate itself).
-    bool activateRunning();
-    // Starts listening; `onActivate` runs when a later copy knocks.
-    bool listen(std::function<void()> onActivate);
+    // Takes the name; false while another process holds it.
+    bool take();
+    // Gives the name up: a program started next finds it free.
+    void release();
+    bool isHeld() const { return m_lockFd >= 0; }
 
-    // Whether a window of that class (another program of ours) is running.
-    static bool isRunning(const QString& className);
-    static QString socketName(const QString& className);
+    // Whether a process holds the name of `className` now (this one included).
+    static bool isTaken(const QString& className);
+    // $XDG_RUNTIME_DIR, or a private folder of Qt's (0700) when it is not set.
+    static QString runtimeFolder();
+    static QString lockPath(const QString& className);
 
 private:
-    QString m_name;
-    QLocalServer* m_server = nullptr;
-    std::function<void()> m_onActivate;
+    QString m_className;
+    int m_lockFd = -1;
 };
 
 }  // namespace tkv::platform

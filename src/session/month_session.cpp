@@ -8,10 +8,15 @@
 #include "base/paths.h"
 #include "core/month_file.h"
 #include "leave/leave_sync.h"
+#include "leave/ledger_file.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 
 namespace tkv {
+
+std::string UserPaths::folder() const {
+    return user.empty() ? dataDir : JoinPath(dataDir, user);
+}
 
 std::string UserPaths::monthFile(YearMonth ym) const {
     return MonthFileName(dataDir, ym.year, ym.month, user);
@@ -22,7 +27,7 @@ std::string UserPaths::ledgerFile() const {
 }
 
 std::string UserPaths::holidayFile() const {
-    return HolidayFilePath(dataDir, user);
+    return UserFilePath(user, JoinPath(dataDir, "Holiday.dat"));
 }
 
 YearMonth AccountingMonthNow(const Clock& clock, int simeDay) {
@@ -78,6 +83,10 @@ IoResult MonthSession::removeMonthFile(YearMonth ym) const {
     if (FileExists(path) && std::remove(path.c_str()) != 0)
         return IoResult::failure(IoError::WriteFailed, errno, path);
     return IoResult::success();
+}
+
+IoResult MonthSession::loadLedger(Ledger& ledger) const {
+    return LoadLedger(ledger, m_paths.ledgerFile(), HalfDayValuesOf(m_settings));
 }
 
 }  // namespace tkv

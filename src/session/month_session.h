@@ -14,6 +14,7 @@ namespace tkv {
 
 class AnnualHolidayTable;
 class Clock;
+class Ledger;
 struct Settings;
 
 // Where one user's files live: the data folder itself for the main user,
@@ -22,6 +23,7 @@ struct UserPaths {
     std::string dataDir;
     std::string user;  // empty for the main user
 
+    std::string folder() const;                 // where the files below live
     std::string monthFile(YearMonth ym) const;  // YYYYMM.dat
     std::string ledgerFile() const;             // Vacation.dat
     std::string holidayFile() const;            // Holiday.dat
@@ -78,6 +80,10 @@ public:
 
     // Removes the file of month `ym`, so that its next load builds it afresh.
     IoResult removeMonthFile(YearMonth ym) const;
+
+    // Vacation.dat of this user, read with the half-day values of the
+    // settings (as every reader that shows or adds entries wants it).
+    IoResult loadLedger(Ledger& ledger) const;
 
     MonthRecord& month() { return m_month; }
     const MonthRecord& month() const { return m_month; }

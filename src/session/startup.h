@@ -10,6 +10,7 @@ namespace tkv {
 
 class IniRegistryStore;
 struct FolderInputs;
+struct UserPaths;
 
 // The folders of one run of either program.
 struct RunFolders {
@@ -21,6 +22,13 @@ struct RunFolders {
 // Works out the data and configuration folders and creates them (0700),
 // together with the user's subfolder of the data folder when a user is given.
 RunFolders PrepareFolders(const FolderInputs& inputs, std::string_view user);
+
+// Creates the folder of a user's files (0700) with its parents; at start-up
+// and when the program switches to another user.
+IoResult PrepareUserFolder(const UserPaths& paths);
+
+// registry.ini in a configuration folder.
+std::string RegistryFile(std::string_view configDir);
 
 // The registry file of a configuration folder, read once; its loadResult()
 // says whether that worked.

@@ -1,18 +1,15 @@
 #include "settings/settings.h"
 
-#include <limits>
-
-#include "base/text_util.h"
+#include <algorithm>
 
 namespace tkv {
 
+AutoTimeMode KnownAutoTimeMode(AutoTimeMode mode) {
+    return static_cast<AutoTimeMode>(std::clamp(static_cast<int>(mode), 0, 2));
+}
+
 HalfDayValues HalfDayValuesOf(const Settings& s) {
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    auto read = [&](const std::string& text) {
-        const double v = StrToFloatDec(text, 1, nan);
-        return v == v ? v : -0.5;
-    };
-    return {read(s.HanDayAM), read(s.HanDayPM)};
+    return {s.HanDayAM.valueOr(-0.5), s.HanDayPM.valueOr(-0.5)};
 }
 
 StartUserCopies StartUserCopiesOf(const Settings& s) {

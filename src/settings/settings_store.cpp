@@ -35,10 +35,22 @@ std::string BuildSetFile(const Settings& s) {
     line(SetFileEncode(ReverseText(cp932::fromUtf8(s.Pass))));
     line(SetFileEncode(std::to_string(s.SimeDay)));
     line(SetFileEncode(s.FlexTime ? "1" : "0"));
-    for (int k : s.Kin) line(SetFileEncode(std::to_string(k)));
-    for (std::size_t i = 0; i < 22; ++i)
-        line(SetFileEncode(cp932::fromUtf8(s.TimeFirst[i])) +
-             SetFileEncode(cp932::fromUtf8(s.TimeSecond[i])));
+#define TKV_SET_FILE_AMOUNT(member, name, firstRun) \
+    line(SetFileEncode(std::to_string(s.pay.member)));
+    TKV_PAY_SETTINGS(TKV_SET_FILE_AMOUNT)
+#undef TKV_SET_FILE_AMOUNT
+    auto pair = [&line](const TimeText& first, const TimeText& second) {
+        line(SetFileEncode(cp932::fromUtf8(first.text())) +
+             SetFileEncode(cp932::fromUtf8(second.text())));
+    };
+#define TKV_SET_FILE_PAIR(name, first, second) pair(s.times.first, s.times.second);
+#define TKV_SET_FILE_ELEMENT(array, index, name) \
+    pair(s.times.array[index].first, s.times.array[index].second);
+#define TKV_SKIP(...)
+    TKV_TIME_SETTINGS(TKV_SET_FILE_PAIR, TKV_SKIP, TKV_SET_FILE_ELEMENT)
+#undef TKV_SET_FILE_PAIR
+#undef TKV_SET_FILE_ELEMENT
+#undef TKV_SKIP
     return out;
 }
 
@@ -55,10 +67,6 @@ std::string_view sectionName(SettingSection s) {
     return s == SettingSection::System ? kSystem : kSetting;
 }
 
-// First-run amounts of Kin01..Kin12.
-constexpr int kFirstRunKin[12] = {200000, 20000, 15000, 1500, 1750, 230000,
-                                  80,     1500,  1750,  0,    1750, 2000};
-
 // Legacy unit index (0..4) to the index of the seven-entry table.
 int legacyUnit(int old) {
     static constexpr int map[5] = {0, 4, 2, 5, 3};
@@ -66,6 +74,26 @@ int legacyUnit(int old) {
 }
 
 }  // namespace
+
+void RepairSettings(Settings& s) {
+    TimeSettings& t = s.times;
+    if (t.lateNightEnd.minutes() == 0)
+        t.lateNightEnd = " 5:00";
+    if (s.StartTime2 == -1)
+        s.StartTime2 = legacyUnit(s.StartTime);
+    if (s.EndTime2 == -1)
+        s.EndTime2 = legacyUnit(s.EndTime);
+    if (s.ZangyoTime2 == -1)
+        s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
+    if (Trim(t.minimumOvertime.text()).empty())
+        t.minimumOvertime = " 0:00";
+    s.SatHandon = false;
+    if (t.shortDayStart.text().empty()) {
+        t.shortDayStart = t.standardStart;
+        t.shortDayEnd = "12:00";
+        t.shortDayWork = " 4:00";
+    }
+}
 
 SettingsStore::SettingsStore(RegistryStore& registry, std::string dataDir, std::string currentDir,
                              std::string startUser)
@@ -106,10 +134,19 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
         put(sys, "Pass", "");
         put(sys, "SimeDay", "31");
         m_registry.deleteKey(sub(key, "Position"));
-        for (int i = 1; i <= 12; ++i) put(set, NumberedName("Kin", i, 2), "0");
-        for (int i = 1; i <= 12; ++i)
-            put(set, NumberedName("Kin", i, 2), std::to_string(kFirstRunKin[i - 1]));
-        for (int i = 1; i <= 22; ++i) put(set, NumberedName("Time", i, 2), ",");
+#define TKV_ZERO_AMOUNT(member, name, firstRun) put(set, #name, "0");
+#define TKV_FIRST_RUN_AMOUNT(member, name, firstRun) put(set, #name, #firstRun);
+        TKV_PAY_SETTINGS(TKV_ZERO_AMOUNT)
+        TKV_PAY_SETTINGS(TKV_FIRST_RUN_AMOUNT)
+#undef TKV_ZERO_AMOUNT
+#undef TKV_FIRST_RUN_AMOUNT
+#define TKV_EMPTY_PAIR(name, ...) put(set, #name, ",");
+#define TKV_EMPTY_ELEMENT(array, index, name) put(set, #name, ",");
+#define TKV_SKIP(...)
+        TKV_TIME_SETTINGS(TKV_EMPTY_PAIR, TKV_SKIP, TKV_EMPTY_ELEMENT)
+#undef TKV_EMPTY_PAIR
+#undef TKV_EMPTY_ELEMENT
+#undef TKV_SKIP
         put(set, "Time01", "12:00,13:00");
         put(set, "Time11", " 8:00,17:00");
         put(set, "Time12", "22:00,");
@@ -151,25 +188,12 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     }
     result.halfDays = HalfDayValuesOf(s);
 
-    // Repairs.
-    if (StrToMinutes(s.timeSecond(12)) == 0)
-        s.timeSecond(12) = " 5:00";
-    if (s.StartTime2 == -1)
-        s.StartTime2 = legacyUnit(s.StartTime);
-    if (s.EndTime2 == -1)
-        s.EndTime2 = legacyUnit(s.EndTime);
-    if (s.ZangyoTime2 == -1)
-        s.ZangyoTime2 = legacyUnit(s.ZangyoTime);
-    if (Trim(s.timeSecond(13)).empty())
-        s.timeSecond(13) = " 0:00";
-    s.SatHandon = false;
-    if (s.timeFirst(21).empty()) {
-        s.timeFirst(21) = s.timeFirst(11);
-        s.timeSecond(21) = "12:00";
-        s.timeFirst(22) = " 4:00";
+    RepairSettings(s);
+    const TimeSettings& t = s.times;
+    for (std::size_t i = 0; i < t.frequentTimes.size(); ++i) {
+        s.UseTime[2 * i] = t.frequentTimes[i].first.text();
+        s.UseTime[2 * i + 1] = t.frequentTimes[i].second.text();
     }
-    s.UseTime = {s.timeFirst(18),  s.timeSecond(18), s.timeFirst(19),
-                 s.timeSecond(19), s.timeFirst(20),  s.timeSecond(20)};
 
     if (result.firstRun) {
         const SettingsSaveResult saved = SaveSettings(s);
@@ -184,12 +208,8 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
 }
 
 SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
-    s.timeFirst(18) = s.UseTime[0];
-    s.timeSecond(18) = s.UseTime[1];
-    s.timeFirst(19) = s.UseTime[2];
-    s.timeSecond(19) = s.UseTime[3];
-    s.timeFirst(20) = s.UseTime[4];
-    s.timeSecond(20) = s.UseTime[5];
+    for (std::size_t i = 0; i < s.times.frequentTimes.size(); ++i)
+        s.times.frequentTimes[i] = {s.UseTime[2 * i], s.UseTime[2 * i + 1]};
 
     SettingsSaveResult result;
     const std::string key = userKey();

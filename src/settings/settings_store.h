@@ -17,6 +17,12 @@ std::string SetFileEncode(std::string_view bytes);
 // The 37 lines of the ".SET" file, CP932, each ended by CR LF.
 std::string BuildSetFile(const Settings& s);
 
+// The repairs a load makes to values that cannot be used as stored: a
+// late-night end of 0:00, legacy rounding units, an empty minimum overtime,
+// a half working day without a start. The settings dialog applies them to
+// what it commits too, so the record in memory is the one the next load gives.
+void RepairSettings(Settings& s);
+
 struct SettingsLoadResult {
     bool firstRun = false;
     IoResult registry;       // reading the store, or writing first-run values and repairs

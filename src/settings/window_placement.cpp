@@ -1,5 +1,6 @@
 #include "settings/window_placement.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "base/cp932.h"
@@ -18,6 +19,18 @@ WindowPoint RestorePosition(std::optional<int> storedTop, std::optional<int> sto
         p.top = centred.top;
     if (p.left > screen.width - 50)
         p.left = centred.left;
+    return p;
+}
+
+WindowPoint MaximizedPosition(WindowPoint at, WindowSize size, WindowPoint workAt,
+                              WindowSize work) {
+    WindowPoint p = at;
+    if (p.left + size.width > workAt.left + work.width)
+        p.left = workAt.left + work.width - size.width;
+    if (p.top + size.height > workAt.top + work.height)
+        p.top = workAt.top + work.height - size.height;
+    p.left = std::max(p.left, workAt.left);
+    p.top = std::max(p.top, workAt.top);
     return p;
 }
 

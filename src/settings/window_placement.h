@@ -32,6 +32,11 @@ WindowPoint RestorePosition(std::optional<int> storedTop, std::optional<int> sto
 WindowSize RestoreSize(std::optional<int> storedHeight, std::optional<int> storedWidth,
                        WindowSize current);
 
+// Where a window of `size` goes when it is maximised from `at`: it keeps its
+// top-left corner unless it would cross the right or bottom edge of the work
+// area (`workAt`, `work`); then it is moved in, never past the left or top edge.
+WindowPoint MaximizedPosition(WindowPoint at, WindowSize size, WindowPoint workAt, WindowSize work);
+
 // The "Position" values under the start user's key ("Top.TZangyoMain", ...).
 class WindowPlacementStore {
 public:

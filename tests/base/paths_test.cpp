@@ -1,6 +1,12 @@
 #include "base/paths.h"
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
+
+#include "base/param_names.h"
 
 namespace tkv {
 namespace {
@@ -48,6 +54,21 @@ struct SwitchCase {
     bool down;
 };
 
+std::string Joined(const std::vector<std::string>& args) {
+    std::string line;
+    for (const std::string& a : args) line += (line.empty() ? "" : " ") + a;
+    return line;
+}
+
+void PrintTo(const SwitchCase& c, std::ostream* os) {
+    *os << "[" << Joined(c.args) << "] -> user [" << c.user << "]" << (c.multi ? " /M" : "")
+        << (c.disp ? " /Disp" : "") << (c.down ? " /Down" : "");
+}
+
+std::string SwitchName(const ::testing::TestParamInfo<SwitchCase>& info) {
+    return info.param.args.empty() ? "NoSwitches" : test::Identifier(Joined(info.param.args));
+}
+
 class SwitchTest : public ::testing::TestWithParam<SwitchCase> {};
 
 TEST_P(SwitchTest, Reads) {
@@ -67,7 +88,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SwitchCase{{"/disp"}, "", false, false, false},
                       SwitchCase{{"/m", "/Disp"}, "", true, false, false},
                       SwitchCase{{"/Down"}, "", false, false, true},
-                      SwitchCase{{"/U:taro", "/Down"}, "taro", false, false, false}));
+                      SwitchCase{{"/U:taro", "/Down"}, "taro", false, false, false}),
+    SwitchName);
 
 }  // namespace
 }  // namespace tkv

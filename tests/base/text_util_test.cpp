@@ -1,16 +1,25 @@
 #include "base/text_util.h"
 
 #include <cmath>
+#include <ostream>
+#include <string>
 
 #include <gtest/gtest.h>
+
+#include "base/param_names.h"
 
 namespace tkv {
 namespace {
 
 struct MinutesCase {
+    const char* name;
     const char* text;
     int minutes;
 };
+
+void PrintTo(const MinutesCase& c, std::ostream* os) {
+    *os << "[" << c.text << "] -> " << c.minutes;
+}
 
 class StrToMinutesTest : public ::testing::TestWithParam<MinutesCase> {};
 
@@ -19,17 +28,20 @@ TEST_P(StrToMinutesTest, Parses) {
         << "text: [" << GetParam().text << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(Forms, StrToMinutesTest,
-                         ::testing::Values(MinutesCase{"830", 510}, MinutesCase{"8:30", 510},
-                                           MinutesCase{"8.30", 510}, MinutesCase{"８：３０", 510},
-                                           MinutesCase{" 8:30 ", 510}, MinutesCase{"-0:30", -30},
-                                           MinutesCase{"0:-30", -30}, MinutesCase{"25:30", 1530},
-                                           MinutesCase{"", 0}, MinutesCase{"abc", 0},
-                                           MinutesCase{"8", 480}, MinutesCase{"17", 1020},
-                                           MinutesCase{"1745", 1065}, MinutesCase{"8:75", 555},
-                                           MinutesCase{"-8:00", -480},
-                                           MinutesCase{"－８：００", -480}, MinutesCase{":", 0},
-                                           MinutesCase{"99999999999:00", 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Forms, StrToMinutesTest,
+    ::testing::Values(
+        MinutesCase{"Digits", "830", 510}, MinutesCase{"Colon", "8:30", 510},
+        MinutesCase{"FullStop", "8.30", 510}, MinutesCase{"FullWidth", "８：３０", 510},
+        MinutesCase{"Blanks", " 8:30 ", 510}, MinutesCase{"NegativeHour", "-0:30", -30},
+        MinutesCase{"NegativeMinutes", "0:-30", -30}, MinutesCase{"PastMidnight", "25:30", 1530},
+        MinutesCase{"Empty", "", 0}, MinutesCase{"Letters", "abc", 0},
+        MinutesCase{"OneDigitHour", "8", 480}, MinutesCase{"TwoDigitHour", "17", 1020},
+        MinutesCase{"FourDigits", "1745", 1065}, MinutesCase{"MinutesPastSixty", "8:75", 555},
+        MinutesCase{"MinusEightHours", "-8:00", -480},
+        MinutesCase{"FullWidthMinus", "－８：００", -480}, MinutesCase{"ColonOnly", ":", 0},
+        MinutesCase{"HoursOverflow", "99999999999:00", 0}),
+    test::ByName());
 
 struct ToStrCase {
     int minutes;
@@ -37,6 +49,17 @@ struct ToStrCase {
     bool showZero;
     const char* text;
 };
+
+void PrintTo(const ToStrCase& c, std::ostream* os) {
+    *os << c.minutes << " min, width " << c.width << (c.showZero ? ", zero shown" : "") << " -> ["
+        << c.text << "]";
+}
+
+std::string ToStrName(const ::testing::TestParamInfo<ToStrCase>& info) {
+    const ToStrCase& c = info.param;
+    return test::Identifier(std::to_string(c.minutes)) + "_width" + std::to_string(c.width) +
+           (c.showZero ? "_zeroShown" : "");
+}
 
 class MinutesToStrTest : public ::testing::TestWithParam<ToStrCase> {};
 
@@ -53,35 +76,66 @@ INSTANTIATE_TEST_SUITE_P(
                       ToStrCase{-480, 3, false, " -8:00"}, ToStrCase{-600, 2, false, "-10:00"},
                       ToStrCase{2730, 3, true, " 45:30"}, ToStrCase{-30, 2, false, "-0:30"},
                       // A hundred hours widens the field instead of losing a digit.
-                      ToStrCase{6000, 2, false, "100:00"}, ToStrCase{-6000, 3, false, "-100:00"}));
+                      ToStrCase{6000, 2, false, "100:00"}, ToStrCase{-6000, 3, false, "-100:00"}),
+    ToStrName);
 
 struct AdjustCase {
     const char* text;
-    int method;
+    RoundMethod method;
     int unit;
     const char* result;
 };
+
+std::string MethodName(RoundMethod method) {
+    switch (method) {
+        case RoundMethod::None:
+            return "None";
+        case RoundMethod::Down:
+            return "Down";
+        case RoundMethod::Nearest:
+            return "Nearest";
+        case RoundMethod::Up:
+            return "Up";
+    }
+    return "Method" + std::to_string(static_cast<int>(method));
+}
+
+void PrintTo(const AdjustCase& c, std::ostream* os) {
+    *os << "[" << c.text << "] " << MethodName(c.method) << " to " << c.unit << " min -> ["
+        << c.result << "]";
+}
+
+std::string AdjustName(const ::testing::TestParamInfo<AdjustCase>& info) {
+    const AdjustCase& c = info.param;
+    return test::Identifier(c.text) + "_" + MethodName(c.method) + "_" + std::to_string(c.unit);
+}
 
 class AdjustTimeStrTest : public ::testing::TestWithParam<AdjustCase> {};
 
 TEST_P(AdjustTimeStrTest, Rounds) {
     const auto& c = GetParam();
     EXPECT_EQ(AdjustTimeStr(c.text, c.method, c.unit), c.result)
-        << c.text << " method " << c.method << " unit " << c.unit;
+        << c.text << " method " << static_cast<int>(c.method) << " unit " << c.unit;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Methods, AdjustTimeStrTest,
-    ::testing::Values(
-        AdjustCase{"8:07", RoundNearest, 15, " 8:00"},
-        AdjustCase{"8:08", RoundNearest, 15, " 8:15"},
-        AdjustCase{"8:05", RoundNearest, 10, " 8:10"}, AdjustCase{"8:59", RoundUp, 15, " 9:00"},
-        AdjustCase{"-0:20", RoundDown, 15, "-0:30"}, AdjustCase{"-0:20", RoundUp, 15, "-0:15"},
-        AdjustCase{"8:07", RoundNone, 15, " 8:07"}, AdjustCase{"8:14", RoundDown, 15, " 8:00"},
-        AdjustCase{"8:15", RoundUp, 15, " 8:15"}, AdjustCase{"0:10", RoundDown, 15, ""},
-        AdjustCase{"23:50", RoundUp, 30, "24:00"}, AdjustCase{"8:75", RoundDown, 20, " 9:00"},
-        AdjustCase{"8:10", 7, 15, " 8:10"}, AdjustCase{"8:10", RoundUp, 0, " 8:10"},
-        AdjustCase{"", RoundUp, 15, ""}));
+INSTANTIATE_TEST_SUITE_P(Methods, AdjustTimeStrTest,
+                         ::testing::Values(AdjustCase{"8:07", RoundMethod::Nearest, 15, " 8:00"},
+                                           AdjustCase{"8:08", RoundMethod::Nearest, 15, " 8:15"},
+                                           AdjustCase{"8:05", RoundMethod::Nearest, 10, " 8:10"},
+                                           AdjustCase{"8:59", RoundMethod::Up, 15, " 9:00"},
+                                           AdjustCase{"-0:20", RoundMethod::Down, 15, "-0:30"},
+                                           AdjustCase{"-0:20", RoundMethod::Up, 15, "-0:15"},
+                                           AdjustCase{"8:07", RoundMethod::None, 15, " 8:07"},
+                                           AdjustCase{"8:14", RoundMethod::Down, 15, " 8:00"},
+                                           AdjustCase{"8:15", RoundMethod::Up, 15, " 8:15"},
+                                           AdjustCase{"0:10", RoundMethod::Down, 15, ""},
+                                           AdjustCase{"23:50", RoundMethod::Up, 30, "24:00"},
+                                           AdjustCase{"8:75", RoundMethod::Down, 20, " 9:00"},
+                                           AdjustCase{"8:10", static_cast<RoundMethod>(7), 15,
+                                                      " 8:10"},
+                                           AdjustCase{"8:10", RoundMethod::Up, 0, " 8:10"},
+                                           AdjustCase{"", RoundMethod::Up, 15, ""}),
+                         AdjustName);
 
 TEST(NumberText, IntegersAndPadding) {
     EXPECT_EQ(StrToIntDef(" 42 ", 0), 42);
@@ -162,7 +216,7 @@ TEST(FixedText, HankakuFolding) {
     EXPECT_EQ(ToHankaku("漢字ｶﾅ"), "漢字ｶﾅ");
 }
 
-TEST(Calendar, ClampsAndMonthLengths) {
+TEST(DateAndHourFields, ClampsAndMonthLengths) {
     EXPECT_EQ(YearClamp("1980"), 1990);
     EXPECT_EQ(YearClamp("2100"), 2090);
     EXPECT_EQ(YearClamp("x"), 1990);
@@ -178,7 +232,7 @@ TEST(Calendar, ClampsAndMonthLengths) {
     EXPECT_EQ(UnitMinutes(9), 60);
 }
 
-TEST(Calendar, DecimalHours) {
+TEST(DateAndHourFields, DecimalHours) {
     EXPECT_EQ(DecimalHourStr(" 8:30"), "8.50");
     EXPECT_EQ(DecimalHourStr("-0:45"), "-0.75");
     EXPECT_EQ(DecimalHourStr(" 45:20"), "45.33");

@@ -7,7 +7,7 @@
 
 #include "base/atomic_file.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 namespace {
 
 std::string slurp(int fd) {
@@ -29,6 +29,9 @@ CliResult CliRunner::run(const std::vector<std::string>& args) const {
         ::setenv("HOME", m_folder.path().c_str(), 1);
         ::setenv("TZ", "Asia/Tokyo", 1);
         ::setenv("LANG", "C.UTF-8", 1);
+        // Files named without a folder land in the test's own folder.
+        if (::chdir(workDir().c_str()) != 0)
+            ::_exit(126);
         const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(out, 1);
@@ -66,4 +69,4 @@ void CliRunner::writeData(const std::string& name, const std::string& bytes) con
     WriteFileAtomically(path, bytes);
 }
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

@@ -5,7 +5,7 @@
 
 #include "base/test_folder.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 struct CliResult {
     int exitCode = -1;
@@ -20,6 +20,8 @@ public:
 
     std::string dataDir() const { return m_folder.path() + "/data"; }
     std::string configDir() const { return m_folder.path() + "/config"; }
+    // The current folder of every run.
+    std::string workDir() const { return m_folder.path(); }
     std::string readData(const std::string& name) const;
     void writeData(const std::string& name, const std::string& bytes) const;
 
@@ -27,4 +29,4 @@ private:
     TestFolder m_folder;
 };
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

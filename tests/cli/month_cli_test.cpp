@@ -10,7 +10,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 std::vector<std::string> lines(const std::string& out) {
     std::vector<std::string> v;
@@ -116,6 +116,29 @@ TEST(MonthCli, Holidays) {
     EXPECT_NE(std::find(off.begin(), off.end(), "2003-01-13\t\t成人の日"), off.end());
 }
 
+TEST(MonthCli, HolidaysFollowTheHolidayLawSetting) {
+    CliRunner cli;
+    EXPECT_EQ(cli.run({"settings", "get", "HolidayLaw"}).out, "1\n");
+    auto l = lines(cli.run({"holidays", "2019"}).out);
+    auto has = [&](const std::string& want) {
+        return std::find(l.begin(), l.end(), want) != l.end();
+    };
+    EXPECT_TRUE(has("2019-01-01\t○\t元日"));
+    EXPECT_TRUE(has("2019-04-30\t○\t国民の休日"));
+    EXPECT_TRUE(has("2019-05-01\t○\t休日（祝日扱い）"));
+    EXPECT_TRUE(has("2019-05-06\t○\t振替休日"));
+    EXPECT_TRUE(has("2019-08-11\t○\t山の日"));
+    EXPECT_FALSE(has("2019-12-23\t○\t天皇誕生日"));
+
+    ASSERT_EQ(cli.run({"settings", "set", "HolidayLaw", "0"}).exitCode, 0);
+    EXPECT_EQ(cli.run({"settings", "get", "HolidayLaw"}).out, "0\n");
+    l = lines(cli.run({"holidays", "2019"}).out);
+    EXPECT_TRUE(has("2019-01-01\t○\t元旦"));
+    EXPECT_TRUE(has("2019-05-06\t○\t"));
+    EXPECT_TRUE(has("2019-12-23\t○\t天皇誕生日"));
+    EXPECT_FALSE(has("2019-08-11\t○\t山の日"));
+}
+
 TEST(MonthCli, DamagedFilesDoNotCrash) {
     CliRunner cli;
     cli.writeData("200403.dat",
@@ -134,7 +157,7 @@ namespace tkv {
 namespace {
 
 TEST(MonthCli, PayWindowFieldsFollowTheSummary) {
-    testing::CliRunner cli;
+    test::CliRunner cli;
     ASSERT_EQ(cli.run({"day", "2025-03-10", "--in", "8:30", "--out", "21:15"}).exitCode, 0);
     const auto l = lines(cli.run({"recalc", "2025", "3"}).out);
     auto value = [&](const std::string& name) {

@@ -10,7 +10,7 @@
 namespace tkv {
 namespace {
 
-using testing::CliRunner;
+using test::CliRunner;
 
 std::string line(const std::string& out, const std::string& name) {
     std::istringstream in(out);

@@ -5,34 +5,41 @@
 #include "core/month_record.h"
 #include "settings/settings.h"
 
-namespace tkv::testing {
+namespace tkv::test {
 
 // Settings as a new user has them: standard hours 8:00-17:00, a break
 // 12:00-13:00, late night 22:00-5:00, rounding off, no flexible time.
 inline Settings DefaultSettings() {
     Settings s;
-    s.timeFirst(1) = "12:00";
-    s.timeSecond(1) = "13:00";
-    s.timeFirst(11) = " 8:00";
-    s.timeSecond(11) = "17:00";
-    s.timeFirst(12) = "22:00";
-    s.timeSecond(12) = " 5:00";
-    s.timeFirst(13) = " 8:00";
-    s.timeSecond(13) = " 0:00";
-    s.timeFirst(14) = " 4:00";
-    s.timeFirst(15) = " 4:00";
-    s.timeFirst(16) = "20:00";
-    s.timeFirst(21) = " 8:00";
-    s.timeSecond(21) = "12:00";
-    s.timeFirst(22) = " 4:00";
+    s.times.breaks[0].first = "12:00";
+    s.times.breaks[0].second = "13:00";
+    s.times.standardStart = " 8:00";
+    s.times.standardEnd = "17:00";
+    s.times.lateNightStart = "22:00";
+    s.times.lateNightEnd = " 5:00";
+    s.times.standardWork = " 8:00";
+    s.times.minimumOvertime = " 0:00";
+    s.times.morningLeaveWork = " 4:00";
+    s.times.afternoonLeaveWork = " 4:00";
+    s.times.targetOvertime = "20:00";
+    s.times.shortDayStart = " 8:00";
+    s.times.shortDayEnd = "12:00";
+    s.times.shortDayWork = " 4:00";
+    return s;
+}
+
+// The defaults as a first run stores them: every rounding unit at its first entry.
+inline Settings FirstRunSettings() {
+    Settings s = DefaultSettings();
+    s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
     return s;
 }
 
 inline DayRow Day(const std::string& kind, const std::string& arrival, const std::string& leaving) {
     DayRow row;
-    row.cells[ColKind] = kind;
-    row.cells[ColArrival] = arrival;
-    row.cells[ColLeaving] = leaving;
+    row.cell(DayColumn::Kind) = kind;
+    row.cell(DayColumn::Arrival) = arrival;
+    row.cell(DayColumn::Leaving) = leaving;
     return row;
 }
 
@@ -48,4 +55,4 @@ MonthRecord Month(const Rows&... rows) {
     return m;
 }
 
-}  // namespace tkv::testing
+}  // namespace tkv::test

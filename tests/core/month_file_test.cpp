@@ -9,19 +9,12 @@
 #include "base/ini_file.h"
 #include "base/test_folder.h"
 #include "base/text_util.h"
-#include "core/auto_time_input.h"
 #include "core/month_builders.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 
 namespace tkv {
 namespace {
-
-Settings defaults() {
-    Settings s = testing::DefaultSettings();
-    s.StartTime2 = s.EndTime2 = s.ZangyoTime2 = 0;
-    return s;
-}
 
 class MonthFileTest : public ::testing::Test {
 protected:
@@ -32,8 +25,8 @@ protected:
         return m;
     }
 
-    testing::TestFolder dir;
-    Settings s = defaults();
+    test::TestFolder dir;
+    Settings s = test::FirstRunSettings();
     AnnualHolidayTable holidays = AnnualHolidayTable::Defaults();
 };
 
@@ -42,20 +35,20 @@ TEST_F(MonthFileTest, MissingFileBuildsTheMonthFromTheCalendar) {
     const MonthLoadResult r = LoadMonth(m, {2004, 3}, path(), s, holidays);
     EXPECT_FALSE(r.fromFile);
     EXPECT_EQ(m.LastDay, 31);
-    EXPECT_EQ(m.day(20).cells[ColMemo], "春分の日");
+    EXPECT_EQ(m.day(20).cell(DayColumn::Memo), "春分の日");
     EXPECT_FALSE(m.hasUnsavedChanges());
 }
 
 TEST_F(MonthFileTest, SavedLinesAreByteExactAndReadBackEqual) {
     MonthRecord m = load();
     DayRow& d1 = m.day(1);  // Monday 1 March 2004
-    d1.cells[ColArrival] = "8:30";
-    d1.cells[ColLeaving] = "19:45";
-    d1.cells[ColMemo] = "会議,資料";
+    d1.cell(DayColumn::Arrival) = "8:30";
+    d1.cell(DayColumn::Leaving) = "19:45";
+    d1.cell(DayColumn::Memo) = "会議,資料";
     d1.MemoColor = 255;
-    m.day(2).cells[ColOvertime] = "0:00";
+    m.day(2).cell(DayColumn::Overtime) = "0:00";
     m.day(2).ManualFlag[0] = "*";
-    m.day(3).cells[ColKind] = "有";
+    m.day(3).cell(DayColumn::Kind) = "有";
     ASSERT_TRUE(SaveMonth(m, path(), s).io.ok());
 
     IniFile ini;
@@ -69,15 +62,16 @@ TEST_F(MonthFileTest, SavedLinesAreByteExactAndReadBackEqual) {
     EXPECT_NE(bytes.find(cp932::fromUtf8("\r\n 1=3/ 1,月,  , 8:30,")), std::string::npos);
 
     MonthRecord back = load();
-    m.day(1).cells[ColMemo] = "会議.資料";  // the comma only ever reaches the file as a full stop
+    m.day(1).cell(DayColumn::Memo) =
+        "会議.資料";  // the comma only ever reaches the file as a full stop
     for (int d = 1; d <= 31; ++d) {
         EXPECT_EQ(back.day(d).cells, m.day(d).cells) << d;
         EXPECT_EQ(back.day(d).ManualFlag, m.day(d).ManualFlag) << d;
         EXPECT_EQ(back.day(d).MemoColor, m.day(d).MemoColor) << d;
     }
-    EXPECT_EQ(back.day(1).cells[ColMemo], "会議.資料");
+    EXPECT_EQ(back.day(1).cell(DayColumn::Memo), "会議.資料");
     EXPECT_EQ(back.day(1).MemoColor, 255);
-    EXPECT_EQ(back.day(2).cells[ColOvertime], " 0:00");
+    EXPECT_EQ(back.day(2).cell(DayColumn::Overtime), " 0:00");
     EXPECT_EQ(back.summary.KeiTMemo, "  2:45");
 
     // Saving again without edits writes the same file and reports no day.
@@ -91,8 +85,8 @@ TEST_F(MonthFileTest, SavedLinesAreByteExactAndReadBackEqual) {
 TEST_F(MonthFileTest, LeaveChangesCarryTheDateAndBothKinds) {
     s.SimeDay = 20;
     MonthRecord m = load({2005, 1});  // 21 Dec 2004 .. 20 Jan 2005
-    m.day(1).cells[ColKind] = "有";
-    m.day(31).cells[ColMemo] = "通院";
+    m.day(1).cell(DayColumn::Kind) = "有";
+    m.day(31).cell(DayColumn::Memo) = "通院";
     const MonthSaveResult r = SaveMonth(m, path(), s);
     ASSERT_EQ(r.leaveChanges.size(), 2u);
     EXPECT_EQ(r.leaveChanges[0].date, "2004/12/21");
@@ -117,10 +111,10 @@ TEST_F(MonthFileTest, DamagedFilesLoadWhatCanBeRead) {
     ASSERT_TRUE(WriteFileAtomically(path(), ReplaceAll(bytes, "99999999999", "3")).ok());
     m = load();
     ASSERT_EQ(m.LastDay, 3);
-    EXPECT_EQ(m.day(1).cells[ColDate], " 3/ 1");
-    EXPECT_EQ(m.day(1).cells[ColArrival], " 8:30");
-    EXPECT_EQ(m.day(1).cells[ColLeaving], "");
-    EXPECT_EQ(m.day(2).cells[ColMemo], "memo");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Date), " 3/ 1");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Arrival), " 8:30");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Leaving), "");
+    EXPECT_EQ(m.day(2).cell(DayColumn::Memo), "memo");
     EXPECT_EQ(m.day(3).ManualFlag[2], "*");
     EXPECT_EQ(m.day(3).MemoColor, 0);
     EXPECT_EQ(m.day(3).LegalHolidayFlag, "*");
@@ -137,138 +131,11 @@ TEST_F(MonthFileTest, UnreadableFileIsNeitherShownAsNewNorOverwritten) {
 
 TEST_F(MonthFileTest, FailedSaveKeepsTheMonthUnsaved) {
     MonthRecord m = load();
-    m.day(5).cells[ColArrival] = "9:00";
+    m.day(5).cell(DayColumn::Arrival) = "9:00";
     const MonthSaveResult r = SaveMonth(m, dir.file("gone/200403.dat"), s);
     EXPECT_FALSE(r.io.ok());
     EXPECT_TRUE(m.hasUnsavedChanges());
     EXPECT_TRUE(r.leaveChanges.empty());
-}
-
-struct AutoCase {
-    const char* name;
-    DateTime now;
-    AutoTimeWhich which;
-    int startTeijiIn;
-    int endOverWrite;
-    const char* existing;  // in the target cell
-    AutoTimeAction action;
-    const char* text;
-    Date day;
-};
-
-class AutoTimeInputTest : public ::testing::TestWithParam<AutoCase> {};
-
-TEST_P(AutoTimeInputTest, Decides) {
-    const AutoCase& c = GetParam();
-    Settings s = defaults();
-    s.timeFirst(11) = " 8:30";
-    s.StartAdjustSelect = RoundUp;
-    s.StartTime2 = 3;  // 15 minutes
-    s.StartTeijiIn = c.startTeijiIn;
-    s.EndOverWrite = c.endOverWrite;
-    const AutoTimePlan plan = PlanAutoTimeInput(c.now, s, c.which, AutoTimeMode::Automatic);
-    EXPECT_EQ(plan.workingDay, c.day);
-    EXPECT_EQ(plan.timeText, c.text);
-
-    MonthRecord m;
-    NewMonth(m, plan.month, s, AnnualHolidayTable::Defaults());
-    const int row = c.day.day;
-    m.day(row).cells[c.which == AutoTimeWhich::Arrival ? ColArrival : ColLeaving] = c.existing;
-    const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m, s);
-    EXPECT_EQ(out.action, c.action);
-    EXPECT_EQ(out.row, row);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, AutoTimeInputTest,
-                         ::testing::Values(AutoCase{"ArrivalBeforeStandardTakesIt",
-                                                    {2025, 3, 10, 8, 10},
-                                                    AutoTimeWhich::Arrival,
-                                                    1,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    " 8:30",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"ArrivalRoundedUp",
-                                                    {2025, 3, 10, 8, 40},
-                                                    AutoTimeWhich::Arrival,
-                                                    1,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    " 8:45",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"ArrivalNeverReplaced",
-                                                    {2025, 3, 10, 8, 40},
-                                                    AutoTimeWhich::Arrival,
-                                                    0,
-                                                    0,
-                                                    " 8:00",
-                                                    AutoTimeAction::Keep,
-                                                    " 8:45",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingAfterMidnight",
-                                                    {2025, 3, 11, 0, 40},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    "24:40",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingOverwritten",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "18:00",
-                                                    AutoTimeAction::Write,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingAsked",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    1,
-                                                    "18:00",
-                                                    AutoTimeAction::Ask,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingKept",
-                                                    {2025, 3, 10, 19, 5},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    2,
-                                                    "18:00",
-                                                    AutoTimeAction::Keep,
-                                                    "19:05",
-                                                    {2025, 3, 10}},
-                                           AutoCase{"LeavingIntoPreviousYear",
-                                                    {2025, 1, 1, 2, 0},
-                                                    AutoTimeWhich::Leaving,
-                                                    0,
-                                                    0,
-                                                    "",
-                                                    AutoTimeAction::Write,
-                                                    "26:00",
-                                                    {2024, 12, 31}}),
-                         [](const ::testing::TestParamInfo<AutoCase>& p) {
-                             return std::string(p.param.name);
-                         });
-
-TEST(AutoTimeInput, DialogTextsAndNoRounding) {
-    Settings s = defaults();
-    s.EndAdjustSelect = RoundDown;
-    s.EndTime2 = 6;
-    s.NoAutoInAdjust = true;
-    const AutoTimePlan plan =
-        PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::Confirm);
-    EXPECT_EQ(plan.unroundedText, "19:05");
-    EXPECT_EQ(plan.timeText, "19:05");
-    EXPECT_EQ(plan.dialogDate, "3月10日(月)");
-    EXPECT_FALSE(
-        PlanAutoTimeInput({2025, 3, 10, 19, 5}, s, AutoTimeWhich::Leaving, AutoTimeMode::None)
-            .active);
 }
 
 }  // namespace

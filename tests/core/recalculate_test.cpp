@@ -2,10 +2,12 @@
 
 #include <climits>
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "base/param_names.h"
 #include "base/text_util.h"
 #include "core/calendar.h"
 #include "core/month_builders.h"
@@ -15,9 +17,9 @@
 namespace tkv {
 namespace {
 
-using testing::Day;
-using testing::DefaultSettings;
-using testing::Month;
+using test::Day;
+using test::DefaultSettings;
+using test::Month;
 
 // ---------------------------------------------------------------------------
 // One day against the default settings, with one setting changed where named.
@@ -42,10 +44,15 @@ void None(Settings&) {}
 // Different standards for the two half-day leaves, so that mixing them up shows.
 template <bool leaveWorks, bool flex>
 void HalfDayStandards(Settings& s) {
-    s.timeFirst(14) = " 3:30";  // a morning-leave day
-    s.timeFirst(15) = " 5:00";  // an afternoon-leave day
+    s.times.morningLeaveWork = " 3:30";    // a morning-leave day
+    s.times.afternoonLeaveWork = " 5:00";  // an afternoon-leave day
     s.YuukyuKinmu = leaveWorks;
     s.FlexTime = flex;
+}
+
+void PrintTo(const DayCase& c, std::ostream* os) {
+    *os << "[" << c.kind << "] [" << c.arrival << "]-[" << c.leaving << "] -> [" << c.overtime
+        << "] [" << c.lateNight << "] [" << c.working << "]";
 }
 
 class DayCalculationTest : public ::testing::TestWithParam<DayCase> {};
@@ -56,18 +63,19 @@ TEST_P(DayCalculationTest, RewritesTheRow) {
     c.tweak(s);
     DayRow row = Day(c.kind, c.arrival, c.leaving);
     // Stale values from an earlier run must never survive.
-    row.cells[ColOvertime] = row.cells[ColLateNight] = row.cells[ColWorking] = " 3:33";
+    row.cell(DayColumn::Overtime) = row.cell(DayColumn::LateNight) = row.cell(DayColumn::Working) =
+        " 3:33";
     MonthRecord m = Month(row);
 
     Recalculate(m, s);
 
     const DayRow& r = m.day(1);
-    EXPECT_EQ(r.cells[ColKind], c.kindCell);
-    EXPECT_EQ(r.cells[ColArrival], c.arrivalCell);
-    EXPECT_EQ(r.cells[ColLeaving], c.leavingCell);
-    EXPECT_EQ(r.cells[ColOvertime], c.overtime);
-    EXPECT_EQ(r.cells[ColLateNight], c.lateNight);
-    EXPECT_EQ(r.cells[ColWorking], c.working);
+    EXPECT_EQ(r.cell(DayColumn::Kind), c.kindCell);
+    EXPECT_EQ(r.cell(DayColumn::Arrival), c.arrivalCell);
+    EXPECT_EQ(r.cell(DayColumn::Leaving), c.leavingCell);
+    EXPECT_EQ(r.cell(DayColumn::Overtime), c.overtime);
+    EXPECT_EQ(r.cell(DayColumn::LateNight), c.lateNight);
+    EXPECT_EQ(r.cell(DayColumn::Working), c.working);
 }
 
 const DayCase kDayCases[] = {
@@ -82,14 +90,14 @@ const DayCase kDayCases[] = {
      "27:00"},
     {"BreakRepeatedAfterMidnight",
      [](Settings& s) {
-         s.timeFirst(2) = " 0:00";
-         s.timeSecond(2) = " 0:30";
+         s.times.breaks[1].first = " 0:00";
+         s.times.breaks[1].second = " 0:30";
      },
      "  ", "22:00", "6:00", "  ", "22:00", "30:00", " 1:00", " 6:30", " 7:30"},
     {"BreakAcrossMidnightIgnored",
      [](Settings& s) {
-         s.timeFirst(2) = "23:30";
-         s.timeSecond(2) = " 0:30";
+         s.times.breaks[1].first = "23:30";
+         s.times.breaks[1].second = " 0:30";
      },
      "  ", "22:00", "6:00", "  ", "22:00", "30:00", " 1:00", " 7:00", " 8:00"},
     {"HolidayIsAllOvertime", None, "○", "9:00", "18:00", "○", " 9:00", "18:00", " 8:00", "",
@@ -109,17 +117,17 @@ const DayCase kDayCases[] = {
     {"CompensatoryDayCredit",
      [](Settings& s) {
          s.DaikyuZanCalc = true;
-         s.timeFirst(17) = "-8:00";
+         s.times.compensatoryCredit = "-8:00";
      },
      "代", "", "", "代", "", "", "-8:00", "", ""},
     {"ArrivalOnly", None, "  ", "8:00", "", "  ", " 8:00", "", "", "", ""},
-    {"BelowMinimumOvertime", [](Settings& s) { s.timeSecond(13) = " 0:30"; }, "  ", "8:00", "17:20",
-     "  ", " 8:00", "17:20", "", "", " 8:00"},
-    {"AtMinimumOvertime", [](Settings& s) { s.timeSecond(13) = " 0:30"; }, "  ", "8:00", "17:30",
-     "  ", " 8:00", "17:30", " 0:30", "", " 8:30"},
+    {"BelowMinimumOvertime", [](Settings& s) { s.times.minimumOvertime = " 0:30"; }, "  ", "8:00",
+     "17:20", "  ", " 8:00", "17:20", "", "", " 8:00"},
+    {"AtMinimumOvertime", [](Settings& s) { s.times.minimumOvertime = " 0:30"; }, "  ", "8:00",
+     "17:30", "  ", " 8:00", "17:30", " 0:30", "", " 8:30"},
     {"OvertimeRoundedDown",
      [](Settings& s) {
-         s.ZangyoAdjustSelect = RoundDown;
+         s.ZangyoAdjustSelect = RoundMethod::Down;
          s.ZangyoTime2 = 5;  // 30 minutes
      },
      "  ", "8:00", "18:10", "  ", " 8:00", "18:10", " 1:00", "", " 9:00"},
@@ -127,9 +135,9 @@ const DayCase kDayCases[] = {
     {"ArrivalUpLeavingDown",
      [](Settings& s) {
          s.CalcTimeAdjust = true;
-         s.StartAdjustSelect = RoundUp;
+         s.StartAdjustSelect = RoundMethod::Up;
          s.StartTime2 = 3;  // 15 minutes
-         s.EndAdjustSelect = RoundDown;
+         s.EndAdjustSelect = RoundMethod::Down;
          s.EndTime2 = 3;
      },
      "  ", "8:07", "17:52", "  ", " 8:07", "17:52", " 0:45", "", " 8:30"},
@@ -139,7 +147,7 @@ const DayCase kDayCases[] = {
     {"FlexDeficitRoundedDown",
      [](Settings& s) {
          s.FlexTime = true;
-         s.ZangyoAdjustSelect = RoundDown;
+         s.ZangyoAdjustSelect = RoundMethod::Down;
          s.ZangyoTime2 = 5;
      },
      "  ", "9:00", "15:50", "  ", " 9:00", "15:50", "-2:30", "", " 5:30"},
@@ -164,40 +172,37 @@ const DayCase kDayCases[] = {
     {"LeavingAtMidnightIsNoLeaving", None, "  ", "8:00", "0:00", "  ", " 8:00", "", "", "", ""},
     // Moving the leaving a day on would pass 48:00: it stays, the day has no time.
     {"NoShiftBeyondTwoDays", None, "  ", "33:20", "31:40", "  ", "33:20", "31:40", "", "", ""},
-    {"LateNightEndEmptyMeansFive", [](Settings& s) { s.timeSecond(12) = ""; }, "  ", "4:00", "9:00",
-     "  ", " 4:00", " 9:00", " 3:00", " 1:00", " 5:00"},
+    {"LateNightEndEmptyMeansFive", [](Settings& s) { s.times.lateNightEnd = ""; }, "  ", "4:00",
+     "9:00", "  ", " 4:00", " 9:00", " 3:00", " 1:00", " 5:00"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Days, DayCalculationTest, ::testing::ValuesIn(kDayCases),
-                         [](const ::testing::TestParamInfo<DayCase>& p) {
-                             return std::string(p.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Days, DayCalculationTest, ::testing::ValuesIn(kDayCases), test::ByName());
 
 // ---------------------------------------------------------------------------
 
 TEST(RecalculateTest, HandEnteredValuesWin) {
     DayRow zeroOvertime = Day("  ", "8:00", "19:00");
-    zeroOvertime.cells[ColOvertime] = "0:00";
+    zeroOvertime.cell(DayColumn::Overtime) = "0:00";
     zeroOvertime.ManualFlag[0] = "*";
     DayRow workingOnly = Day("  ", "8:00", "");  // no leaving: computed cells are emptied
-    workingOnly.cells[ColOvertime] = " 1:00";
-    workingOnly.cells[ColWorking] = "10:00";
+    workingOnly.cell(DayColumn::Overtime) = " 1:00";
+    workingOnly.cell(DayColumn::Working) = "10:00";
     workingOnly.ManualFlag[2] = "*";
     DayRow emptyManual = Day("  ", "", "");
     emptyManual.ManualFlag[1] = "*";
     DayRow deficit = Day("  ", "", "");
-    deficit.cells[ColOvertime] = "-1:30";
+    deficit.cell(DayColumn::Overtime) = "-1:30";
     deficit.ManualFlag[0] = "*";
     MonthRecord m = Month(zeroOvertime, workingOnly, emptyManual, deficit);
 
     const MonthCalculation c = Recalculate(m, DefaultSettings());
 
-    EXPECT_EQ(m.day(1).cells[ColOvertime], " 0:00");
-    EXPECT_EQ(m.day(1).cells[ColWorking], "10:00");  // computed from the day's times
-    EXPECT_EQ(m.day(2).cells[ColOvertime], "");
-    EXPECT_EQ(m.day(2).cells[ColWorking], "10:00");
-    EXPECT_EQ(m.day(3).cells[ColLateNight], " 0:00");
-    EXPECT_EQ(m.day(4).cells[ColOvertime], "-1:30");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Overtime), " 0:00");
+    EXPECT_EQ(m.day(1).cell(DayColumn::Working), "10:00");  // computed from the day's times
+    EXPECT_EQ(m.day(2).cell(DayColumn::Overtime), "");
+    EXPECT_EQ(m.day(2).cell(DayColumn::Working), "10:00");
+    EXPECT_EQ(m.day(3).cell(DayColumn::LateNight), " 0:00");
+    EXPECT_EQ(m.day(4).cell(DayColumn::Overtime), "-1:30");
     EXPECT_EQ(c.nonHoliday.normal, -90);  // the 2:00 computed on day 1 gave way to 0:00
     EXPECT_EQ(c.nonHoliday.working, 20 * 60);
     EXPECT_EQ(c.averageOvertime, 0);  // only day 1 has both times
@@ -205,7 +210,7 @@ TEST(RecalculateTest, HandEnteredValuesWin) {
 
 TEST(RecalculateTest, TotalsAndPayByClassOfDay) {
     Settings s = DefaultSettings();
-    s.Kin = {200000, 10000, 5000, 2000, 2500, 250000, 80, 2600, 3000, 15000, 3200, 3500};
+    s.pay = {200000, 10000, 5000, 2000, 2500, 250000, 80, 2600, 3000, 15000, 3200, 3500};
     DayRow statutory = Day("○", "9:00", "23:00");
     statutory.LegalHolidayFlag = "*";
     MonthRecord m = Month(Day("  ", "8:00", "23:30"), Day("○", "9:00", "18:00"), statutory);
@@ -265,11 +270,11 @@ TEST(RecalculateTest, OvertimePayRounding) {
     };
     for (const PayCase& pc : cases) {
         DayRow row = Day("  ", "", "");
-        row.cells[ColOvertime] = pc.overtime;
+        row.cell(DayColumn::Overtime) = pc.overtime;
         row.ManualFlag[0] = "*";
         MonthRecord m = Month(row);
         Settings s = DefaultSettings();
-        s.Kin[3] = pc.rate;  // Kin04
+        s.pay.weekdayOvertimeRate = pc.rate;
         EXPECT_EQ(Recalculate(m, s).overtimePay, pc.pay) << pc.overtime;
     }
 }
@@ -286,41 +291,41 @@ TEST(RecalculateTest, TargetRemainder) {
         {"OvertimeTarget",
          [](Settings& s) {
              s.MokuhyoTime = true;
-             s.timeFirst(16) = "20:00";
+             s.times.targetOvertime = "20:00";
          },
          390 - 1200, "-13:30"},
         {"ZeroWeekdayRate",
          [](Settings& s) {
-             s.Kin[5] = 300000;  // Kin06
-             s.Kin[6] = 80;
+             s.pay.targetTakeHome = 300000;
+             s.pay.takeHomePercent = 80;
          },
          0, "  0:00"},
         {"ZeroTakeHomeRatio",
          [](Settings& s) {
-             s.Kin[3] = 2000;
-             s.Kin[5] = 300000;
+             s.pay.weekdayOvertimeRate = 2000;
+             s.pay.targetTakeHome = 300000;
          },
          0, "  0:00"},
         {"TakeHomeReached",
          [](Settings& s) {
-             s.Kin[0] = 300000;
-             s.Kin[3] = 2000;
-             s.Kin[6] = 100;
-             s.Kin[5] = 300000;
+             s.pay.basicSalary = 300000;
+             s.pay.weekdayOvertimeRate = 2000;
+             s.pay.takeHomePercent = 100;
+             s.pay.targetTakeHome = 300000;
          },
          // 10000 yen above the target at 2000 yen an hour is 5:00.
          300, "  5:00"},
         {"FloorAtMinus99Hours",
          [](Settings& s) {
-             s.Kin[3] = 1000;
-             s.Kin[5] = 1000000;
-             s.Kin[6] = 100;
+             s.pay.weekdayOvertimeRate = 1000;
+             s.pay.targetTakeHome = 1000000;
+             s.pay.takeHomePercent = 100;
          },
          -5940, "-99:00"},
         {"OvertimeTargetFloor",
          [](Settings& s) {
              s.MokuhyoTime = true;
-             s.timeFirst(16) = "200:00";
+             s.times.targetOvertime = "200:00";
          },
          -5940, "-99:00"},
     };
@@ -383,7 +388,7 @@ TEST(RecalculateTest, AveragesRoundTiesToEven) {
     // Rounding for the calculation leaves the average at the times entered.
     Settings rounded = DefaultSettings();
     rounded.CalcTimeAdjust = true;
-    rounded.StartAdjustSelect = RoundUp;
+    rounded.StartAdjustSelect = RoundMethod::Up;
     rounded.StartTime2 = 3;
     m = Month(Day("  ", "8:07", "17:00"));
     c = Recalculate(m, rounded);
@@ -423,7 +428,30 @@ TEST(RecalculateTest, OnlyRowsOfTheMonthAreTouched) {
     const MonthRecord before = m;
     Recalculate(m, DefaultSettings());
     EXPECT_EQ(m.days[1], before.days[1]);
-    EXPECT_EQ(m.days[0].cells[ColWorking], " 8:00");
+    EXPECT_EQ(m.days[0].cell(DayColumn::Working), " 8:00");
+}
+
+// Both halves of Time01..Time22, in order.
+std::vector<std::pair<TimeText*, TimeText*>> TimeHalves(Settings& s) {
+    std::vector<std::pair<TimeText*, TimeText*>> halves;
+#define PAIR(name, first, second) halves.emplace_back(&s.times.first, &s.times.second);
+#define ELEMENT(array, index, name) \
+    halves.emplace_back(&s.times.array[index].first, &s.times.array[index].second);
+#define SKIP(...)
+    TKV_TIME_SETTINGS(PAIR, SKIP, ELEMENT)
+#undef PAIR
+#undef ELEMENT
+#undef SKIP
+    return halves;
+}
+
+// Kin01..Kin12, in order.
+std::vector<int*> Amounts(Settings& s) {
+    std::vector<int*> amounts;
+#define PAY(member, name, firstRun) amounts.push_back(&s.pay.member);
+    TKV_PAY_SETTINGS(PAY)
+#undef PAY
+    return amounts;
 }
 
 // Any grid content and any settings: no failure, and a second run changes
@@ -444,36 +472,35 @@ TEST(RecalculateTest, AnyInputIsStableAndNeverFails) {
         Settings s = DefaultSettings();
         s.FlexTime = next(2) == 1;
         s.CalcTimeAdjust = next(2) == 1;
-        s.StartAdjustSelect = static_cast<int>(next(6)) - 1;
+        s.StartAdjustSelect = static_cast<RoundMethod>(static_cast<int>(next(6)) - 1);
         s.StartTime2 = static_cast<int>(next(9)) - 1;
-        s.EndAdjustSelect = static_cast<int>(next(4));
+        s.EndAdjustSelect = static_cast<RoundMethod>(next(4));
         s.EndTime2 = static_cast<int>(next(7));
-        s.ZangyoAdjustSelect = static_cast<int>(next(4));
+        s.ZangyoAdjustSelect = static_cast<RoundMethod>(next(4));
         s.ZangyoTime2 = static_cast<int>(next(7));
         s.DaikyuZanCalc = next(2) == 1;
         s.YuukyuKinmu = next(2) == 1;
         s.Hankyu05 = next(2) == 1;
         s.MokuhyoTime = next(2) == 1;
         s.HanDayAM = times[next(std::size(times))];
-        for (int i = 1; i <= 22; ++i) {
+        for (const auto& [first, second] : TimeHalves(s)) {
             if (next(4) == 0)
-                s.timeFirst(i) = times[next(std::size(times))];
+                *first = times[next(std::size(times))];
             if (next(4) == 0)
-                s.timeSecond(i) = values[next(std::size(values))];
+                *second = values[next(std::size(values))];
         }
-        for (int& k : s.Kin)
-            k = next(3) == 0 ? (next(2) ? INT_MAX : INT_MIN) : static_cast<int>(next(5000));
+        for (int* k : Amounts(s))
+            *k = next(3) == 0 ? (next(2) ? INT_MAX : INT_MIN) : static_cast<int>(next(5000));
 
         MonthRecord m;
         m.LastDay = run == 0 ? 99 : (run == 1 ? -4 : static_cast<int>(next(32)));
         for (DayRow& row : m.days) {
-            row.cells[ColKind] = kinds[next(std::size(kinds))];
-            row.cells[ColArrival] = times[next(std::size(times))];
-            row.cells[ColLeaving] = times[next(std::size(times))];
-            for (int col = ColOvertime; col <= ColWorking; ++col) {
-                row.cells[static_cast<std::size_t>(col)] = values[next(std::size(values))];
-                row.ManualFlag[static_cast<std::size_t>(col - ColOvertime)] =
-                    next(4) == 0 ? "*" : "";
+            row.cell(DayColumn::Kind) = kinds[next(std::size(kinds))];
+            row.cell(DayColumn::Arrival) = times[next(std::size(times))];
+            row.cell(DayColumn::Leaving) = times[next(std::size(times))];
+            for (DayColumn col : ComputedColumns) {
+                row.cell(col) = values[next(std::size(values))];
+                row.ManualFlag[ManualFlagIndex(col)] = next(4) == 0 ? "*" : "";
             }
             row.LegalHolidayFlag = next(3) == 0 ? "*" : "";
         }
@@ -486,8 +513,8 @@ TEST(RecalculateTest, AnyInputIsStableAndNeverFails) {
         EXPECT_EQ(first.grossPay, second.grossPay) << "run " << run;
         EXPECT_GE(first.targetRemainder, -5940);
         for (int r = 1; r <= m.rowCount(); ++r) {
-            const int arrival = StrToMinutes(m.day(r).cells[ColArrival]);
-            const int leaving = StrToMinutes(m.day(r).cells[ColLeaving]);
+            const int arrival = StrToMinutes(m.day(r).cell(DayColumn::Arrival));
+            const int leaving = StrToMinutes(m.day(r).cell(DayColumn::Leaving));
             EXPECT_TRUE(arrival >= 0 && arrival <= 2880) << "run " << run;
             EXPECT_TRUE(leaving >= 0 && leaving <= 2880) << "run " << run;
         }
@@ -497,7 +524,7 @@ TEST(RecalculateTest, AnyInputIsStableAndNeverFails) {
 // Leaving a month that was only looked at must not ask about saving it.
 TEST(RecalculateMonth, FreshMonthStaysUnchanged) {
     for (int simeDay : {31, 20, 15}) {
-        Settings s = testing::DefaultSettings();
+        Settings s = test::DefaultSettings();
         s.SimeDay = simeDay;
         MonthRecord m;
         NewMonth(m, {2025, 5}, s, AnnualHolidayTable::Defaults());

@@ -1,28 +1,21 @@
 #include "leave/ledger_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "base/cp932.h"
+#include "base/param_names.h"
 #include "base/test_folder.h"
 
 namespace tkv {
 namespace {
 
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+using namespace std::string_literals;
+using test::ReadBytes;
+using test::WriteBytes;
 
 TEST(LeaveValue, StoredForm) {
     LeaveEntry e{"2024/04/01", "月", "有給", " -1.0", " 11.0", "通院", 0};
@@ -35,9 +28,16 @@ TEST(LeaveValue, StoredForm) {
 }
 
 struct ParseCase {
+    const char* name;
     const char* value;
     LeaveEntry entry;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    const LeaveEntry& e = c.entry;
+    *os << "[" << c.value << "] -> [" << e.date << "|" << e.weekday << "|" << e.kind << "|"
+        << e.days << "|" << e.remaining << "|" << e.memo << "|" << e.color << "]";
+}
 
 class ParseValueTest : public ::testing::TestWithParam<ParseCase> {};
 
@@ -47,17 +47,21 @@ TEST_P(ParseValueTest, FillsWhatIsThere) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, ParseValueTest,
-    ::testing::Values(ParseCase{"2024/4/1,x,有給,-1,,memo,$FF,",
-                                {"2024/4/1", "x", "有給", "-1", "", "memo", 255}},
-                      ParseCase{"2024/4/1", {"2024/4/1", "", "", "", "", "", 0}},
-                      ParseCase{"2024/4/1,月,有給,-1", {"2024/4/1", "月", "有給", "-1", "", "", 0}},
-                      ParseCase{"d,w,k,1,2,m,255,extra,more", {"d", "w", "k", "1", "2", "m", 255}},
-                      ParseCase{"d,w,k,1,2,m,red,", {"d", "w", "k", "1", "2", "m", 0}},
-                      ParseCase{"d,w,k,1,2,m,$FFFFFFFFFFFF,", {"d", "w", "k", "1", "2", "m", 0}},
-                      ParseCase{"", {}}));
+    ::testing::Values(
+        ParseCase{"EveryField",
+                  "2024/4/1,x,有給,-1,,memo,$FF,",
+                  {"2024/4/1", "x", "有給", "-1", "", "memo", 255}},
+        ParseCase{"DateOnly", "2024/4/1", {"2024/4/1", "", "", "", "", "", 0}},
+        ParseCase{
+            "CutAfterTheDays", "2024/4/1,月,有給,-1", {"2024/4/1", "月", "有給", "-1", "", "", 0}},
+        ParseCase{"ExtraFields", "d,w,k,1,2,m,255,extra,more", {"d", "w", "k", "1", "2", "m", 255}},
+        ParseCase{"ColourName", "d,w,k,1,2,m,red,", {"d", "w", "k", "1", "2", "m", 0}},
+        ParseCase{"ColourTooLong", "d,w,k,1,2,m,$FFFFFFFFFFFF,", {"d", "w", "k", "1", "2", "m", 0}},
+        ParseCase{"Empty", "", {}}),
+    test::ByName());
 
 TEST(LedgerFile, LoadsStoredValuesAndRecalculates) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
     WriteBytes(path, cp932::fromUtf8("[System]\r\nKuriZan=  12\r\nNowZan=999\r\n[VacationData]\r\n"
                                      "  2=2024/5/1,?,増加,20,,grant,,\r\n"
@@ -77,7 +81,7 @@ TEST(LedgerFile, LoadsStoredValuesAndRecalculates) {
 }
 
 TEST(LedgerFile, SaveWritesTheFileAndKeepsForeignContent) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
     WriteBytes(path,
                cp932::fromUtf8("[Other]\r\nx=1\r\n[VacationData]\r\n7=2024/01/09,,有給,-1,,,,\r\n"
@@ -107,7 +111,7 @@ TEST(LedgerFile, SaveWritesTheFileAndKeepsForeignContent) {
 // Entries of one date come back from the file in the order they were saved,
 // so saving again writes the same bytes.
 TEST(LedgerFile, EqualDatesSurviveTheRoundTrip) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
     Ledger ledger;
     for (int i = 1; i <= 40; ++i) {
@@ -133,7 +137,7 @@ TEST(LedgerFile, EqualDatesSurviveTheRoundTrip) {
 // of two lines for slot 7 is read and both go at the save; "07", "501" and
 // other keys are not slots and stay.
 TEST(LedgerFile, SlotKeysAsTheIniLookupReadsThem) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
     WriteBytes(path, cp932::fromUtf8("[VacationData]\r\n 7 =2024/04/02,,有給,-1,,first,,\r\n"
                                      "07=kept\r\n7=2024/04/03,,有給,-1,,second,,\r\n"
@@ -153,13 +157,13 @@ TEST(LedgerFile, SlotKeysAsTheIniLookupReadsThem) {
 }
 
 TEST(LedgerFile, DamagedFileLoadsWithFallbacks) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");
     std::string bytes = "\xFF\xFE\x81\r\n[System]\r\nKuriZan=1e400\r\nNowZan\r\n[VacationData\r\n";
     bytes += "1=2024/04/01,\x82,\xFF\xFF,99999999999999999999,1e308,memo\x81";
     bytes += ",$FFFFFFFFF,\r\n";
     bytes += "2=2024/04/02,,有給,-1e300,";  // cut off here
-    bytes += std::string("\r\n3=\0\0\0,,,\r\n", 14);
+    bytes += "\r\n3=\0\0\0,,,\r\n"s;        // NUL bytes in a value: the literal's whole length
     bytes += "4=,,,,,,\r\n5\r\n=\r\n 6 = 0/0/0,,,5,,,\r\n";
     bytes += "7=9999/99/99,,,-1.26\r\n8=2024/04/03,,," + std::string(5000, '9') + ",\r\n";
     bytes += "501=2024/04/04,,,-1,,,,\r\n[Sys";
@@ -183,7 +187,7 @@ TEST(LedgerFile, DamagedFileLoadsWithFallbacks) {
 }
 
 TEST(LedgerFile, MissingUnreadableAndUnwritableFiles) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     Ledger ledger;
     ledger.AddLeaveEntry("2024/04/01", "有", 0, "");
     EXPECT_TRUE(LoadLedger(ledger, dir.file("Vacation.dat")).ok());

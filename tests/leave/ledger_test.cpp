@@ -1,17 +1,26 @@
 #include "leave/ledger.h"
 
 #include <cmath>
+#include <optional>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "base/param_names.h"
 
 namespace tkv {
 namespace {
 
 struct TextCase {
+    const char* name;
     const char* in;
     const char* out;
 };
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << "[" << c.in << "] -> [" << c.out << "]";
+}
 
 class NormalizeDateTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -23,14 +32,20 @@ TEST_P(NormalizeDateTest, NormalisesAndIsStable) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, NormalizeDateTest,
-    ::testing::Values(TextCase{"2024/4/1", "2024/04/01"}, TextCase{" 24/4/1 ", "0024/04/01"},
-                      TextCase{"２０２４／４／１", "2024/04/01"},
-                      TextCase{"2024/ 4/ 1", "2024/04/01"}, TextCase{"2024/13/40", "2024/13/40"},
-                      TextCase{"12345/123/456", "1234/12/45"}, TextCase{"2024/-1/5", "2024/-1/05"},
-                      TextCase{"-1/1/1", "-001/01/01"}, TextCase{"2024/x/1", "2024/00/01"},
-                      TextCase{"0000/04/00", "0000/04/00"}, TextCase{"0000/00/00", ""},
-                      TextCase{"20240401", ""}, TextCase{"2024/04", ""}, TextCase{"0/0/0", ""},
-                      TextCase{"a/b/c", ""}, TextCase{"", ""}));
+    ::testing::Values(TextCase{"OneDigitFields", "2024/4/1", "2024/04/01"},
+                      TextCase{"ShortYearInBlanks", " 24/4/1 ", "0024/04/01"},
+                      TextCase{"FullWidth", "２０２４／４／１", "2024/04/01"},
+                      TextCase{"BlanksInside", "2024/ 4/ 1", "2024/04/01"},
+                      TextCase{"NoSuchDay", "2024/13/40", "2024/13/40"},
+                      TextCase{"LongFields", "12345/123/456", "1234/12/45"},
+                      TextCase{"NegativeMonth", "2024/-1/5", "2024/-1/05"},
+                      TextCase{"NegativeYear", "-1/1/1", "-001/01/01"},
+                      TextCase{"LetterMonth", "2024/x/1", "2024/00/01"},
+                      TextCase{"ZeroYearAndDay", "0000/04/00", "0000/04/00"},
+                      TextCase{"AllZeros", "0000/00/00", ""}, TextCase{"NoSlashes", "20240401", ""},
+                      TextCase{"NoDay", "2024/04", ""}, TextCase{"ShortZeros", "0/0/0", ""},
+                      TextCase{"Letters", "a/b/c", ""}, TextCase{"Empty", "", ""}),
+    test::ByName());
 
 class WeekdayTest : public ::testing::TestWithParam<TextCase> {};
 
@@ -38,19 +53,29 @@ TEST_P(WeekdayTest, ComputedFromTheDate) {
     EXPECT_EQ(WeekdayOfDate(GetParam().in), GetParam().out);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dates, WeekdayTest,
-    ::testing::Values(TextCase{"2024/04/01", "月"}, TextCase{"2024/02/29", "木"},
-                      TextCase{"2000/01/01", "土"}, TextCase{"1970/01/04", "日"},
-                      TextCase{"0001/01/01", "月"}, TextCase{"9999/12/31", "金"},
-                      TextCase{"2023/02/29", "？"}, TextCase{"2024/13/40", "？"},
-                      TextCase{"0000/01/01", "？"}, TextCase{"2024/4/1", "？"},
-                      TextCase{"", "？"}));
+INSTANTIATE_TEST_SUITE_P(Dates, WeekdayTest,
+                         ::testing::Values(TextCase{"Monday", "2024/04/01", "月"},
+                                           TextCase{"LeapDay", "2024/02/29", "木"},
+                                           TextCase{"Year2000", "2000/01/01", "土"},
+                                           TextCase{"Sunday1970", "1970/01/04", "日"},
+                                           TextCase{"FirstDate", "0001/01/01", "月"},
+                                           TextCase{"LastDate", "9999/12/31", "金"},
+                                           TextCase{"NoLeapDay", "2023/02/29", "？"},
+                                           TextCase{"NoSuchMonth", "2024/13/40", "？"},
+                                           TextCase{"YearZero", "0000/01/01", "？"},
+                                           TextCase{"NotNormalised", "2024/4/1", "？"},
+                                           TextCase{"Empty", "", "？"}),
+                         test::ByName());
 
 struct TenthsCase {
+    const char* name;
     const char* text;
     long long tenths;
 };
+
+void PrintTo(const TenthsCase& c, std::ostream* os) {
+    *os << "[" << c.text << "] -> " << c.tenths;
+}
 
 class TenthsTest : public ::testing::TestWithParam<TenthsCase> {};
 
@@ -60,10 +85,15 @@ TEST_P(TenthsTest, ReadsDayCounts) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, TenthsTest,
-    ::testing::Values(TenthsCase{" -1.0", -10}, TenthsCase{"20", 200}, TenthsCase{"0.05", 1},
-                      TenthsCase{"-0.0", 0}, TenthsCase{" 2.5 ", 25}, TenthsCase{"１．５", 15},
-                      TenthsCase{"1,5", 0}, TenthsCase{"abc", 0}, TenthsCase{"1e400", 0},
-                      TenthsCase{"999999999.9", 9999999999}, TenthsCase{"-1000000000.0", 0}));
+    ::testing::Values(TenthsCase{"NegativeInBlank", " -1.0", -10}, TenthsCase{"Whole", "20", 200},
+                      TenthsCase{"HalfTenthUp", "0.05", 1}, TenthsCase{"MinusZero", "-0.0", 0},
+                      TenthsCase{"Blanks", " 2.5 ", 25}, TenthsCase{"FullWidth", "１．５", 15},
+                      TenthsCase{"DecimalComma", "1,5", 0}, TenthsCase{"Letters", "abc", 0},
+                      TenthsCase{"Overflow", "1e400", 0},
+                      TenthsCase{"Largest", "999999999.9", 9999999999},
+                      TenthsCase{"BelowSmallest", "-1000000000.0", 0},
+                      TenthsCase{"TwentyDigits", "99999999999999999999.9", 0}),
+    test::ByName());
 
 LeaveEntry Entry(std::string date, std::string kind, std::string days, std::string memo = {}) {
     LeaveEntry e;
@@ -229,6 +259,20 @@ struct ScrollCase {
     LedgerScroll scroll;
 };
 
+std::string Line(std::optional<int> line) {
+    return line ? std::to_string(*line) : "none";
+}
+
+void PrintTo(const ScrollCase& c, std::ostream* os) {
+    *os << c.entries << " entries, " << c.visible << " lines -> top " << Line(c.scroll.topRow)
+        << ", cursor " << Line(c.scroll.cursorRow);
+}
+
+std::string ScrollName(const ::testing::TestParamInfo<ScrollCase>& info) {
+    return std::to_string(info.param.entries) + "Entries_" + std::to_string(info.param.visible) +
+           "Lines";
+}
+
 class ScrollTest : public ::testing::TestWithParam<ScrollCase> {};
 
 TEST_P(ScrollTest, ShowsTheLastEntryAndTheFirstFreeLine) {
@@ -244,7 +288,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ScrollCase{0, 10, {std::nullopt, 1}}, ScrollCase{5, 10, {1, 6}},
                       ScrollCase{100, 10, {92, 101}}, ScrollCase{499, 10, {491, 500}},
                       ScrollCase{500, 10, {491, std::nullopt}}, ScrollCase{3, 0, {4, 4}},
-                      ScrollCase{500, 900, {1, std::nullopt}}));
+                      ScrollCase{500, 900, {1, std::nullopt}}),
+    ScrollName);
 
 TEST(Ledger, UnsavedChangesCoverFieldsColoursAndCarryOver) {
     Ledger ledger;

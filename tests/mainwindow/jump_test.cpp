@@ -5,21 +5,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "platform/qt_helpers.h"
+
 namespace tkv {
 
-namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-template <typename W>
-W* Child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr)
-        qFatal("no widget %s", name);
-    return w;
-}
-}  // namespace
+using test::Child;
+using test::U;
 
 class JumpTest final : public QObject {
     Q_OBJECT

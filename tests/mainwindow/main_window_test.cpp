@@ -1,15 +1,22 @@
 #include <fstream>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollBar>
 
 #include "base/atomic_file.h"
 #include "base/text_util.h"
 #include "core/day_kind.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
 #include "mainwindow/grid/day_grid_model.h"
 #include "mainwindow/main_fixture.h"
+#include "mainwindow/t_total.h"
+#include "mainwindow/target_bar_panel.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
+#include "settings/ui/prompt_answers.h"
 #include "settings/ui/time_adjust.h"
 #include "settings/ui/time_set.h"
 
@@ -37,34 +44,15 @@ private slots:
     void closeAsksAboutUnsavedChanges();
     void damagedMonthFileShowsWhatCanBeRead();
     void sizeLimitsFitTheGrid();
+    void payWindowAsksForKinPass();
+    void targetBarToggleKeepsTheHeight();
+    void leaveIndicatorFollowsTheLedger();
 };
 
 namespace {
 
-QPoint centreOf(DayStringGrid& g, int row, int column) {
-    return g.visualRect(g.dayModel()->indexOf(row, column)).center();
-}
-
-// Types one entry per showing of the prompt (a null entry cancels); a
-// showing beyond the list cancels, so a wrong count fails instead of hanging.
-void AnswerPrompts(TPass& prompt, QStringList entries, int* shown) {
-    QTimer::singleShot(0, &prompt, [&prompt, entries, shown]() mutable {
-        if (!prompt.isVisible())
-            return;
-        ++*shown;
-        if (entries.isEmpty()) {
-            prompt.reject();
-            return;
-        }
-        const QString entry = entries.takeFirst();
-        AnswerPrompts(prompt, entries, shown);
-        if (entry.isNull()) {
-            prompt.reject();
-            return;
-        }
-        prompt.findChild<QLineEdit*>("PassEdit")->setText(entry);
-        prompt.findChild<QPushButton*>("OkButton")->click();
-    });
+QPoint centreOf(DayStringGrid& g, int row, DayColumn column) {
+    return g.visualRect(g.dayModel()->indexOf(row, ColumnNumber(column))).center();
 }
 
 }  // namespace
@@ -112,10 +100,10 @@ void MainWindowTest::passwordGate() {
     for (int answer : errorAnswers)
         platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
     f.windows = std::make_unique<ProgramWindows>(f.ctx);
-    int shown = 0;
-    AnswerPrompts(f.windows->pass(), entries, &shown);
+    PromptCount count;
+    AnswerPrompts(f.windows->pass(), entries, &count);
     QCOMPARE(PassStartGate(f.ctx, f.windows->pass()), runs);
-    QCOMPARE(shown, prompts);
+    QCOMPARE(count.shown, prompts);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(int(log.size()), int(errorAnswers.size()));
     for (const auto& m : log) {
@@ -142,7 +130,7 @@ void MainWindowTest::firstShowOpensTodayScrolled() {
     QCOMPARE(f.field("YearMemo"), U("2025"));
     QCOMPARE(f.field("MonthMemo"), U("3"));
     QCOMPARE(f.grid().currentDayRow(), day);
-    QCOMPARE(f.grid().currentColumn(), int(ColArrival));
+    QCOMPARE(f.grid().currentColumn(), int(DayColumn::Arrival));
     QScrollBar* bar = f.grid().verticalScrollBar();
     if (firstVisible == 0) {
         QCOMPARE(bar->value(), bar->maximum());
@@ -161,13 +149,14 @@ void MainWindowTest::typedTimesRecalculateSaveAndComeBack() {
         // Today's arrival is current; type both times as a user would.
         QTest::keyClicks(f.grid().cellEditor(), "8:30");
         QTest::keyClick(f.grid().cellEditor(), Qt::Key_Tab);
-        QCOMPARE(f.grid().currentColumn(), int(ColLeaving));
+        QCOMPARE(f.grid().currentColumn(), int(DayColumn::Leaving));
         QTest::keyClicks(f.grid().cellEditor(), "19:45");
         f.click("CalcButton");
-        QCOMPARE(f.main().month().day(12).cells[ColArrival], std::string(" 8:30"));
+        QCOMPARE(f.main().month().day(12).cell(DayColumn::Arrival), std::string(" 8:30"));
         QVERIFY(StrToMinutes(S(f.field("ZanTMemo"))) > 0);
-        QCOMPARE(f.field("ZanTMemo").trimmed(),
-                 QString::fromStdString(f.main().month().day(12).cells[ColOvertime]).trimmed());
+        QCOMPARE(
+            f.field("ZanTMemo").trimmed(),
+            QString::fromStdString(f.main().month().day(12).cell(DayColumn::Overtime)).trimmed());
         QVERIFY(!FileExists(f.monthFile(2025, 5)));
         f.click("SaveButton");
         QVERIFY(FileExists(f.monthFile(2025, 5)));
@@ -177,8 +166,8 @@ void MainWindowTest::typedTimesRecalculateSaveAndComeBack() {
     f.windows.reset();
     // Starting again shows the same data.
     f.start();
-    QCOMPARE(f.main().month().day(12).cells[ColArrival], std::string(" 8:30"));
-    QCOMPARE(f.main().month().day(12).cells[ColLeaving], std::string("19:45"));
+    QCOMPARE(f.main().month().day(12).cell(DayColumn::Arrival), std::string(" 8:30"));
+    QCOMPARE(f.main().month().day(12).cell(DayColumn::Leaving), std::string("19:45"));
     QCOMPARE(f.field("ZanTMemo").trimmed(), overtime);
 }
 
@@ -196,8 +185,9 @@ void MainWindowTest::doubleClickOnArrival() {
     QFETCH(int, clickAutoSelect);
     QFETCH(bool, shift);
     QFETCH(bool, asks);
-    MainFixture f({2025, 5, 12, 8, 7, 0},
-                  [&](Settings& s) { s.ClickAutoSelect = clickAutoSelect; });
+    MainFixture f({2025, 5, 12, 8, 7, 0}, [&](Settings& s) {
+        s.ClickAutoSelect = static_cast<ClickTimeChoice>(clickAutoSelect);
+    });
     TZangyoMain& w = f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     f.modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
@@ -210,16 +200,19 @@ void MainWindowTest::doubleClickOnArrival() {
             d.findChild<QPushButton*>("OkButton")->click();
         });
     }
-    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 13, ColArrival));
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                       centreOf(f.grid(), 13, DayColumn::Arrival));
     QCOMPARE(asked, asks);
-    QCOMPARE(f.main().month().day(13).cells[ColArrival], std::string(asks ? " 8:05" : " 8:00"));
+    QCOMPARE(f.main().month().day(13).cell(DayColumn::Arrival),
+             std::string(asks ? " 8:05" : " 8:00"));
 
     // A filled cell takes no double click, unless Ctrl is held.
     f.modifiers = Qt::NoModifier;
-    f.main().month().day(13).cells[ColArrival] = " 9:10";
+    f.main().month().day(13).cell(DayColumn::Arrival) = " 9:10";
     f.grid().refresh();
-    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 13, ColArrival));
-    QCOMPARE(f.main().month().day(13).cells[ColArrival], std::string(" 9:10"));
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                       centreOf(f.grid(), 13, DayColumn::Arrival));
+    QCOMPARE(f.main().month().day(13).cell(DayColumn::Arrival), std::string(" 9:10"));
 }
 
 void MainWindowTest::kindCyclesByDoubleClick() {
@@ -229,13 +222,15 @@ void MainWindowTest::kindCyclesByDoubleClick() {
     const char* cycle[] = {"○", "有", "前", "後", "代", "欠", "半", "  "};
     for (const char* expected : cycle) {
         QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
-                           centreOf(f.grid(), 14, ColKind));
-        QCOMPARE(QString::fromStdString(f.main().month().day(14).cells[ColKind]), U(expected));
+                           centreOf(f.grid(), 14, DayColumn::Kind));
+        QCOMPARE(QString::fromStdString(f.main().month().day(14).cell(DayColumn::Kind)),
+                 U(expected));
     }
-    f.main().month().day(14).cells[ColKind] = "?";
+    f.main().month().day(14).cell(DayColumn::Kind) = "?";
     f.grid().refresh();
-    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 14, ColDate));
-    QCOMPARE(QString::fromStdString(f.main().month().day(14).cells[ColKind]), U("  "));
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                       centreOf(f.grid(), 14, DayColumn::Date));
+    QCOMPARE(QString::fromStdString(f.main().month().day(14).cell(DayColumn::Kind)), U("  "));
 }
 
 void MainWindowTest::handEnteredZeroSurvivesRecalculation() {
@@ -243,11 +238,11 @@ void MainWindowTest::handEnteredZeroSurvivesRecalculation() {
     TZangyoMain& w = f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     MonthRecord& m = f.main().month();
-    m.day(12).cells[ColArrival] = " 8:00";
-    m.day(12).cells[ColLeaving] = "20:00";
+    m.day(12).cell(DayColumn::Arrival) = " 8:00";
+    m.day(12).cell(DayColumn::Leaving) = "20:00";
     f.grid().refresh();
     f.click("CalcButton");
-    QVERIFY(StrToMinutes(m.day(12).cells[ColOvertime]) > 0);
+    QVERIFY(StrToMinutes(m.day(12).cell(DayColumn::Overtime)) > 0);
 
     WhenShown<TTimeSet>(w, [](TTimeSet& d) {
         QCOMPARE(d.windowTitle(), U("普通残業時間入力"));
@@ -258,15 +253,15 @@ void MainWindowTest::handEnteredZeroSurvivesRecalculation() {
         QTest::keyClick(time, Qt::Key_Return);
     });
     QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
-                       centreOf(f.grid(), 12, ColOvertime));
+                       centreOf(f.grid(), 12, DayColumn::Overtime));
     QCOMPARE(m.day(12).ManualFlag[0], std::string("*"));
-    QCOMPARE(m.day(12).cells[ColOvertime], std::string(" 0:00"));
+    QCOMPARE(m.day(12).cell(DayColumn::Overtime), std::string(" 0:00"));
     f.click("CalcButton");
-    QCOMPARE(m.day(12).cells[ColOvertime], std::string(" 0:00"));
+    QCOMPARE(m.day(12).cell(DayColumn::Overtime), std::string(" 0:00"));
     f.click("SaveButton");
     f.windows.reset();
     f.start();
-    QCOMPARE(f.main().month().day(12).cells[ColOvertime], std::string(" 0:00"));
+    QCOMPARE(f.main().month().day(12).cell(DayColumn::Overtime), std::string(" 0:00"));
     QCOMPARE(f.main().month().day(12).ManualFlag[0], std::string("*"));
 }
 
@@ -276,9 +271,9 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
     TZangyoMain& w = f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     MonthRecord& m = f.main().month();
-    QCOMPARE(QString::fromStdString(m.day(11).cells[ColKind]), U("○"));
-    m.day(11).cells[ColArrival] = "10:00";
-    m.day(11).cells[ColLeaving] = "15:00";
+    QCOMPARE(QString::fromStdString(m.day(11).cell(DayColumn::Kind)), U("○"));
+    m.day(11).cell(DayColumn::Arrival) = "10:00";
+    m.day(11).cell(DayColumn::Leaving) = "15:00";
     f.grid().refresh();
     f.click("CalcButton");
     WhenShown<TTimeSet>(w, [](TTimeSet& d) {
@@ -287,13 +282,13 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
         legal->setChecked(true);
         d.close();
     });
-    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {}, centreOf(f.grid(), 11, ColWorking));
+    QTest::mouseDClick(f.grid().viewport(), Qt::LeftButton, {},
+                       centreOf(f.grid(), 11, DayColumn::Working));
     QCOMPARE(m.day(11).LegalHolidayFlag, std::string("*"));
-    f.grid().selectDay(20, ColMemo);
-    QTest::qWait(20);
+    f.grid().selectDay(20, ColumnNumber(DayColumn::Memo));
 
-    const QImage img = f.grid().viewport()->grab().toImage();
     auto hasRed = [&](int column) {
+        const QImage img = f.grid().viewport()->grab().toImage();
         const QRect r = f.grid().visualRect(f.grid().dayModel()->indexOf(11, column));
         for (int y = r.top(); y <= r.bottom(); ++y)
             for (int x = r.left(); x <= r.right(); ++x) {
@@ -303,9 +298,12 @@ void MainWindowTest::statutoryHolidayRowIsRed() {
             }
         return false;
     };
-    for (int column : {int(ColKind), int(ColArrival), int(ColLeaving), int(ColWorking)})
+    // Out of the selection, the row paints in its own colours.
+    QTRY_VERIFY(hasRed(ColumnNumber(DayColumn::Kind)));
+    for (int column : {int(DayColumn::Kind), int(DayColumn::Arrival), int(DayColumn::Leaving),
+                       int(DayColumn::Working)})
         QVERIFY2(hasRed(column), qPrintable(QString("column %1").arg(column)));
-    QVERIFY(!hasRed(ColMemo));
+    QVERIFY(!hasRed(ColumnNumber(DayColumn::Memo)));
 }
 
 void MainWindowTest::closeAsksAboutUnsavedChanges_data() {
@@ -324,7 +322,7 @@ void MainWindowTest::closeAsksAboutUnsavedChanges() {
     MainFixture f({2025, 5, 12, 9, 0, 0});
     TZangyoMain& w = f.start();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.month().day(12).cells[ColMemo] = "会議";
+    w.month().day(12).cell(DayColumn::Memo) = "会議";
     f.grid().refresh();
     platform::testing::QueueMessageAnswer(static_cast<QMessageBox::StandardButton>(answer));
     QCOMPARE(w.close(), closes);
@@ -336,7 +334,8 @@ void MainWindowTest::closeAsksAboutUnsavedChanges() {
     QCOMPARE(log[0].icon, QMessageBox::Question);
     QCOMPARE(FileExists(f.monthFile(2025, 5)), saved);
     QCOMPARE(w.isVisible(), !closes);
-    QCOMPARE(w.month().day(12).cells[ColMemo], std::string("会議"));  // Cancel keeps the edit
+    QCOMPARE(w.month().day(12).cell(DayColumn::Memo),
+             std::string("会議"));  // Cancel keeps the edit
 
     // Nothing changed: closing asks nothing.
     if (!closes) {
@@ -360,8 +359,8 @@ void MainWindowTest::damagedMonthFileShowsWhatCanBeRead() {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
     QCOMPARE(w.month().rowCount(), 31);
-    QCOMPARE(w.month().day(12).cells[ColArrival], std::string(" 8:30"));
-    QCOMPARE(w.month().day(14).cells[ColArrival], std::string(" 9:00"));
+    QCOMPARE(w.month().day(12).cell(DayColumn::Arrival), std::string(" 8:30"));
+    QCOMPARE(w.month().day(14).cell(DayColumn::Arrival), std::string(" 9:00"));
     f.click("CalcButton");
     f.click("SaveButton");
     QVERIFY(!w.month().hasUnsavedChanges());
@@ -381,6 +380,75 @@ void MainWindowTest::sizeLimitsFitTheGrid() {
     QVERIFY(f.grid().height() >= f.grid().heightForRows(23) - 1);
     QVERIFY(max.height() - min.height() <= f.grid().heightForRows(32) - f.grid().heightForRows(23));
     QVERIFY(f.grid().width() >= f.grid().designWidth());
+}
+
+void MainWindowTest::payWindowAsksForKinPass() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.KinPass = "Money"; });
+    TZangyoMain& w = f.start();
+    TPass& prompt = f.windows->pass();
+    WhenShown<TPass>(w, [](TPass& d) { d.reject(); });
+    f.click("KingakuButton");
+    QVERIFY(!f.windows->total().isVisible());
+    QVERIFY(!prompt.isVisible());
+    WhenShown<TPass>(w, [](TPass& d) {
+        d.findChild<QLineEdit*>("PassEdit")->setText("MONEY");
+        d.findChild<QPushButton*>("OkButton")->click();
+    });
+    f.main().action("KingakuMenuItem")->trigger();
+    QVERIFY(f.windows->total().isVisible());
+}
+
+void MainWindowTest::targetBarToggleKeepsTheHeight() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.MokuhyoBasShow = false; });
+    TZangyoMain& w = f.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QAction* item = w.action("MokuhyoMenuItem");
+    QVERIFY(!item->isChecked());
+    QVERIFY(!w.targetBar()->isVisible());
+    const int before = w.height();
+    const int minBefore = w.minimumWindowSize().height();
+
+    item->trigger();
+    QVERIFY(item->isChecked());
+    QVERIFY(w.targetBar()->isVisible());
+    QCOMPARE(w.height(), before + w.targetBar()->height());
+    QCOMPARE(w.minimumWindowSize().height(), minBefore + w.targetBar()->height());
+
+    // A double click on the right panel switches it off again.
+    QTest::mouseDClick(w.findChild<QWidget*>("RightPanel"), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(!item->isChecked());
+    QCOMPARE(w.height(), before);
+    // A single click on the left panel switches it on.
+    QTest::mouseClick(w.findChild<QWidget*>("LeftPanel"), Qt::LeftButton, {}, QPoint(2, 20));
+    QVERIFY(item->isChecked());
+
+    // The state is kept for the start user when the window closes.
+    QVERIFY(w.close());
+    QCOMPARE(f.ctx.registry->readValue("Software\\Varnholt\\Zangyo\\System", "MokuhyoBasShow")
+                 .value_or(""),
+             std::string("1"));
+}
+
+void MainWindowTest::leaveIndicatorFollowsTheLedger() {
+    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) {
+        s.YukyuMokuZanDisp = true;
+        s.YukyuMokuZan = "5.0";
+        s.MokuhyoBasShow = true;
+    });
+    Ledger ledger;
+    ledger.setKuriZan("3.5");
+    QVERIFY(SaveLedger(ledger, f.ctx.paths().ledgerFile()).ok());
+    TZangyoMain& w = f.start();
+    QLabel* panel = w.targetBar()->yukyuPanel();
+    QVERIFY(panel->isVisible());
+    QCOMPARE(panel->text().trimmed(), U("-1.5"));
+    QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    // Taking a day of paid leave and saving refreshes it.
+    w.month().day(13).cell(DayColumn::Kind) = "有";
+    f.grid().refresh();
+    f.click("SaveButton");
+    QCOMPARE(panel->text().trimmed(), U("-2.5"));
 }
 
 }  // namespace tkv::test

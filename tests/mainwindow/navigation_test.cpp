@@ -1,18 +1,13 @@
 #include <fstream>
 
 #include <QAction>
-#include <QLabel>
 
 #include "base/atomic_file.h"
 #include "base/paths.h"
 #include "core/pay_window.h"
-#include "leave/ledger.h"
-#include "leave/ledger_file.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/main_fixture.h"
 #include "mainwindow/t_total.h"
-#include "mainwindow/target_bar_panel.h"
-#include "settings/ui/pass.h"
 
 namespace tkv::test {
 
@@ -32,9 +27,6 @@ private slots:
     void browsingAYearWithUnsavedEdits_data();
     void browsingAYearWithUnsavedEdits();
     void payWindowFollowsTheMonth();
-    void payWindowAsksForKinPass();
-    void targetBarToggleKeepsTheHeight();
-    void leaveIndicator();
     void closingDayChangeRebuildsTheMonth();
 };
 
@@ -56,7 +48,7 @@ QString shown(const MainFixture& f) {
 }
 
 void typeMemo(MainFixture& f, int day, const char* text) {
-    f.main().month().day(day).cells[ColMemo] = text;
+    f.main().month().day(day).cell(DayColumn::Memo) = text;
     f.grid().refresh();
 }
 
@@ -106,7 +98,7 @@ void NavigationTest::todayWhenShownAsksNothing() {
     typeMemo(f, 12, "未保存");
     f.click("TodayButton");  // no answer queued: a question would fail the log check
     QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
-    QCOMPARE(f.main().month().day(12).cells[ColMemo], std::string("未保存"));
+    QCOMPARE(f.main().month().day(12).cell(DayColumn::Memo), std::string("未保存"));
     QVERIFY(f.main().month().hasUnsavedChanges());
 }
 
@@ -188,7 +180,7 @@ void NavigationTest::answersToTheQuestion() {
         QCOMPARE(int(platform::testing::TakeMessageLog().size()), 0);
     }
     QCOMPARE(shown(f), U("2025/5"));
-    QCOMPARE(QString::fromStdString(f.main().month().day(12).cells[ColMemo]), memoOnReturn);
+    QCOMPARE(QString::fromStdString(f.main().month().day(12).cell(DayColumn::Memo)), memoOnReturn);
 }
 
 void NavigationTest::browsingAYearWithUnsavedEdits_data() {
@@ -234,87 +226,18 @@ void NavigationTest::payWindowFollowsTheMonth() {
              QString::fromStdString(PayWindowText(f, "HeijituMemo")));
 }
 
-void NavigationTest::payWindowAsksForKinPass() {
-    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.KinPass = "Money"; });
-    TZangyoMain& w = f.start();
-    TPass& prompt = f.windows->pass();
-    WhenShown<TPass>(w, [](TPass& d) { d.reject(); });
-    f.click("KingakuButton");
-    QVERIFY(!f.windows->total().isVisible());
-    QVERIFY(!prompt.isVisible());
-    WhenShown<TPass>(w, [](TPass& d) {
-        d.findChild<QLineEdit*>("PassEdit")->setText("MONEY");
-        d.findChild<QPushButton*>("OkButton")->click();
-    });
-    f.main().action("KingakuMenuItem")->trigger();
-    QVERIFY(f.windows->total().isVisible());
-}
-
-void NavigationTest::targetBarToggleKeepsTheHeight() {
-    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) { s.MokuhyoBasShow = false; });
-    TZangyoMain& w = f.start();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QAction* item = w.action("MokuhyoMenuItem");
-    QVERIFY(!item->isChecked());
-    QVERIFY(!w.targetBar()->isVisible());
-    const int before = w.height();
-    const int minBefore = w.minimumWindowSize().height();
-
-    item->trigger();
-    QVERIFY(item->isChecked());
-    QVERIFY(w.targetBar()->isVisible());
-    QCOMPARE(w.height(), before + w.targetBar()->height());
-    QCOMPARE(w.minimumWindowSize().height(), minBefore + w.targetBar()->height());
-
-    // A double click on the right panel switches it off again.
-    QTest::mouseDClick(w.findChild<QWidget*>("RightPanel"), Qt::LeftButton, {}, QPoint(2, 2));
-    QVERIFY(!item->isChecked());
-    QCOMPARE(w.height(), before);
-    // A single click on the left panel switches it on.
-    QTest::mouseClick(w.findChild<QWidget*>("LeftPanel"), Qt::LeftButton, {}, QPoint(2, 20));
-    QVERIFY(item->isChecked());
-
-    // The state is kept for the start user when the window closes.
-    QVERIFY(w.close());
-    QCOMPARE(f.ctx.registry->readValue("Software\\Varnholt\\Zangyo\\System", "MokuhyoBasShow")
-                 .value_or(""),
-             std::string("1"));
-}
-
-void NavigationTest::leaveIndicator() {
-    MainFixture f({2025, 5, 12, 9, 0, 0}, [](Settings& s) {
-        s.YukyuMokuZanDisp = true;
-        s.YukyuMokuZan = "5.0";
-        s.MokuhyoBasShow = true;
-    });
-    Ledger ledger;
-    ledger.setKuriZan("3.5");
-    QVERIFY(SaveLedger(ledger, f.ctx.paths().ledgerFile()).ok());
-    TZangyoMain& w = f.start();
-    QLabel* panel = w.targetBar()->yukyuPanel();
-    QVERIFY(panel->isVisible());
-    QCOMPARE(panel->text().trimmed(), U("-1.5"));
-    QCOMPARE(panel->palette().color(QPalette::WindowText), QColor(Qt::red));
-
-    // Taking a day of paid leave and saving refreshes it.
-    w.month().day(13).cells[ColKind] = "有";
-    f.grid().refresh();
-    f.click("SaveButton");
-    QCOMPARE(panel->text().trimmed(), U("-2.5"));
-}
-
 void NavigationTest::closingDayChangeRebuildsTheMonth() {
     MainFixture f({2025, 3, 25, 9, 0, 0});
     TZangyoMain& w = f.start();
     QCOMPARE(shown(f), U("2025/3"));
-    QCOMPARE(w.month().day(1).cells[ColDate], std::string(" 3/ 1"));
+    QCOMPARE(w.month().day(1).cell(DayColumn::Date), std::string(" 3/ 1"));
     f.ctx.settings.SimeDay = 20;
     { std::ofstream(f.monthFile(2025, 4)) << "[System]\r\nLastDay=1\r\n"; }
     w.SimeDayChanged();
     QCOMPARE(shown(f), U("2025/4"));
     QVERIFY(!FileExists(f.monthFile(2025, 4)));
     QCOMPARE(w.month().rowCount(), 31);
-    QCOMPARE(w.month().day(1).cells[ColDate], std::string(" 3/21"));
+    QCOMPARE(w.month().day(1).cell(DayColumn::Date), std::string(" 3/21"));
 }
 
 }  // namespace tkv::test

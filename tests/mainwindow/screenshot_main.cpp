@@ -23,17 +23,17 @@ int main(int argc, char** argv) {
         {"22", " 8:44", "19:00"}, {"23", " 8:51", ""}};
     for (const auto& t : times) {
         tkv::DayRow& d = m.day(std::atoi(t[0]));
-        d.cells[tkv::ColArrival] = t[1];
-        d.cells[tkv::ColLeaving] = t[2];
+        d.cell(tkv::DayColumn::Arrival) = t[1];
+        d.cell(tkv::DayColumn::Leaving) = t[2];
     }
-    m.day(15).cells[tkv::ColKind] = "有";
-    m.day(14).cells[tkv::ColMemo] = "月次締め";
-    m.day(9).cells[tkv::ColMemo] = "リリース対応";
+    m.day(15).cell(tkv::DayColumn::Kind) = "有";
+    m.day(14).cell(tkv::DayColumn::Memo) = "月次締め";
+    m.day(9).cell(tkv::DayColumn::Memo) = "リリース対応";
     m.day(9).MemoColor = 0x000000C0;
     w.grid()->refresh();
     w.recalculateShown(false);
-    w.grid()->selectDay(23, tkv::ColLeaving);
-    QTest::qWait(50);
+    w.grid()->selectDay(23, tkv::ColumnNumber(tkv::DayColumn::Leaving));
+    QCoreApplication::processEvents();
     const bool saved = w.grab().save(out);
     m.takeSnapshot();
     return saved ? 0 : 1;

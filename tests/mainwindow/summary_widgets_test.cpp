@@ -41,7 +41,7 @@ void SummaryWidgetsTest::barPaintsSegmentsInTheirColours() {
     QFETCH(QColor, lastFilled);
     Settings s;
     s.MokuhyoTime = true;
-    s.timeFirst(16) = "20:00";
+    s.times.targetOvertime = "20:00";
     MonthRecord m;
     m.summary.KeiTMemo = achieved.toStdString();
     TargetBarPanel bar;
@@ -82,7 +82,7 @@ void SummaryWidgetsTest::leaveIndicator() {
 
 void SummaryWidgetsTest::payWindowShowsEveryField() {
     Settings s;
-    s.Kin = {200000, 20000, 15000, 1500, 1750, 230000, 80, 1500, 1750, 0, 1750, 2000};
+    s.pay = {200000, 20000, 15000, 1500, 1750, 230000, 80, 1500, 1750, 0, 1750, 2000};
     s.FlexTime = true;
     MonthCalculation c;
     c.grossPay = 241375;

@@ -100,8 +100,8 @@ protected:
         return l;
     }
 
-    testing::TestFolder dir;
-    Settings settings = testing::DefaultSettings();
+    test::TestFolder dir;
+    Settings settings = test::DefaultSettings();
     AnnualHolidayTable holidays = AnnualHolidayTable::Defaults();
     MonthSession session{settings, holidays, UserPaths{dir.path(), ""}};
 };
@@ -111,17 +111,17 @@ TEST_F(MonthSessionTest, LoadBuildsAMissingMonthAndReadsASavedOne) {
     EXPECT_EQ(session.loadedMonth(), (YearMonth{2004, 3}));
     EXPECT_FALSE(session.readOnly());
     EXPECT_EQ(session.month().LastDay, 31);
-    EXPECT_EQ(session.month().day(20).cells[ColMemo], "春分の日");
+    EXPECT_EQ(session.month().day(20).cell(DayColumn::Memo), "春分の日");
     EXPECT_FALSE(FileExists(monthFile()));
 
-    session.month().day(1).cells[ColArrival] = " 8:00";
-    session.month().day(1).cells[ColLeaving] = "19:00";
+    session.month().day(1).cell(DayColumn::Arrival) = " 8:00";
+    session.month().day(1).cell(DayColumn::Leaving) = "19:00";
     ASSERT_TRUE(session.save().ok());
     EXPECT_EQ(session.calculation().overtime, 120);
 
     MonthSession other(settings, holidays, UserPaths{dir.path(), ""});
     ASSERT_TRUE(other.load({2004, 3}).ok());
-    EXPECT_EQ(other.month().day(1).cells[ColOvertime], " 2:00");
+    EXPECT_EQ(other.month().day(1).cell(DayColumn::Overtime), " 2:00");
     EXPECT_FALSE(other.month().hasUnsavedChanges());
 }
 
@@ -130,9 +130,9 @@ TEST_F(MonthSessionTest, LoadBuildsAMissingMonthAndReadsASavedOne) {
 TEST_F(MonthSessionTest, SaveKeepsTheLedgerInStep) {
     ASSERT_TRUE(session.load({2004, 3}).ok());
     MonthRecord& m = session.month();
-    m.day(1).cells[ColKind] = "有";
-    m.day(2).cells[ColKind] = "前";
-    m.day(2).cells[ColMemo] = "通院";
+    m.day(1).cell(DayColumn::Kind) = "有";
+    m.day(2).cell(DayColumn::Kind) = "前";
+    m.day(2).cell(DayColumn::Memo) = "通院";
     ASSERT_TRUE(session.save().ok());
     Ledger l = ledger();
     ASSERT_EQ(l.entryCount(), 2);
@@ -146,8 +146,8 @@ TEST_F(MonthSessionTest, SaveKeepsTheLedgerInStep) {
     ASSERT_TRUE(session.save().ok());
     EXPECT_EQ(bytesOf(ledgerFile()), saved);
 
-    m.day(1).cells[ColKind] = "  ";
-    m.day(2).cells[ColMemo] = "歯科";
+    m.day(1).cell(DayColumn::Kind) = "  ";
+    m.day(2).cell(DayColumn::Memo) = "歯科";
     ASSERT_TRUE(session.save().ok());
     l = ledger();
     ASSERT_EQ(l.entryCount(), 1);
@@ -168,7 +168,7 @@ TEST_F(MonthSessionTest, UnreadableMonthIsNeverSaved) {
     std::filesystem::remove(monthFile());
     ASSERT_TRUE(WriteFileAtomically(monthFile(), "[System]\r\nLastDay=31\r\n").ok());
     session.month().LastDay = 1;
-    session.month().day(1).cells[ColKind] = "有";
+    session.month().day(1).cell(DayColumn::Kind) = "有";
     const MonthSaveOutcome saved = session.save();
     EXPECT_TRUE(saved.refused);
     EXPECT_EQ(saved.month.error, IoError::ReadFailed);
@@ -185,7 +185,7 @@ TEST_F(MonthSessionTest, UnreadableMonthIsNeverSaved) {
 TEST_F(MonthSessionTest, LedgerFailureIsReportedAfterTheMonthIsSaved) {
     std::filesystem::create_directory(ledgerFile());
     ASSERT_TRUE(session.load({2004, 3}).ok());
-    session.month().day(1).cells[ColKind] = "有";
+    session.month().day(1).cell(DayColumn::Kind) = "有";
     const MonthSaveOutcome r = session.save();
     EXPECT_FALSE(r.refused);
     EXPECT_TRUE(r.month.ok());
@@ -199,7 +199,7 @@ TEST_F(MonthSessionTest, UserFolderAndMonthFileRemoval) {
     std::filesystem::create_directory(dir.file("taro"));
     session.setPaths({dir.path(), "taro"});
     ASSERT_TRUE(session.load({2004, 3}).ok());
-    session.month().day(5).cells[ColKind] = "後";
+    session.month().day(5).cell(DayColumn::Kind) = "後";
     ASSERT_TRUE(session.save().ok());
     EXPECT_TRUE(FileExists(dir.file("taro/200403.dat")));
     EXPECT_TRUE(FileExists(dir.file("taro/Vacation.dat")));

@@ -21,7 +21,7 @@ unsigned modeOf(const std::string& path) {
     return st.st_mode & 0777;
 }
 
-FolderInputs inputsUnder(const testing::TestFolder& dir) {
+FolderInputs inputsUnder(const test::TestFolder& dir) {
     FolderInputs in;
     in.dataDirOverride = dir.file("data/deep");
     in.configDirOverride = dir.file("config");
@@ -30,7 +30,7 @@ FolderInputs inputsUnder(const testing::TestFolder& dir) {
 }
 
 TEST(PrepareFolders, CreatesDataConfigAndUserFolders) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const RunFolders run = PrepareFolders(inputsUnder(dir), "taro");
     ASSERT_TRUE(run.io.ok());
     EXPECT_EQ(run.dataDir, dir.file("data/deep"));
@@ -43,7 +43,7 @@ TEST(PrepareFolders, CreatesDataConfigAndUserFolders) {
 }
 
 TEST(PrepareFolders, ReportsTheFolderThatCannotBeMade) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     ASSERT_TRUE(WriteFileAtomically(dir.file("config"), "a file, not a folder").ok());
     const RunFolders run = PrepareFolders(inputsUnder(dir), "taro");
     EXPECT_EQ(run.io.error, IoError::WriteFailed);
@@ -53,7 +53,7 @@ TEST(PrepareFolders, ReportsTheFolderThatCannotBeMade) {
 
 // One run reads registry.ini once, however often its settings are loaded.
 TEST(OpenRegistry, ParsedOncePerRun) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     {
         auto first = OpenRegistry(dir.path());
         first->writeValue(UserRegKey("") + "\\System", "SimeDay", "20");

@@ -22,7 +22,7 @@ TEST(HolidayRows, Offsets) {
 }
 
 TEST(HolidayList, MissingFileIsCreatedWithTheNineDefaults) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Holiday.dat");
     AnnualHolidayTable table;
     table.row(200).mark = " ○ ";  // whatever was shown before goes
@@ -47,7 +47,7 @@ TEST(HolidayList, MissingFileIsCreatedWithTheNineDefaults) {
 }
 
 TEST(HolidayList, ReadingTakesMarkAndMemoOnly) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Holiday.dat");
     IniFile ini;
     ini.setPath(path);
@@ -70,7 +70,7 @@ TEST(HolidayList, ReadingTakesMarkAndMemoOnly) {
 }
 
 TEST(HolidayList, WritingReplacesCommasAndNormalisesMarks) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     const std::string path = dir.file("Holiday.dat");
     AnnualHolidayTable edited = AnnualHolidayTable::Defaults();
     edited.row(220).mark = "○";
@@ -88,7 +88,7 @@ TEST(HolidayList, WritingReplacesCommasAndNormalisesMarks) {
 }
 
 TEST(HolidayList, UnwritableFileIsReported) {
-    testing::TestFolder dir;
+    test::TestFolder dir;
     AnnualHolidayTable table;
     EXPECT_FALSE(ReadHolidayList(dir.file("missing/Holiday.dat"), table).io.ok());
 }

@@ -23,7 +23,7 @@ protected:
         return SettingsStore(reg, dir.path(), "/work", startUser);
     }
 
-    testing::TestFolder dir;
+    test::TestFolder dir;
     IniRegistryStore reg;
 };
 
@@ -56,7 +56,7 @@ TEST_F(SettingsStoreTest, FirstRunWritesFirstRunValuesAndSavesEverything) {
         EXPECT_TRUE(reg.readValue(key, f.name).has_value()) << f.name;
     }
     EXPECT_EQ(s.StartTime2, 0);
-    EXPECT_EQ(s.timeSecond(12), " 5:00");
+    EXPECT_EQ(s.times.lateNightEnd.text(), " 5:00");
 }
 
 TEST_F(SettingsStoreTest, KeyWithoutSimeDayIsTreatedAsNew) {
@@ -68,8 +68,8 @@ TEST_F(SettingsStoreTest, KeyWithoutSimeDayIsTreatedAsNew) {
     auto st = store();
     EXPECT_TRUE(st.LoadSettings(s).firstRun);
     EXPECT_EQ(s.Pass, "");
-    EXPECT_EQ(s.kin(1), 200000);
-    EXPECT_EQ(s.timeFirst(11), " 8:00");
+    EXPECT_EQ(s.pay.basicSalary, 200000);
+    EXPECT_EQ(s.times.standardStart.text(), " 8:00");
     EXPECT_FALSE(reg.keyExists("Software\\Varnholt\\Zangyo\\Position"));
 }
 
@@ -95,18 +95,18 @@ TEST_F(SettingsStoreTest, RepairsOfAnOlderKey) {
     EXPECT_FALSE(s.SatHandon);
     EXPECT_FALSE(s.FlexTime);
     EXPECT_TRUE(s.WindowSize);
-    EXPECT_EQ(s.timeSecond(12), " 5:00");
-    EXPECT_EQ(s.timeSecond(13), " 0:00");
-    EXPECT_EQ(s.timeFirst(5), "");
-    EXPECT_EQ(s.timeSecond(5), "13:00");
+    EXPECT_EQ(s.times.lateNightEnd.text(), " 5:00");
+    EXPECT_EQ(s.times.minimumOvertime.text(), " 0:00");
+    EXPECT_EQ(s.times.breaks[4].first.text(), "");
+    EXPECT_EQ(s.times.breaks[4].second.text(), "13:00");
     // Missing values take their defaults; missing Time14..17 are written.
     EXPECT_EQ(stored(kSet, "Time17"), "-8:00,");
     EXPECT_EQ(stored(kSet, "Time14"), " 4:00,");
-    EXPECT_EQ(s.kin(1), 0);
+    EXPECT_EQ(s.pay.basicSalary, 0);
     // The short-day times follow the standard start, in memory only.
-    EXPECT_EQ(s.timeFirst(21), " 8:30");
-    EXPECT_EQ(s.timeSecond(21), "12:00");
-    EXPECT_EQ(s.timeFirst(22), " 4:00");
+    EXPECT_EQ(s.times.shortDayStart.text(), " 8:30");
+    EXPECT_EQ(s.times.shortDayEnd.text(), "12:00");
+    EXPECT_EQ(s.times.shortDayWork.text(), " 4:00");
     EXPECT_EQ(stored(kSet, "Time21"), "<absent>");
 
     ASSERT_TRUE(st.SaveSettings(s).ok());
@@ -126,7 +126,7 @@ TEST_F(SettingsStoreTest, SaveThenLoadGivesTheSameRecord) {
     s.UseTime = {" 7:00", " 7:30", "", "18:00", "", "22:15"};
     s.UseMemo[9] = "出張,東京";
     s.CellColor[0] = 0x00FF00;
-    s.Kin[11] = 2500;
+    s.pay.statutoryLateNightRate = 2500;
     ASSERT_TRUE(st.SaveSettings(s).ok());
 
     Settings back;
@@ -161,6 +161,26 @@ TEST_F(SettingsStoreTest, StartUserCopiesFollowTheStartUser) {
               "/work/taro");
 }
 
+// Keys written before the setting existed get the current law; the setting
+// travels with the registry only, the .SET file keeps its layout.
+TEST_F(SettingsStoreTest, HolidayLawIsOnUnlessStoredOff) {
+    reg.writeValue(kSys, "SimeDay", "31");
+    Settings s;
+    s.HolidayLaw = false;
+    auto st = store();
+    st.LoadSettings(s);
+    EXPECT_TRUE(s.HolidayLaw);
+
+    reg.writeValue(kSys, "HolidayLaw", "0");
+    st.LoadSettings(s);
+    EXPECT_FALSE(s.HolidayLaw);
+    const std::string setBefore = BuildSetFile(s);
+    s.HolidayLaw = true;
+    ASSERT_TRUE(st.SaveSettings(s).ok());
+    EXPECT_EQ(stored(kSys, "HolidayLaw"), "1");
+    EXPECT_EQ(BuildSetFile(s), setBefore);
+}
+
 TEST(SetFile, EncodingAndLayout) {
     EXPECT_EQ(SetFileEncode("abc"), "\x31\x22\x13");
     EXPECT_EQ(SetFileEncode(""), "");
@@ -170,9 +190,9 @@ TEST(SetFile, EncodingAndLayout) {
     s.Pass = "ab";
     s.SimeDay = 20;
     s.FlexTime = true;
-    s.Kin[0] = 200000;
-    s.timeFirst(11) = " 8:00";
-    s.timeSecond(11) = "17:00";
+    s.pay.basicSalary = 200000;
+    s.times.standardStart = " 8:00";
+    s.times.standardEnd = "17:00";
     const std::string file = BuildSetFile(s);
     std::vector<std::string> lines;
     for (std::size_t pos = 0; pos < file.size();) {

@@ -1,26 +1,26 @@
 #include "mainwindow/grid/cell_style.h"
 
 #include "base/text_util.h"
+#include "mainwindow/grid/grid_commands.h"
 #include "settings/settings.h"
 
 namespace tkv {
 namespace {
 
-bool lateOrEarly(const DayRow& row, int column, const Settings& s) {
+bool lateOrEarly(const DayRow& row, DayColumn column, const Settings& s) {
     if (!s.ChikokuRedDisp || s.FlexTime)
         return false;
     const DayKind kind = row.kind();
     if (kind != DayKind::Ordinary && kind != DayKind::ShortDay)
         return false;
-    const std::string& value = row.cells[static_cast<std::size_t>(column)];
-    const int n = kind == DayKind::ShortDay ? 21 : 11;
-    const std::string& standard = column == ColArrival ? s.timeFirst(n) : s.timeSecond(n);
+    const std::string& value = row.cell(column);
+    const std::string standard = StandardTimeText(row, column, s);
     // A blank cell or an unset standard time says nothing about lateness.
     if (Trim(value).empty() || Trim(standard).empty())
         return false;
     const int v = StrToMinutes(value);
     const int t = StrToMinutes(standard);
-    return column == ColArrival ? v > t : v < t;
+    return column == DayColumn::Arrival ? v > t : v < t;
 }
 
 int kindColorIndex(DayKind kind) {
@@ -47,33 +47,33 @@ int kindColorIndex(DayKind kind) {
 
 }  // namespace
 
-CellStyle StyleFor(const DayRow& row, int column, const Settings& s) {
+CellStyle StyleFor(const DayRow& row, DayColumn column, const Settings& s) {
     CellStyle st;
-    const std::string weekday = Trim(row.cells[ColWeekday]);
+    const std::string weekday = Trim(row.cell(DayColumn::Weekday));
     const bool saturday = weekday == "土";
     const bool sunday = weekday == "日";
     const DayKind kind = row.kind();
 
-    st.fixed = column == ColDate || column == ColWeekday;
-    if (column == ColWeekday) {
+    st.fixed = column == DayColumn::Date || column == DayColumn::Weekday;
+    if (column == DayColumn::Weekday) {
         if (saturday) {
             st.ink = CellInk::Blue;  // blue even on a Saturday holiday
         } else if (kind == DayKind::Holiday || sunday) {
             st.ink = CellInk::Red;
         }
     }
-    if ((column == ColArrival || column == ColLeaving) && lateOrEarly(row, column, s)) {
+    if ((column == DayColumn::Arrival || column == DayColumn::Leaving) &&
+        lateOrEarly(row, column, s)) {
         st.ink = CellInk::Red;
     }
-    if (column >= ColOvertime && column <= ColWorking) {
-        const auto c = static_cast<DayColumn>(column);
-        st.underline = row.isManual(c);
-        if (StrToMinutes(row.cell(c)) < 0)
+    if (column >= DayColumn::Overtime && column <= DayColumn::Working) {
+        st.underline = row.isManual(column);
+        if (StrToMinutes(row.cell(column)) < 0)
             st.ink = CellInk::Red;
     }
-    if (column >= ColKind && column <= ColWorking && row.isLegalHoliday())
+    if (column >= DayColumn::Kind && column <= DayColumn::Working && row.isLegalHoliday())
         st.ink = CellInk::Red;
-    if (column == ColMemo && row.MemoColor != 0) {
+    if (column == DayColumn::Memo && row.MemoColor != 0) {
         st.ink = CellInk::Memo;
         st.memoColor = row.MemoColor;
     }
@@ -90,7 +90,8 @@ CellStyle StyleFor(const DayRow& row, int column, const Settings& s) {
             use(7);
         use(kindColorIndex(kind));
     }
-    st.weekLine = (s.GridLineSelect == 1 && saturday) || (s.GridLineSelect == 2 && sunday);
+    st.weekLine = (s.GridLineSelect == WeekSeparator::AtSunday && saturday) ||
+                  (s.GridLineSelect == WeekSeparator::AtMonday && sunday);
     return st;
 }
 

@@ -19,6 +19,6 @@ struct CellStyle {
     bool weekLine = false;   // black line along the bottom edge
 };
 
-CellStyle StyleFor(const DayRow& row, int column, const Settings& s);
+CellStyle StyleFor(const DayRow& row, DayColumn column, const Settings& s);
 
 }  // namespace tkv

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QColor>
-#include <QStyledItemDelegate>
 
 #include "mainwindow/grid/cell_style.h"
+#include "platform/grid_cell.h"
 
 class QPalette;
 
@@ -18,26 +18,15 @@ struct CellColors {
 CellColors ColorsFor(const CellStyle& style, const Settings& s, const QPalette& palette,
                      bool selectedWithoutFocus);
 
-// Paints the day cells and provides the in-place editor. The editor refuses
-// characters the month file cannot hold, so what is seen is what is saved.
-class DayGridDelegate final : public QStyledItemDelegate {
+// Paints the day cells; the in-place editor is the shared one, which
+// refuses characters the month file cannot hold.
+class DayGridDelegate final : public platform::GridEditorDelegate {
     Q_OBJECT
 public:
     explicit DayGridDelegate(QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
-
-signals:
-    // A character was typed or pasted that Shift-JIS cannot hold.
-    void inputRefused(const QString& character) const;
 };
 
 }  // namespace tkv

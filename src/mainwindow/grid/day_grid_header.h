@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QHeaderView>
+#include "platform/grid_cell.h"
 
 namespace tkv {
 
 // The grid's title row: a fixed row with a raised edge and centred titles.
-class DayGridHeader final : public QHeaderView {
+class DayGridHeader final : public platform::GridTitleHeader {
     Q_OBJECT
 public:
     explicit DayGridHeader(QWidget* parent = nullptr);
-
-protected:
-    void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
 };
 
 }  // namespace tkv

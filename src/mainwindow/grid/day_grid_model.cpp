@@ -91,7 +91,7 @@ QVariant DayGridModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return Q(row->cells[static_cast<std::size_t>(index.column())]);
         case Qt::ToolTipRole: {
-            const std::string hint = CellHint(*row, index.column());
+            const std::string hint = CellHint(*row, ColumnAt(index.column()));
             return hint.empty() ? QVariant() : QVariant(Q(hint));
         }
         default:
@@ -100,7 +100,7 @@ QVariant DayGridModel::data(const QModelIndex& index, int role) const {
 }
 
 bool DayGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !dayRowAt(index) || !IsEditableColumn(index.column())) {
+    if (role != Qt::EditRole || !dayRowAt(index) || !IsEditableColumn(ColumnAt(index.column()))) {
         return false;
     }
     return setCellText(dayOfRow(index.row()), index.column(), S(value.toString()));
@@ -111,7 +111,7 @@ Qt::ItemFlags DayGridModel::flags(const QModelIndex& index) const {
         return Qt::NoItemFlags;
     // Fixed cells can be clicked (the kind menu and double click act on
     // their row) but not typed into.
-    if (!IsEditableColumn(index.column()))
+    if (!IsEditableColumn(ColumnAt(index.column())))
         return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
 }
@@ -120,7 +120,7 @@ QVariant DayGridModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole)
-        return Q(ColumnTitle(section));
+        return Q(ColumnTitle(ColumnAt(section)));
     return {};
 }
 

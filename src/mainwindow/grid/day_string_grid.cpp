@@ -3,11 +3,7 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QApplication>
 #include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QHeaderView>
-#include <QInputMethod>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -23,7 +19,6 @@
 #include "mainwindow/grid/grid_commands.h"
 #include "mainwindow/grid/grid_layout.h"
 #include "mainwindow/grid/grid_services.h"
-#include "platform/fonts.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 
@@ -48,27 +43,18 @@ QString menuText(const std::string& text) {
 }  // namespace
 
 DayStringGrid::DayStringGrid(QWidget* parent)
-    : QTableView(parent), m_model(new DayGridModel(this)), m_delegate(new DayGridDelegate(this)) {
+    : platform::EditingGrid(parent),
+      m_model(new DayGridModel(this)),
+      m_delegate(new DayGridDelegate(this)) {
     setObjectName("DayStringGrid");
     buildMenus();  // before the model: setting it already moves the current cell
     setHorizontalHeader(new DayGridHeader(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setMinimumSectionSize(1);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollMode(ScrollPerItem);
-    setSelectionMode(ContiguousSelection);
-    setSelectionBehavior(SelectItems);
-    // The editor is opened by the grid itself on the current cell.
-    setEditTriggers(NoEditTriggers);
-    setTabKeyNavigation(true);
-    setWordWrap(false);
-    setCornerButtonEnabled(false);
     setStatusTip(Q(GeneralHint));
-    applyFont();
+    applyGridFont();
+    fitColumns();
     connect(m_model, &DayGridModel::cellEdited, this, &DayStringGrid::monthEdited);
 }
 
@@ -76,30 +62,10 @@ DayStringGrid::~DayStringGrid() = default;
 
 // --- setup -------------------------------------------------------------
 
-void DayStringGrid::applyFont() {
-    setFont(platform::GridFont());
-    const int h = rowHeight() + GridLineWidth;
-    verticalHeader()->setDefaultSectionSize(h);
-    horizontalHeader()->setFixedHeight(h);
-    fitColumns();
-}
-
-int DayStringGrid::blankWidth() const {
-    return fontMetrics().horizontalAdvance(QChar(' '));
-}
-
-int DayStringGrid::rowHeight() const {
-    return RowHeight(fontMetrics().height());
-}
-
 int DayStringGrid::designWidth() const {
     int w = 0;
     for (int c : ColumnWidths(blankWidth(), 0)) w += c + GridLineWidth;
     return w + 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-}
-
-int DayStringGrid::heightForRows(int rows) const {
-    return rows * (rowHeight() + GridLineWidth) + 2 * frameWidth();
 }
 
 void DayStringGrid::fitColumns() {
@@ -117,7 +83,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
     const int row = currentDayRow();
     const int column = currentColumn();
     m_loading = true;
-    closeEditor();
+    closeCellEditor();
     m_month = month;
     m_model->setMonth(month);
     if (row > 0)
@@ -128,7 +94,7 @@ void DayStringGrid::setMonth(MonthRecord* month) {
 void DayStringGrid::setSettings(const Settings* settings) {
     m_settings = settings;
     m_model->setSettings(settings);
-    applyInputMethod(currentColumn());
+    applyInputMethod();
 }
 
 void DayStringGrid::setClock(const Clock* clock) {
@@ -149,15 +115,7 @@ void DayStringGrid::refresh() {
         return;
     }
     m_model->refresh();
-    if (m_editor && m_editorIndex.isValid())
-        m_delegate->setEditorData(m_editor, m_editorIndex);
-    viewport()->update();
-}
-
-void DayStringGrid::commitEditor() {
-    if (m_editor && m_editorIndex.isValid()) {
-        m_model->setData(m_editorIndex, m_editor->text(), Qt::EditRole);
-    }
+    refreshCells();
 }
 
 // --- current cell and editor --------------------------------------------
@@ -175,6 +133,10 @@ int DayStringGrid::currentColumn() const {
     return i.isValid() ? i.column() : -1;
 }
 
+DayColumn DayStringGrid::currentDayColumn() const {
+    return ColumnAt(currentColumn());
+}
+
 void DayStringGrid::selectDay(int row, int column) {
     const QModelIndex i = m_model->indexOf(row, column);
     if (i.isValid())
@@ -187,12 +149,12 @@ void DayStringGrid::scrollToDay(int row) {
     verticalScrollBar()->setValue(std::max(0, row - 11));
 }
 
-int DayStringGrid::rowFor(std::initializer_list<int> columns) const {
+int DayStringGrid::rowFor(std::initializer_list<DayColumn> columns) const {
     const int row = currentDayRow();
     if (row == 0)
         return 0;
-    const int column = currentColumn();
-    for (int c : columns) {
+    const DayColumn column = ColumnAt(currentColumn());
+    for (DayColumn c : columns) {
         if (c == column)
             return row;
     }
@@ -200,76 +162,28 @@ int DayStringGrid::rowFor(std::initializer_list<int> columns) const {
 }
 
 void DayStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    QTableView::currentChanged(current, previous);
-    if (QModelIndex(m_editorIndex) != current) {
-        const bool hadFocus = hasFocus() || (m_editor && m_editor->hasFocus());
-        closeEditor();
-        if (m_model->dayRowAt(current) && IsEditableColumn(current.column())) {
-            openEditorAt(current, hadFocus);
-        }
-    }
-    attachMenu(current.column());
+    platform::EditingGrid::currentChanged(current, previous);
+    attachMenu(ColumnAt(current.column()));
     if (!m_loading && current.isValid() && current != previous)
         requestAutoCalc();
 }
 
-void DayStringGrid::openEditorAt(const QModelIndex& index, bool giveFocus) {
-    openPersistentEditor(index);
-    m_editor = qobject_cast<QLineEdit*>(indexWidget(index));
-    if (!m_editor)
-        return;
-    m_editorIndex = index;
-    // Installed after the delegate's filter, so it sees keys first.
-    m_editor->installEventFilter(this);
-    connect(m_editor, &QLineEdit::textChanged, this, &DayStringGrid::editorTextChanged);
-    applyInputMethod(index.column());
-    m_editor->selectAll();
-    if (giveFocus)
-        m_editor->setFocus(Qt::OtherFocusReason);
+bool DayStringGrid::editsCell(const QModelIndex& index) const {
+    return m_model->dayRowAt(index) && IsEditableColumn(ColumnAt(index.column()));
 }
 
-void DayStringGrid::closeEditor() {
-    if (!m_editor) {
-        m_editorIndex = QPersistentModelIndex();
-        return;
-    }
-    // Take the focus first: a hidden focused editor would hand it to the
-    // next widget of the window.
-    if (m_editor->hasFocus()) {
-        m_switching = true;
-        setFocus(Qt::OtherFocusReason);
-        m_switching = false;
-    }
-    disconnect(m_editor, nullptr, this, nullptr);
-    m_editor->removeEventFilter(this);
-    if (m_editorIndex.isValid())
-        closePersistentEditor(m_editorIndex);
-    m_editor = nullptr;
-    m_editorIndex = QPersistentModelIndex();
-}
-
-void DayStringGrid::editorTextChanged(const QString& text) {
-    if (m_editorIndex.isValid())
-        m_model->setData(m_editorIndex, text, Qt::EditRole);
-}
-
-void DayStringGrid::applyInputMethod(int column) {
-    if (!m_settings || !m_settings->IMEAutoMode || !m_editor)
-        return;
-    // Best effort: the input method is wanted for the memo only.
-    const bool memo = column == ColMemo;
-    m_editor->setAttribute(Qt::WA_InputMethodEnabled, memo);
-    m_editor->setInputMethodHints(memo ? Qt::ImhNone
-                                       : Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
-    if (m_editor->hasFocus())
-        QGuiApplication::inputMethod()->update(Qt::ImEnabled | Qt::ImHints);
+std::optional<bool> DayStringGrid::wantsInputMethod(const QModelIndex& index) const {
+    if (!m_settings || !m_settings->IMEAutoMode)
+        return std::nullopt;
+    // The input method is wanted for the memo only.
+    return ColumnAt(index.column()) == DayColumn::Memo;
 }
 
 QModelIndex DayStringGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
-    QModelIndex i = QTableView::moveCursor(action, modifiers);
+    QModelIndex i = platform::EditingGrid::moveCursor(action, modifiers);
     // Keys never lead into the fixed columns.
-    if (i.isValid() && i.column() < ColKind)
-        i = m_model->index(i.row(), ColKind);
+    if (i.isValid() && ColumnAt(i.column()) < DayColumn::Kind)
+        i = m_model->index(i.row(), ColumnNumber(DayColumn::Kind));
     return i;
 }
 
@@ -281,17 +195,11 @@ void DayStringGrid::requestAutoCalc() {
     }
 }
 
-void DayStringGrid::leftGrid(const QFocusEvent* event) {
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason) {
-        return;
-    }
-    QWidget* now = QApplication::focusWidget();
-    if (now && (now == this || isAncestorOf(now)))
-        return;
+void DayStringGrid::leftGrid() {
     requestAutoCalc();
 }
 
-bool DayStringGrid::handleTab(bool backward, bool ctrl) {
+bool DayStringGrid::tabPressed(bool backward, bool ctrl) {
     if (m_periodListShown)
         return true;
     const int row = currentDayRow();
@@ -301,7 +209,8 @@ bool DayStringGrid::handleTab(bool backward, bool ctrl) {
         emit focusPreviousButton();
         return true;
     }
-    const TabMove move = TabTarget(row, currentColumn(), m_model->rowCount(), backward, ctrl);
+    const TabMove move =
+        TabTarget(row, ColumnAt(currentColumn()), m_model->rowCount(), backward, ctrl);
     switch (move.kind) {
         case TabMove::ExitButton:
             emit focusExitButton();
@@ -310,64 +219,28 @@ bool DayStringGrid::handleTab(bool backward, bool ctrl) {
             emit focusPreviousButton();
             break;
         case TabMove::Cell:
-            selectDay(move.row, move.column);
+            selectDay(move.row, ColumnNumber(move.column));
             break;
     }
     return true;
 }
 
-bool DayStringGrid::event(QEvent* e) {
-    if (e->type() == QEvent::KeyPress) {
-        auto* ke = static_cast<QKeyEvent*>(e);
-        if (ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) {
-            const bool backward =
-                ke->key() == Qt::Key_Backtab || ke->modifiers().testFlag(Qt::ShiftModifier);
-            if (handleTab(backward, ke->modifiers().testFlag(Qt::ControlModifier)))
-                return true;
-        }
-    }
-    return QTableView::event(e);
+bool DayStringGrid::editorKeyPress(QKeyEvent* e) {
+    if (m_periodListShown)
+        return true;
+    return platform::EditingGrid::editorKeyPress(e);
 }
 
-bool DayStringGrid::handleGridKey(QKeyEvent* e) {
-    switch (e->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-            return handleTab(
-                e->key() == Qt::Key_Backtab || e->modifiers().testFlag(Qt::ShiftModifier),
-                e->modifiers().testFlag(Qt::ControlModifier));
-        case Qt::Key_Escape:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-        case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            keyPressEvent(e);
-            return true;
-        case Qt::Key_Left:
-        case Qt::Key_Right: {
-            // The caret moves inside the text; at its end the key moves the cell.
-            const int pos = m_editor->cursorPosition();
-            const bool all = m_editor->selectedText() == m_editor->text();
-            const bool atEdge =
-                e->key() == Qt::Key_Left ? pos == 0 : pos == m_editor->text().size();
-            if (e->modifiers() != Qt::NoModifier ||
-                !(all || (atEdge && !m_editor->hasSelectedText()))) {
-                return false;
-            }
-            keyPressEvent(e);
-            return true;
-        }
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (m_editor->hasSelectedText() && m_editor->selectedText() == m_editor->text()) {
-                m_editor->deselect();
-            } else {
-                m_editor->selectAll();
-            }
-            return true;
-        default:
-            return false;
-    }
+bool DayStringGrid::windowShortcut(const QKeyEvent* e) const {
+    // The commands' shortcuts win over the editor's own key bindings.
+    return isCommandShortcut(e);
+}
+
+bool DayStringGrid::editorDoubleClicked(const QModelIndex& index) {
+    if (ColumnAt(index.column()) == DayColumn::Memo)
+        return false;
+    doubleClickCell(DayGridModel::dayOfRow(index.row()), index.column());
+    return true;
 }
 
 void DayStringGrid::keyPressEvent(QKeyEvent* e) {
@@ -381,60 +254,17 @@ void DayStringGrid::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    QTableView::keyPressEvent(e);
-}
-
-bool DayStringGrid::eventFilter(QObject* watched, QEvent* e) {
-    if (watched != m_editor)
-        return QTableView::eventFilter(watched, e);
-    switch (e->type()) {
-        case QEvent::KeyPress:
-            if (m_periodListShown)
-                return true;
-            return handleGridKey(static_cast<QKeyEvent*>(e));
-        case QEvent::ShortcutOverride:
-            // The commands' shortcuts win over the editor's own key bindings.
-            if (isCommandShortcut(static_cast<QKeyEvent*>(e))) {
-                e->ignore();
-                return true;
-            }
-            return false;
-        case QEvent::MouseButtonDblClick: {
-            const int column = m_editorIndex.column();
-            if (column == ColMemo)
-                return false;
-            doubleClickCell(DayGridModel::dayOfRow(m_editorIndex.row()), column);
-            return true;
-        }
-        case QEvent::FocusOut:
-            if (!m_switching)
-                leftGrid(static_cast<QFocusEvent*>(e));
-            return false;
-        default:
-            return false;
-    }
-}
-
-void DayStringGrid::focusInEvent(QFocusEvent* e) {
-    QTableView::focusInEvent(e);
-    if (!m_switching && m_editor)
-        m_editor->setFocus(e->reason());
-}
-
-void DayStringGrid::focusOutEvent(QFocusEvent* e) {
-    QTableView::focusOutEvent(e);
-    if (!m_switching)
-        leftGrid(e);
+    platform::EditingGrid::keyPressEvent(e);
 }
 
 void DayStringGrid::resizeEvent(QResizeEvent* e) {
-    QTableView::resizeEvent(e);
+    platform::EditingGrid::resizeEvent(e);
     fitColumns();
 }
 
 void DayStringGrid::mousePressEvent(QMouseEvent* e) {
-    QTableView::mousePressEvent(e);
-    attachMenu(currentColumn());
+    platform::EditingGrid::mousePressEvent(e);
+    attachMenu(currentDayColumn());
 }
 
 void DayStringGrid::mouseDoubleClickEvent(QMouseEvent* e) {
@@ -453,20 +283,20 @@ void DayStringGrid::doubleClickCell(int row, int column) {
         return;
     const Qt::KeyboardModifiers mods =
         m_services ? m_services->keyboardModifiers() : Qt::NoModifier;
-    switch (column) {
-        case ColDate:
-        case ColWeekday:
-        case ColKind:
+    switch (ColumnAt(column)) {
+        case DayColumn::Date:
+        case DayColumn::Weekday:
+        case DayColumn::Kind:
             KubunChange();
             break;
-        case ColArrival:
-        case ColLeaving: {
-            const bool blank =
-                Trim(m_month->day(row).cells[static_cast<std::size_t>(column)]).empty();
+        case DayColumn::Arrival:
+        case DayColumn::Leaving: {
+            const bool blank = Trim(m_month->day(row).cell(ColumnAt(column))).empty();
             if (!blank && !mods.testFlag(Qt::ControlModifier))
                 break;
             const bool shift = mods.testFlag(Qt::ShiftModifier);
-            const bool standardFirst = !m_settings || m_settings->ClickAutoSelect == 0;
+            const bool standardFirst =
+                !m_settings || m_settings->ClickAutoSelect == ClickTimeChoice::StandardTime;
             if (standardFirst != shift) {
                 TeijiTimeIn();
             } else {
@@ -474,9 +304,9 @@ void DayStringGrid::doubleClickCell(int row, int column) {
             }
             break;
         }
-        case ColOvertime:
-        case ColLateNight:
-        case ColWorking:
+        case DayColumn::Overtime:
+        case DayColumn::LateNight:
+        case DayColumn::Working:
             ZanTimeIn();
             break;
         default:
@@ -489,19 +319,19 @@ bool DayStringGrid::viewportEvent(QEvent* e) {
         auto* he = static_cast<QHelpEvent*>(e);
         const QModelIndex i = indexAt(he->pos());
         const DayRow* row = m_model->dayRowAt(i);
-        const std::string hint = row ? CellHint(*row, i.column()) : std::string();
+        const std::string hint = row ? CellHint(*row, ColumnAt(i.column())) : std::string();
         if (hint.empty()) {
             QToolTip::hideText();
             return true;
         }
         // A column's hint holds over its whole column, the memo's over its cell.
         QRect area = visualRect(i);
-        if (i.column() != ColMemo)
+        if (ColumnAt(i.column()) != DayColumn::Memo)
             area = QRect(area.left(), 0, area.width(), viewport()->height());
         QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area, 10000);
         return true;
     }
-    return QTableView::viewportEvent(e);
+    return platform::EditingGrid::viewportEvent(e);
 }
 
 // --- menus -------------------------------------------------------------------
@@ -615,34 +445,34 @@ void DayStringGrid::buildMenus() {
 
     updateUseTimeItems();
     updateUseMemoItems();
-    attachMenu(-1);
+    attachMenu(ColumnAt(-1));
 }
 
 QMenu* DayStringGrid::popupMenuFor(int column) const {
-    switch (column) {
-        case ColDate:
-        case ColWeekday:
-        case ColKind:
+    switch (ColumnAt(column)) {
+        case DayColumn::Date:
+        case DayColumn::Weekday:
+        case DayColumn::Kind:
             return m_kubunMenu;
-        case ColArrival:
-        case ColLeaving:
+        case DayColumn::Arrival:
+        case DayColumn::Leaving:
             return m_timeMenu;
-        case ColOvertime:
-        case ColLateNight:
+        case DayColumn::Overtime:
+        case DayColumn::LateNight:
             return m_zanMenu;
-        case ColWorking:
+        case DayColumn::Working:
             return m_kinmuMenu;
-        case ColMemo:
+        case DayColumn::Memo:
             return m_memoMenu;
         default:
             return nullptr;
     }
 }
 
-void DayStringGrid::attachMenu(int column) {
+void DayStringGrid::attachMenu(DayColumn column) {
     // Both menus use Ctrl+N: only the one of the current column may answer.
-    m_zanInputItem->setEnabled(column == ColOvertime || column == ColLateNight);
-    m_kinmuInputItem->setEnabled(column == ColWorking);
+    m_zanInputItem->setEnabled(column == DayColumn::Overtime || column == DayColumn::LateNight);
+    m_kinmuInputItem->setEnabled(column == DayColumn::Working);
 }
 
 void DayStringGrid::contextMenuEvent(QContextMenuEvent* e) {
@@ -672,36 +502,38 @@ void DayStringGrid::updateUseMemoItems() {
 
 // --- entry commands ------------------------------------------------------------
 
-void DayStringGrid::setCell(int row, int column, const std::string& text) {
-    m_model->setCellText(row, column, text);
+void DayStringGrid::setCell(int row, DayColumn column, const std::string& text) {
+    m_model->setCellText(row, ColumnNumber(column), text);
 }
 
 void DayStringGrid::KubunChange() {
-    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    const int row = rowFor({DayColumn::Date, DayColumn::Weekday, DayColumn::Kind});
     if (row == 0)
         return;
-    setCell(row, ColKind, std::string(DayKindText(NextDayKind(m_month->day(row).cells[ColKind]))));
+    setCell(row, DayColumn::Kind,
+            std::string(DayKindText(NextDayKind(m_month->day(row).cell(DayColumn::Kind)))));
     requestAutoCalc();
 }
 
 void DayStringGrid::KubunMenuClick(int code) {
-    const int row = rowFor({ColDate, ColWeekday, ColKind});
+    const int row = rowFor({DayColumn::Date, DayColumn::Weekday, DayColumn::Kind});
     const auto kind = DayKindFromCode(code);
     if (row == 0 || !kind)
         return;
-    setCell(row, ColKind, std::string(DayKindText(*kind)));
+    setCell(row, DayColumn::Kind, std::string(DayKindText(*kind)));
     requestAutoCalc();
 }
 
 void DayStringGrid::NowTimeIn() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings || !m_clock || !m_services)
         return;
-    const int column = currentColumn();
+    const DayColumn column = currentDayColumn();
     // The standard-start substitution belongs to the automatic input only.
     Settings s = *m_settings;
-    s.StartTeijiIn = 0;
-    const auto which = column == ColArrival ? AutoTimeWhich::Arrival : AutoTimeWhich::Leaving;
+    s.StartTeijiIn = StandardStartUse::Never;
+    const auto which =
+        column == DayColumn::Arrival ? AutoTimeWhich::Arrival : AutoTimeWhich::Leaving;
     const AutoTimePlan plan = PlanAutoTimeInput(m_clock->now(), s, which, AutoTimeMode::Confirm);
     TimeConfirmRequest request;
     request.mode = static_cast<int>(which);
@@ -713,31 +545,31 @@ void DayStringGrid::NowTimeIn() {
 }
 
 void DayStringGrid::TeijiTimeIn() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings)
         return;
-    setCell(row, currentColumn(),
-            StandardTimeText(m_month->day(row), currentColumn(), *m_settings));
+    setCell(row, currentDayColumn(),
+            StandardTimeText(m_month->day(row), currentDayColumn(), *m_settings));
 }
 
 void DayStringGrid::TopTimeInItemClick() {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0)
         return;
-    const int column = currentColumn();
+    const DayColumn column = currentDayColumn();
     const int source = RowAboveWithTime(*m_month, row, column);
     if (source == 0)
         return;
-    setCell(row, column, ToHankaku(m_month->day(source).cells[static_cast<std::size_t>(column)]));
+    setCell(row, column, ToHankaku(m_month->day(source).cell(column)));
 }
 
 void DayStringGrid::UseTimeClick(int n) {
-    const int row = rowFor({ColArrival, ColLeaving});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving});
     if (row == 0 || !m_settings)
         return;
     const std::string text = UseTimeText(*m_settings, n);
     if (!text.empty())
-        setCell(row, currentColumn(), text);
+        setCell(row, currentDayColumn(), text);
 }
 
 void DayStringGrid::UseTimeSetItemClick() {
@@ -746,12 +578,12 @@ void DayStringGrid::UseTimeSetItemClick() {
 }
 
 void DayStringGrid::UseMemoClick(int n) {
-    const int row = rowFor({ColMemo});
-    if (row == 0 || !m_settings || !m_editor)
+    const int row = rowFor({DayColumn::Memo});
+    if (row == 0 || !m_settings || !cellEditor())
         return;
     const std::string memo = UseMemoText(*m_settings, n);
     if (!memo.empty())
-        m_editor->insert(Q(memo));
+        cellEditor()->insert(Q(memo));
 }
 
 void DayStringGrid::UseMemoSetItemClick() {
@@ -759,37 +591,18 @@ void DayStringGrid::UseMemoSetItemClick() {
         m_services->editUseMemos();
 }
 
-void DayStringGrid::CutItemClick() {
-    if (m_editor)
-        m_editor->cut();
-}
-
-void DayStringGrid::CopyItemClick() {
-    if (m_editor)
-        m_editor->copy();
-}
-
-void DayStringGrid::PasteItemClick() {
-    if (m_editor)
-        m_editor->paste();
-}
-
-void DayStringGrid::UndoItemClick() {
-    if (m_editor)
-        m_editor->undo();
-}
-
 void DayStringGrid::TimeClear() {
-    const int row = rowFor({ColArrival, ColLeaving, ColOvertime, ColLateNight, ColWorking});
+    const int row = rowFor({DayColumn::Arrival, DayColumn::Leaving, DayColumn::Overtime,
+                            DayColumn::LateNight, DayColumn::Working});
     if (row != 0)
-        setCell(row, currentColumn(), std::string());
+        setCell(row, currentDayColumn(), std::string());
 }
 
 void DayStringGrid::ZanTimeIn() {
-    const int row = rowFor({ColOvertime, ColLateNight, ColWorking});
+    const int row = rowFor({DayColumn::Overtime, DayColumn::LateNight, DayColumn::Working});
     if (row == 0 || !m_services)
         return;
-    const auto column = static_cast<DayColumn>(currentColumn());
+    const DayColumn column = currentDayColumn();
     DayRow& day = *m_model->dayRow(row);
     const DayRow before = day;
     const QString name = Q(ManualValueName(column));
@@ -804,7 +617,7 @@ void DayStringGrid::ZanTimeIn() {
     const ManualTimeResult result = m_services->editManualTime(request);
 
     // The statutory mark is only offered on holidays; elsewhere the box is unchecked.
-    day.ManualFlag[static_cast<std::size_t>(column - ColOvertime)] = result.noCalc ? "*" : "";
+    day.ManualFlag[ManualFlagIndex(column)] = result.noCalc ? "*" : "";
     day.LegalHolidayFlag = request.legalHolidayEnabled && result.legalHoliday ? "*" : "";
     const bool flagsChanged = !(day == before);
     setCell(row, column, ManualValueText(S(result.time), result.noCalc));
@@ -814,7 +627,7 @@ void DayStringGrid::ZanTimeIn() {
 }
 
 void DayStringGrid::MemoColorItemClick() {
-    const int row = rowFor({ColMemo});
+    const int row = rowFor({DayColumn::Memo});
     if (row == 0 || !m_services)
         return;
     DayRow& day = *m_model->dayRow(row);
@@ -827,7 +640,7 @@ void DayStringGrid::MemoColorItemClick() {
 }
 
 void DayStringGrid::MemoColorResetItemClick() {
-    const int row = rowFor({ColMemo});
+    const int row = rowFor({DayColumn::Memo});
     if (row == 0)
         return;
     DayRow& day = *m_model->dayRow(row);

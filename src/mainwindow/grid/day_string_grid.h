@@ -2,12 +2,8 @@
 
 #include <array>
 
-#include <QLineEdit>
-#include <QPersistentModelIndex>
-#include <QPointer>
-#include <QTableView>
-
 #include "core/month_record.h"
+#include "platform/editing_grid.h"
 
 class QAction;
 class QMenu;
@@ -23,7 +19,7 @@ struct Settings;
 // The day grid of the main window: one row per day of the displayed month,
 // the title row as the header. Edits go straight into the MonthRecord; the
 // commands below act on the current cell and do nothing outside day rows.
-class DayStringGrid final : public QTableView {
+class DayStringGrid final : public platform::EditingGrid {
     Q_OBJECT
 public:
     explicit DayStringGrid(QWidget* parent = nullptr);
@@ -40,9 +36,6 @@ public:
     // The record changed underneath (recalculation, load): repaint and
     // update the open editor.
     void refresh();
-    // Writes the open editor's text into the record (it is written as typed,
-    // so this only matters for a caller that cannot be sure).
-    void commitEditor();
 
     // Day row 1..LastDay of the current cell, 0 when there is none.
     int currentDayRow() const;
@@ -53,15 +46,10 @@ public:
     // past its last full page.
     void scrollToDay(int row);
 
-    // Sizes for the window around: all nine columns at their design widths
-    // (lines, frame and scroll bar included), and the height showing `rows`
-    // grid rows (the title row counts as one).
+    // The width for the window around: all nine columns at their design
+    // widths (lines, frame and scroll bar included).
     int designWidth() const;
-    int heightForRows(int rows) const;
-    int blankWidth() const;
-    int rowHeight() const;
 
-    QLineEdit* cellEditor() const { return m_editor; }
     QMenu* popupMenuFor(int column) const;
     QMenu* useTimeMenu() const { return m_useTimeMenu; }
     QMenu* useMemoMenu() const { return m_useMemoMenu; }
@@ -86,10 +74,6 @@ public slots:
     void UseTimeSetItemClick();
     void UseMemoClick(int n);
     void UseMemoSetItemClick();
-    void CutItemClick();
-    void CopyItemClick();
-    void PasteItemClick();
-    void UndoItemClick();
     void TimeClear();
     void ZanTimeIn();
     void MemoColorItemClick();
@@ -102,40 +86,36 @@ signals:
     void monthEdited();
 
 protected:
-    bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool editsCell(const QModelIndex& index) const override;
+    std::optional<bool> wantsInputMethod(const QModelIndex& index) const override;
+    bool tabPressed(bool backward, bool ctrl) override;
+    bool editorKeyPress(QKeyEvent* event) override;
+    bool windowShortcut(const QKeyEvent* event) const override;
+    bool editorDoubleClicked(const QModelIndex& index) override;
+    void leftGrid() override;
+
     bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
-    void keyboardSearch(const QString&) override {}
 
 private:
     void buildMenus();
     QAction* addItem(QMenu* menu, const QString& caption, const char* name);
-    void attachMenu(int column);
-    void openEditorAt(const QModelIndex& index, bool giveFocus);
-    void closeEditor();
-    void applyInputMethod(int column);
-    void editorTextChanged(const QString& text);
+    void attachMenu(DayColumn column);
     void fitColumns();
-    void applyFont();
 
-    bool handleTab(bool backward, bool ctrl);
-    bool handleGridKey(QKeyEvent* event);
-    void leftGrid(const QFocusEvent* event);
     void requestAutoCalc();
 
     // The current day row when it is one and the current column is among
     // `columns`; 0 otherwise.
-    int rowFor(std::initializer_list<int> columns) const;
-    void setCell(int row, int column, const std::string& text);
+    int rowFor(std::initializer_list<DayColumn> columns) const;
+    DayColumn currentDayColumn() const;
+    void setCell(int row, DayColumn column, const std::string& text);
 
     DayGridModel* m_model;
     DayGridDelegate* m_delegate;
@@ -145,11 +125,7 @@ private:
     GridServices* m_services = nullptr;
     bool m_periodListShown = false;
     bool m_loading = false;
-    bool m_switching = false;
     bool m_fitting = false;
-
-    QPointer<QLineEdit> m_editor;
-    QPersistentModelIndex m_editorIndex;
 
     QMenu* m_kubunMenu = nullptr;
     QMenu* m_timeMenu = nullptr;

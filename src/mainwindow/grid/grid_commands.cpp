@@ -20,24 +20,27 @@ DayKind NextDayKind(std::string_view kindText) {
 }
 
 std::string RowDateLabel(const DayRow& row) {
-    const std::string& date = row.cells[ColDate];
+    const std::string& date = row.cell(DayColumn::Date);
     const auto slash = date.find('/');
     const int month = StrToIntDef(Trim(date.substr(0, slash)), 0);
     const int day = slash == std::string::npos ? 0 : StrToIntDef(Trim(date.substr(slash + 1)), 0);
     return std::to_string(month) + "月" + std::to_string(day) + "日(" +
-           Trim(row.cells[ColWeekday]) + ")";
+           Trim(row.cell(DayColumn::Weekday)) + ")";
 }
 
-std::string StandardTimeText(const DayRow& row, int column, const Settings& s) {
-    const int n = row.kind() == DayKind::ShortDay ? 21 : 11;
-    return column == ColArrival ? s.timeFirst(n) : s.timeSecond(n);
+std::string StandardTimeText(const DayRow& row, DayColumn column, const Settings& s) {
+    const TimeSettings& t = s.times;
+    const bool shortDay = row.kind() == DayKind::ShortDay;
+    if (column == DayColumn::Arrival)
+        return (shortDay ? t.shortDayStart : t.standardStart).text();
+    return (shortDay ? t.shortDayEnd : t.standardEnd).text();
 }
 
-int RowAboveWithTime(const MonthRecord& m, int row, int column) {
-    if (column < 0 || column >= DayColumnCount)
+int RowAboveWithTime(const MonthRecord& m, int row, DayColumn column) {
+    if (column < DayColumn::Date || column > DayColumn::Memo)
         return 0;
     for (int r = std::min(row, m.rowCount() + 1) - 1; r >= 1; --r) {
-        if (!Trim(m.day(r).cells[static_cast<std::size_t>(column)]).empty())
+        if (!Trim(m.day(r).cell(column)).empty())
             return r;
     }
     return 0;
@@ -64,13 +67,13 @@ std::string UseMemoText(const Settings& s, int n) {
     return Trim(m).empty() ? std::string() : m;
 }
 
-std::string_view ManualValueName(int column) {
+std::string_view ManualValueName(DayColumn column) {
     switch (column) {
-        case ColOvertime:
+        case DayColumn::Overtime:
             return "普通残業時間";
-        case ColLateNight:
+        case DayColumn::LateNight:
             return "深夜残業時間";
-        case ColWorking:
+        case DayColumn::Working:
             return "勤務時間";
         default:
             return {};

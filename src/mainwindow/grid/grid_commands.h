@@ -19,10 +19,10 @@ std::string RowDateLabel(const DayRow& row);
 
 // The standard start (arrival) or end (leaving) of the row's day: Time21 on a
 // short day, Time11 otherwise.
-std::string StandardTimeText(const DayRow& row, int column, const Settings& s);
+std::string StandardTimeText(const DayRow& row, DayColumn column, const Settings& s);
 
 // Row number above `row` whose cell in `column` is not blank; 0 when none.
-int RowAboveWithTime(const MonthRecord& m, int row, int column);
+int RowAboveWithTime(const MonthRecord& m, int row, DayColumn column);
 
 // Caption of frequently-used time n (1..6) or fixed memo n (1..10); empty
 // when it is not set (the entry is then shown disabled as "未設定").
@@ -32,7 +32,7 @@ std::string UseTimeCaption(const Settings& s, int n);
 std::string UseMemoText(const Settings& s, int n);
 
 // "普通残業時間", "深夜残業時間" or "勤務時間" for columns 5..7, else empty.
-std::string_view ManualValueName(int column);
+std::string_view ManualValueName(DayColumn column);
 
 // The cell text a hand-set value is written as: width 2, zero shown only
 // when the value is kept out of recalculation.

@@ -13,11 +13,11 @@ namespace tkv {
 // Column widths in blanks of the grid font.
 inline constexpr std::array<int, DayColumnCount> ColumnBlanks{5, 2, 2, 5, 5, 5, 5, 5, 10};
 
-std::string_view ColumnTitle(int column);
+std::string_view ColumnTitle(DayColumn column);
 // Tab and Shift+Tab move only between arrival, leaving and memo.
-bool IsTabStop(int column);
+bool IsTabStop(DayColumn column);
 // Date and weekday are fixed; every other column of a day row takes typing.
-bool IsEditableColumn(int column);
+bool IsEditableColumn(DayColumn column);
 
 // The line between cells; cell widths and heights below do not include it.
 inline constexpr int GridLineWidth = 1;
@@ -31,15 +31,15 @@ int TitleTextLeft(int cellWidth, int textWidth);
 
 inline constexpr std::string_view GeneralHint = "出社時間と退社時間を入力します。";
 // Hint of a day row's cell; empty for the fixed columns.
-std::string CellHint(const DayRow& row, int column);
+std::string CellHint(const DayRow& row, DayColumn column);
 
 // Where Tab, Shift+Tab or Ctrl+Tab leads from a cell of day row `row`.
 struct TabMove {
     enum Kind { Cell, ExitButton, PreviousButton };
     Kind kind = Cell;
     int row = 0;
-    int column = 0;
+    DayColumn column = DayColumn::Date;
 };
-TabMove TabTarget(int row, int column, int lastRow, bool backward, bool ctrl);
+TabMove TabTarget(int row, DayColumn column, int lastRow, bool backward, bool ctrl);
 
 }  // namespace tkv

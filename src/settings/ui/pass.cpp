@@ -5,6 +5,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
+#include "platform/help_topic.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
 
@@ -14,6 +15,7 @@ using dialog_parts::U;
 
 TPass::TPass(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TPass", 267, 82, Qt::WindowStaysOnTopHint);
+    platform::SetHelpTopic(this, platform::HelpTopic::Password);
     setWindowTitle(U("ﾊﾟｽﾜｰﾄﾞ入力"));
 
     auto* label = new QLabel(U("ﾊﾟｽﾜｰﾄﾞを入力してください｡"), this);

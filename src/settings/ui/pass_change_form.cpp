@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
@@ -15,6 +16,7 @@ using dialog_parts::U;
 
 TPassChangeForm::TPassChangeForm(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TPassChangeForm", 245, 104);
+    platform::SetHelpTopic(this, platform::HelpTopic::Password);
     setWindowTitle(U("ﾊﾟｽﾜｰﾄﾞ変更"));
 
     auto makeRow = [this](int row, const char* text) {

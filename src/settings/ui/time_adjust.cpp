@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "base/text_util.h"
+#include "platform/help_topic.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"
@@ -28,6 +29,7 @@ constexpr int MaxShiftedMinutes = 172800;
 TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     dialog_parts::MakeFixedDialog(*this, "TTimeAdjust", 341, 89);
+    platform::SetHelpTopic(this, platform::HelpTopic::TimeAdjust);
 
     m_helpLabel = new QLabel(this);
     m_helpLabel->setObjectName("HelpLabel");
@@ -112,8 +114,10 @@ QString TTimeAdjust::timeText() const {
 int TTimeAdjust::stepMinutes() const {
     // Without rounding the buttons move by single minutes, whatever unit is stored.
     if (m_mode == Leaving)
-        return m_settings.EndAdjustSelect != 0 ? UnitMinutes(m_settings.EndTime2) : 1;
-    return m_settings.StartAdjustSelect != 0 ? UnitMinutes(m_settings.StartTime2) : 1;
+        return m_settings.EndAdjustSelect != RoundMethod::None ? UnitMinutes(m_settings.EndTime2)
+                                                               : 1;
+    return m_settings.StartAdjustSelect != RoundMethod::None ? UnitMinutes(m_settings.StartTime2)
+                                                             : 1;
 }
 
 void TTimeAdjust::ApplyTexts() {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "platform/help_topic.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
 
@@ -15,6 +16,7 @@ using dialog_parts::U;
 
 TTimeSet::TTimeSet(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TTimeSet", 269, 86);
+    platform::SetHelpTopic(this, platform::HelpTopic::TimeSet);
 
     m_noCalc = new QCheckBox(this);
     m_noCalc->setObjectName("NoCalcCheckBox");

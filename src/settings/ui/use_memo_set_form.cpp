@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "base/text_util.h"
+#include "platform/help_topic.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"
@@ -18,6 +19,7 @@ TUseMemoSetForm::TUseMemoSetForm(Settings& settings, std::function<void()> saveS
                                  QWidget* parent)
     : QDialog(parent), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
     dialog_parts::MakeFixedDialog(*this, "TUseMemoSetForm", 256, 290);
+    platform::SetHelpTopic(this, platform::HelpTopic::Templates);
     setWindowTitle(U("定型メモを設定"));
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "base/text_util.h"
+#include "platform/help_topic.h"
 #include "platform/text_convert.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"
@@ -27,6 +28,7 @@ TUseTimeSetForm::TUseTimeSetForm(Settings& settings, std::function<void()> saveS
                                  QWidget* parent)
     : QDialog(parent), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
     dialog_parts::MakeFixedDialog(*this, "TUseTimeSetForm", 152, 195);
+    platform::SetHelpTopic(this, platform::HelpTopic::Templates);
     setWindowTitle(U("良く使う時刻を設定"));
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {

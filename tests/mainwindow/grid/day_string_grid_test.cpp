@@ -57,8 +57,8 @@ void DayStringGridTest::doubleClickOnTimeCell() {
     QFETCH(QString, before);
     QFETCH(int, modifiers);
     GridFixture f;
-    f.settings.ClickAutoSelect = clickAutoSelect;
-    f.settings.StartTeijiIn = 2;  // must not apply to the command
+    f.settings.ClickAutoSelect = static_cast<ClickTimeChoice>(clickAutoSelect);
+    f.settings.StartTeijiIn = StandardStartUse::Always;  // must not apply to the command
     f.services.modifiers = Qt::KeyboardModifiers(modifiers);
     f.services.confirmAnswer = QString(" 8:12");
     f.cell(12, column) = before.toStdString();
@@ -220,7 +220,7 @@ void DayStringGridTest::commandsOutsideTheirCellsDoNothing() {
     f.settings.UseMemo[0] = "memo";
     f.services.confirmAnswer = QString("9:00");
     f.services.colorAnswer = 0xFF;
-    f.month.day(12).cells[ColOvertime] = " 1:00";
+    f.month.day(12).cell(DayColumn::Overtime) = " 1:00";
     f.month.takeSnapshot();
     auto runAll = [&] {
         f.grid.KubunChange();
@@ -368,7 +368,7 @@ void DayStringGridTest::autoCalcRequests() {
 
 void DayStringGridTest::rendersColoursAndWeekLines() {
     GridFixture f;
-    f.settings.GridLineSelect = 2;
+    f.settings.GridLineSelect = WeekSeparator::AtMonday;
     f.settings.CellColorCheck[0] = true;
     f.settings.CellColor[0] = 0x00C0C0FF;  // pink holidays
     f.settings.CellColorCheck[1] = true;
@@ -391,14 +391,19 @@ void DayStringGridTest::rendersColoursAndWeekLines() {
     f.grid.refresh();
     QVERIFY(f.show());
     f.grid.selectDay(20, 8);
-    QTest::qWait(20);
 
-    const QImage img = f.grid.viewport()->grab().toImage();
-    f.grid.grab().save("/tmp/tokivane-grid.png");
+    QImage img;
     auto pixel = [&](QPoint p) { return QColor(img.pixel(p)); };
+    const QRect sun = f.cellRect(4, 3);
+    // Grabbed until the view has settled on the new selection.
+    auto painted = [&] {
+        img = f.grid.viewport()->grab().toImage();
+        return pixel({sun.center().x(), sun.bottom()}) == QColor(Qt::black);
+    };
+    QTRY_VERIFY(painted());
+    f.grid.grab().save("/tmp/tokivane-grid.png");
 
     // The line under Sunday the 4th, none under Saturday the 3rd.
-    const QRect sun = f.cellRect(4, 3);
     QCOMPARE(pixel({sun.center().x(), sun.bottom()}), QColor(Qt::black));
     const QRect sat = f.cellRect(3, 3);
     QVERIFY(pixel({sat.center().x(), sat.bottom()}) != QColor(Qt::black));
@@ -411,7 +416,8 @@ void DayStringGridTest::rendersColoursAndWeekLines() {
     // The colours the delegate paints with, for the decisions above.
     const QPalette pal = f.grid.palette();
     auto textOf = [&](int row, int column) {
-        return ColorsFor(StyleFor(f.month.day(row), column, f.settings), f.settings, pal, false)
+        return ColorsFor(StyleFor(f.month.day(row), ColumnAt(column), f.settings), f.settings, pal,
+                         false)
             .text;
     };
     QCOMPARE(textOf(13, 3), QColor(Qt::red));

@@ -65,10 +65,10 @@ struct GridFixture {
     DayStringGrid grid;
 
     GridFixture() {
-        settings.timeFirst(11) = " 8:30";
-        settings.timeSecond(11) = "17:30";
-        settings.timeFirst(21) = " 8:30";
-        settings.timeSecond(21) = "12:30";
+        settings.times.standardStart = " 8:30";
+        settings.times.standardEnd = "17:30";
+        settings.times.shortDayStart = " 8:30";
+        settings.times.shortDayEnd = "12:30";
         NewMonth(month, {2025, 5}, settings, AnnualHolidayTable::Defaults());
         grid.setSettings(&settings);
         grid.setClock(&clock);

@@ -13,9 +13,9 @@ namespace {
 
 DayRow makeRow(const char* date, const char* weekday, const char* kind) {
     DayRow r;
-    r.cells[ColDate] = date;
-    r.cells[ColWeekday] = weekday;
-    r.cells[ColKind] = kind;
+    r.cell(DayColumn::Date) = date;
+    r.cell(DayColumn::Weekday) = weekday;
+    r.cell(DayColumn::Kind) = kind;
     return r;
 }
 
@@ -41,7 +41,7 @@ void GridRulesTest::columnWidthsGiveTheRestToTheMemo() {
     const std::array<int, 9> design{34, 16, 16, 34, 34, 34, 34, 34, 64};
     QCOMPARE(narrow, design);
     // Eight other columns of 236 pixels and nine lines leave the rest to the memo.
-    QCOMPARE(ColumnWidths(6, 600)[ColMemo], 600 - 236 - 9);
+    QCOMPARE(ColumnWidths(6, 600)[ColumnIndex(DayColumn::Memo)], 600 - 236 - 9);
     QCOMPARE(RowHeight(12), 14);
 }
 
@@ -49,7 +49,7 @@ void GridRulesTest::titlesAreCentred() {
     QCOMPARE(TitleTextLeft(34, 30), 2);
     QCOMPARE(TitleTextLeft(34, 12), 11);
     QCOMPARE(TitleTextLeft(10, 30), 2);  // never left of the edge
-    QCOMPARE(ColumnTitle(ColMemo), std::string_view("  メ  モ  "));
+    QCOMPARE(ColumnTitle(DayColumn::Memo), std::string_view("  メ  モ  "));
 }
 
 void GridRulesTest::tabTargets_data() {
@@ -79,11 +79,11 @@ void GridRulesTest::tabTargets() {
     QFETCH(bool, backward);
     QFETCH(bool, ctrl);
     QFETCH(int, kind);
-    const TabMove m = TabTarget(row, column, 31, backward, ctrl);
+    const TabMove m = TabTarget(row, ColumnAt(column), 31, backward, ctrl);
     QCOMPARE(int(m.kind), kind);
     if (m.kind == TabMove::Cell) {
         QTEST(m.row, "toRow");
-        QTEST(m.column, "toColumn");
+        QTEST(ColumnNumber(m.column), "toColumn");
     }
 }
 
@@ -95,11 +95,11 @@ void GridRulesTest::textInk_data() {
     QTest::addColumn<bool>("underline");
 
     DayRow manualZero = makeRow(" 5/12", "月", "  ");
-    manualZero.cells[ColOvertime] = " 0:00";
+    manualZero.cell(DayColumn::Overtime) = " 0:00";
     manualZero.ManualFlag[0] = "*";
     QTest::newRow("hand-entered 0:00") << manualZero << 5 << false << CellInk::Normal << true;
     DayRow negative = makeRow(" 5/12", "月", "  ");
-    negative.cells[ColWorking] = " -1:15";
+    negative.cell(DayColumn::Working) = " -1:15";
     QTest::newRow("negative value") << negative << 7 << false << CellInk::Red << false;
 
     DayRow statutory = makeRow(" 5/ 4", "日", "○");
@@ -120,18 +120,18 @@ void GridRulesTest::textInk_data() {
         << makeRow(" 5/ 5", "月", "○") << 2 << false << CellInk::Normal << false;
 
     DayRow late = makeRow(" 5/12", "月", "  ");
-    late.cells[ColArrival] = " 8:31";
-    late.cells[ColLeaving] = "17:29";
+    late.cell(DayColumn::Arrival) = " 8:31";
+    late.cell(DayColumn::Leaving) = "17:29";
     QTest::newRow("late arrival") << late << 3 << false << CellInk::Red << false;
     QTest::newRow("early leaving") << late << 4 << false << CellInk::Red << false;
     QTest::newRow("late arrival, flexible time") << late << 3 << true << CellInk::Normal << false;
     DayRow leave = late;
-    leave.cells[ColKind] = "前";
+    leave.cell(DayColumn::Kind) = "前";
     QTest::newRow("late arrival on morning leave")
         << leave << 3 << false << CellInk::Normal << false;
     DayRow shortDay = late;
-    shortDay.cells[ColKind] = "半";
-    shortDay.cells[ColLeaving] = "12:30";
+    shortDay.cell(DayColumn::Kind) = "半";
+    shortDay.cell(DayColumn::Leaving) = "12:30";
     QTest::newRow("short day leaves at its own end")
         << shortDay << 4 << false << CellInk::Normal << false;
     QTest::newRow("short day arrives late") << shortDay << 3 << false << CellInk::Red << false;
@@ -142,12 +142,12 @@ void GridRulesTest::textInk() {
     QFETCH(int, column);
     QFETCH(bool, flex);
     Settings s;
-    s.timeFirst(11) = " 8:30";
-    s.timeSecond(11) = "17:30";
-    s.timeFirst(21) = " 8:30";
-    s.timeSecond(21) = "12:30";
+    s.times.standardStart = " 8:30";
+    s.times.standardEnd = "17:30";
+    s.times.shortDayStart = " 8:30";
+    s.times.shortDayEnd = "12:30";
     s.FlexTime = flex;
-    const CellStyle st = StyleFor(row, column, s);
+    const CellStyle st = StyleFor(row, ColumnAt(column), s);
     QTEST(st.ink, "ink");
     QTEST(st.underline, "underline");
 }
@@ -156,31 +156,33 @@ void GridRulesTest::backgroundsAndWeekLine() {
     Settings s;
     const DayRow satHoliday = makeRow(" 5/ 3", "土", "○");
     const DayRow sunday = makeRow(" 5/ 4", "日", "  ");
-    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, -1);
+    QCOMPARE(StyleFor(satHoliday, DayColumn::Arrival, s).cellColor, -1);
     s.CellColorCheck[6] = true;
-    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 6);
+    QCOMPARE(StyleFor(satHoliday, DayColumn::Arrival, s).cellColor, 6);
     s.CellColorCheck[0] = true;
-    QCOMPARE(StyleFor(satHoliday, 3, s).cellColor, 0);   // the kind wins over the weekday
-    QCOMPARE(StyleFor(satHoliday, 1, s).cellColor, -1);  // fixed cells keep the fixed colour
-    QVERIFY(StyleFor(satHoliday, 1, s).fixed);
-    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), 4, s).cellColor, -1);
+    QCOMPARE(StyleFor(satHoliday, DayColumn::Arrival, s).cellColor,
+             0);  // the kind wins over the weekday
+    QCOMPARE(StyleFor(satHoliday, DayColumn::Weekday, s).cellColor,
+             -1);  // fixed cells keep the fixed colour
+    QVERIFY(StyleFor(satHoliday, DayColumn::Weekday, s).fixed);
+    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), DayColumn::Leaving, s).cellColor, -1);
     s.CellColorCheck[8] = true;
-    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), 4, s).cellColor, 8);
+    QCOMPARE(StyleFor(makeRow(" 5/ 7", "水", "半"), DayColumn::Leaving, s).cellColor, 8);
 
-    s.GridLineSelect = 2;
-    QVERIFY(StyleFor(sunday, 0, s).weekLine);
-    QVERIFY(StyleFor(sunday, 8, s).weekLine);
-    QVERIFY(!StyleFor(satHoliday, 3, s).weekLine);
-    s.GridLineSelect = 1;
-    QVERIFY(StyleFor(satHoliday, 3, s).weekLine);
-    QVERIFY(!StyleFor(sunday, 3, s).weekLine);
-    s.GridLineSelect = 0;
-    QVERIFY(!StyleFor(satHoliday, 3, s).weekLine);
+    s.GridLineSelect = WeekSeparator::AtMonday;
+    QVERIFY(StyleFor(sunday, DayColumn::Date, s).weekLine);
+    QVERIFY(StyleFor(sunday, DayColumn::Memo, s).weekLine);
+    QVERIFY(!StyleFor(satHoliday, DayColumn::Arrival, s).weekLine);
+    s.GridLineSelect = WeekSeparator::AtSunday;
+    QVERIFY(StyleFor(satHoliday, DayColumn::Arrival, s).weekLine);
+    QVERIFY(!StyleFor(sunday, DayColumn::Arrival, s).weekLine);
+    s.GridLineSelect = WeekSeparator::None;
+    QVERIFY(!StyleFor(satHoliday, DayColumn::Arrival, s).weekLine);
 
     DayRow coloured = sunday;
     coloured.MemoColor = 0x00FF0000;
-    QCOMPARE(StyleFor(coloured, 8, s).ink, CellInk::Memo);
-    QCOMPARE(StyleFor(coloured, 8, s).memoColor, 0x00FF0000);
+    QCOMPARE(StyleFor(coloured, DayColumn::Memo, s).ink, CellInk::Memo);
+    QCOMPARE(StyleFor(coloured, DayColumn::Memo, s).memoColor, 0x00FF0000);
 }
 
 void GridRulesTest::nextKind_data() {

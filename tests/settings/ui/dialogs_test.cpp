@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "platform/waiting_form.h"
 #include "settings/settings.h"
 #include "settings/ui/single_line_edit.h"
@@ -22,19 +23,8 @@
 
 using namespace tkv;
 
-namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-template <typename W>
-W* Child(QWidget& parent, const char* name) {
-    W* w = parent.findChild<W*>(QString::fromLatin1(name));
-    if (w == nullptr)
-        qFatal("no widget %s", name);
-    return w;
-}
-}  // namespace
+using test::Child;
+using test::U;
 
 void DialogsTest::init() {
     platform::testing::ResetMessageHook();
@@ -68,9 +58,9 @@ void DialogsTest::timeAdjustSteps() {
 
     // The other mode's unit is set differently, so a mix-up shows.
     Settings settings;
-    settings.StartAdjustSelect = mode == 0 ? adjustSelect : 1;
+    settings.StartAdjustSelect = static_cast<RoundMethod>(mode == 0 ? adjustSelect : 1);
     settings.StartTime2 = mode == 0 ? unitIndex : 1;
-    settings.EndAdjustSelect = mode == 1 ? adjustSelect : 1;
+    settings.EndAdjustSelect = static_cast<RoundMethod>(mode == 1 ? adjustSelect : 1);
     settings.EndTime2 = mode == 1 ? unitIndex : 1;
     TTimeAdjust dialog(settings);
     dialog.setMode(mode);

@@ -7,53 +7,21 @@
 #include <QTimer>
 
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 #include "platform/text_convert.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
 #include "settings/ui/password_rule.h"
+#include "settings/ui/prompt_answers.h"
 #include "settings/ui/test_classes.h"
 
 using namespace tkv;
 
-namespace {
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
-
-// Acts on `dialog` once its modal loop runs. The timer belongs to the dialog,
-// so an action that never became due dies with it instead of leaking into the
-// next test.
-void WhenModal(QDialog& dialog, std::function<void(QDialog&)> act) {
-    QTimer::singleShot(0, &dialog, [&dialog, act] {
-        if (dialog.isVisible())
-            act(dialog);
-    });
-}
-
-// Types one entry per showing of the prompt; a null entry presses Cancel. A
-// showing beyond the list is cancelled, so a wrong try count fails, not hangs.
-// Counts the showings that did not start with an empty entry.
-void AnswerPrompts(QDialog& prompt, QStringList entries, int* notCleared) {
-    WhenModal(prompt, [entries, notCleared](QDialog& dialog) mutable {
-        if (entries.isEmpty()) {
-            dialog.reject();
-            return;
-        }
-        const QString entry = entries.takeFirst();
-        AnswerPrompts(dialog, entries, notCleared);  // armed for the next showing
-        auto* edit = dialog.findChild<QLineEdit*>("PassEdit");
-        if (!edit->text().isEmpty())
-            ++*notCleared;
-        if (entry.isNull()) {
-            dialog.findChild<QPushButton*>("CancelButton")->click();
-            return;
-        }
-        edit->setText(entry);
-        dialog.findChild<QPushButton*>("OkButton")->click();
-    });
-}
-}  // namespace
+using test::AnswerPrompts;
+using test::PromptCount;
+using test::U;
+using test::WhenModal;
 
 void PasswordTest::init() {
     platform::testing::ResetMessageHook();
@@ -130,11 +98,11 @@ void PasswordTest::prompt() {
     } counter(&shown);
     prompt.installEventFilter(&counter);
 
-    int notCleared = 0;
-    AnswerPrompts(prompt, entries, &notCleared);
+    PromptCount count;
+    AnswerPrompts(prompt, entries, &count);
     QCOMPARE(AskPassword(nullptr, prompt, expected), accepted);
     QCOMPARE(shown, int(entries.size()));
-    QCOMPARE(notCleared, 0);
+    QCOMPARE(count.notCleared, 0);
     const auto log = platform::testing::TakeMessageLog();
     QCOMPARE(int(log.size()), int(errorAnswers.size()));
     for (const auto& m : log) {

@@ -1,0 +1,194 @@
+#include <csignal>
+#include <sys/stat.h>
+
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QtTest>
+
+#include "base/test_folder.h"
+#include "core/calendar.h"
+#include "core/month_file.h"
+#include "platform/single_instance.h"
+#include "settings/holiday_list.h"
+#include "settings/settings.h"
+
+namespace tkv::test {
+
+// Black-box: the real tokivane and drowsel on temporary folders, offscreen,
+// with a runtime folder of their own, ended by signals as a logout ends them.
+class ResidentProgramsTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void sigtermRecordsTheLeavingTimeAndExits();
+    void downSwitchRecordsBothTimesAndEnds();
+    void drowselHoldsItsNameAndHandsOverOnSigterm();
+
+private:
+    std::unique_ptr<TestFolder> m_folder;
+    QProcessEnvironment m_env;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+
+    QString path(const char* name) const { return QString::fromStdString(m_folder->file(name)); }
+    QProcess& start(const QString& program, const QStringList& args);
+    void setting(const char* name, const char* value);
+    // Today's arrival and leaving cells in the month file ("" when empty).
+    std::pair<QString, QString> todaysTimes() const;
+    // Whether a process holds the single-instance name of `className`.
+    bool isHeld(const char* className) const;
+};
+
+namespace {
+
+const QString kBin = QStringLiteral(TOKIVANE_BIN_DIR);
+
+}  // namespace
+
+void ResidentProgramsTest::init() {
+    m_folder = std::make_unique<TestFolder>();
+    for (const char* dir : {"data", "config", "runtime", "home"}) QDir().mkdir(path(dir));
+    ::chmod(m_folder->file("runtime").c_str(), 0700);
+    // The test looks at the programs' names in their runtime folder.
+    qputenv("XDG_RUNTIME_DIR", path("runtime").toLocal8Bit());
+    m_env = QProcessEnvironment::systemEnvironment();
+    m_env.insert("QT_QPA_PLATFORM", "offscreen");
+    m_env.insert("TZ", "Asia/Tokyo");
+    m_env.insert("LANG", "C.UTF-8");
+    m_env.insert("HOME", path("home"));
+    m_env.insert("XDG_RUNTIME_DIR", path("runtime"));
+    m_env.insert("XDG_CONFIG_HOME", path("home") + "/.config");
+    m_env.insert("XDG_DATA_HOME", path("home") + "/.local/share");
+    m_env.insert("TOKIVANE_DATA_DIR", path("data"));
+    m_env.insert("TOKIVANE_CONFIG_DIR", path("config"));
+    // Arrival and leaving land on today's row whatever the hour of the test.
+    setting("Time11", " 0:00,17:00");
+}
+
+void ResidentProgramsTest::cleanup() {
+    for (auto& p : m_processes) {
+        if (p->state() != QProcess::NotRunning) {
+            p->kill();
+            p->waitForFinished(3000);
+        }
+    }
+    m_processes.clear();
+    // A program that drowsel started on its own is ours to wait for too.
+    QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
+    m_folder.reset();
+}
+
+QProcess& ResidentProgramsTest::start(const QString& program, const QStringList& args) {
+    auto p = std::make_unique<QProcess>();
+    p->setProcessEnvironment(m_env);
+    p->setWorkingDirectory(path("home"));
+    p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p->start(kBin + "/" + program, args);
+    p->waitForStarted(5000);
+    m_processes.push_back(std::move(p));
+    return *m_processes.back();
+}
+
+void ResidentProgramsTest::setting(const char* name, const char* value) {
+    QProcess cli;
+    cli.setProcessEnvironment(m_env);
+    cli.start(kBin + "/tokivane-cli", {"settings", "set", name, value});
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 0);
+}
+
+std::pair<QString, QString> ResidentProgramsTest::todaysTimes() const {
+    const QDate today = QDate::currentDate();
+    MonthRecord m;
+    Settings s;
+    AnnualHolidayTable holidays;
+    const std::string file =
+        m_folder->file("data") + "/" + today.toString("yyyyMM").toStdString() + ".dat";
+    if (!LoadMonth(m, {today.year(), today.month()}, file, s, holidays).fromFile)
+        return {};
+    const std::string date = GridDateText(today.month(), today.day());
+    for (int d = 1; d <= m.rowCount(); ++d) {
+        if (m.day(d).cell(DayColumn::Date) == date)
+            return {QString::fromStdString(m.day(d).cell(DayColumn::Arrival)).trimmed(),
+                    QString::fromStdString(m.day(d).cell(DayColumn::Leaving)).trimmed()};
+    }
+    return {};
+}
+
+bool ResidentProgramsTest::isHeld(const char* className) const {
+    return platform::SingleInstance::isTaken(className);
+}
+
+void ResidentProgramsTest::sigtermRecordsTheLeavingTimeAndExits() {
+    setting("EndAutoIn", "1");
+    QProcess& p = start("tokivane", {});
+    // Up once it listens for later copies; a signal during the first show
+    // would be handled as well.
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path("runtime") + "/tokivane-TZangyoMain.socket"),
+                             20000);
+    // A second copy asks the first to come forward and ends.
+    QProcess& second = start("tokivane", {});
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(p.state(), QProcess::Running);
+
+    QElapsedTimer t;
+    t.start();
+    ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+    QVERIFY(p.waitForFinished(5000));
+    QVERIFY(t.elapsed() < 5000);
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), 0);
+    const auto [arrival, leaving] = todaysTimes();
+    QCOMPARE(arrival, QString());
+    QVERIFY2(!leaving.isEmpty(), "no leaving time in today's row");
+}
+
+void ResidentProgramsTest::downSwitchRecordsBothTimesAndEnds() {
+    setting("StartAutoIn", "1");
+    setting("EndAutoIn", "1");
+    setting("IdleProcess", "1");  // no idle tool for a start switch
+    QProcess& p = start("tokivane", {"/Down"});
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 0);
+    const auto [arrival, leaving] = todaysTimes();
+    QVERIFY2(!arrival.isEmpty(), "no arrival time in today's row");
+    QVERIFY2(!leaving.isEmpty(), "no leaving time in today's row");
+    QVERIFY(!isHeld("TDrowselForm"));
+}
+
+void ResidentProgramsTest::drowselHoldsItsNameAndHandsOverOnSigterm() {
+    setting("StartAutoIn", "1");
+    setting("EndAutoIn", "1");
+    QProcess& idle = start("drowsel", {"/Idle", "0"});
+    QTRY_VERIFY_WITH_TIMEOUT(isHeld("TDrowselForm"), 20000);
+
+    // A second idle tool ends at once, and so does the program.
+    QProcess& second = start("drowsel", {"/Idle", "1"});
+    QVERIFY(second.waitForFinished(5000));
+    QCOMPARE(second.exitCode(), 0);
+    QProcess& program = start("tokivane", {});
+    QVERIFY(program.waitForFinished(5000));
+    QCOMPARE(program.exitCode(), 0);
+    QCOMPARE(todaysTimes().first, QString());  // it did not get as far as the arrival
+    QCOMPARE(idle.state(), QProcess::Running);
+
+    // The end of the session: drowsel starts tokivane /Down, which is not
+    // turned away, records both times and ends.
+    ::kill(static_cast<pid_t>(idle.processId()), SIGTERM);
+    QVERIFY(idle.waitForFinished(5000));
+    QCOMPARE(idle.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!todaysTimes().second.isEmpty(), 10000);
+    QVERIFY(!todaysTimes().first.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
+}
+
+}  // namespace tkv::test
+
+QTEST_GUILESS_MAIN(tkv::test::ResidentProgramsTest)
+#include "resident_programs_test.moc"

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+// The QtTest classes of this program share one main(), which gives them a
+// runtime folder of their own: names of other programs never meet theirs.
+class SingleInstanceTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void nameIsTakenOnce();
+    void nameLetGoWhenTheHolderEnds();
+    void laterCopyAsksTheRunningOneToComeForward();
+};
+
+class SessionEndTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void signalsArriveOnTheEventLoop();
+};
+
+class TrayIconTest final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void twoImagesInEverySize();
+};
