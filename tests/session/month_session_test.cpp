@@ -23,6 +23,7 @@ struct PathCase {
     const char* month;
     const char* ledger;
     const char* holidays;
+    const char* folder;
 };
 
 void PrintTo(const PathCase& c, std::ostream* os) {
@@ -36,14 +37,15 @@ TEST_P(UserPathsTest, FilesOfTheUser) {
     EXPECT_EQ(paths.monthFile({2004, 3}), GetParam().month);
     EXPECT_EQ(paths.ledgerFile(), GetParam().ledger);
     EXPECT_EQ(paths.holidayFile(), GetParam().holidays);
+    EXPECT_EQ(paths.folder(), GetParam().folder);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Users, UserPathsTest,
     ::testing::Values(PathCase{"MainUser", "", "/data/200403.dat", "/data/Vacation.dat",
-                               "/data/Holiday.dat"},
+                               "/data/Holiday.dat", "/data"},
                       PathCase{"NamedUser", "taro", "/data/taro/200403.dat",
-                               "/data/taro/Vacation.dat", "/data/taro/Holiday.dat"}),
+                               "/data/taro/Vacation.dat", "/data/taro/Holiday.dat", "/data/taro"}),
     [](const ::testing::TestParamInfo<PathCase>& row) { return std::string(row.param.name); });
 
 struct NowCase {
@@ -123,6 +125,25 @@ TEST_F(MonthSessionTest, LoadBuildsAMissingMonthAndReadsASavedOne) {
     ASSERT_TRUE(other.load({2004, 3}).ok());
     EXPECT_EQ(other.month().day(1).cell(DayColumn::Overtime), " 2:00");
     EXPECT_FALSE(other.month().hasUnsavedChanges());
+}
+
+// The ledger as the leave window and the CLI read it: new half days take
+// the settings' values.
+TEST_F(MonthSessionTest, LedgerReadWithTheHalfDayValues) {
+    Ledger stored;
+    stored.setKuriZan("10.0");
+    ASSERT_TRUE(SaveLedger(stored, ledgerFile()).ok());
+    settings.HanDayAM = DecimalText("-0.3");
+    Ledger l;
+    ASSERT_TRUE(session.loadLedger(l).ok());
+    EXPECT_EQ(l.KuriZan(), "10.0");
+    ASSERT_TRUE(l.AddLeaveEntry("2004/03/05", "前", 0, ""));
+    EXPECT_EQ(l.entry(1).days, " -0.3");
+
+    // A folder where the file should be cannot be read, as any user.
+    std::filesystem::remove(ledgerFile());
+    std::filesystem::create_directory(ledgerFile());
+    EXPECT_EQ(session.loadLedger(l).error, IoError::ReadFailed);
 }
 
 // A save writes the month and then brings the ledger in step with the leave

@@ -9,6 +9,7 @@
 #include "base/paths.h"
 #include "base/registry_store.h"
 #include "base/test_folder.h"
+#include "session/month_session.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 
@@ -49,6 +50,17 @@ TEST(PrepareFolders, ReportsTheFolderThatCannotBeMade) {
     EXPECT_EQ(run.io.error, IoError::WriteFailed);
     EXPECT_EQ(run.io.path, dir.file("config"));
     EXPECT_FALSE(DirectoryExists(dir.file("data/deep/taro")));
+}
+
+// The users menu makes the folder of the user it switches to.
+TEST(PrepareUserFolder, MakesTheUsersFolder) {
+    test::TestFolder dir;
+    ASSERT_TRUE(PrepareUserFolder({dir.file("data"), "hanako"}).ok());
+    EXPECT_TRUE(DirectoryExists(dir.file("data/hanako")));
+    EXPECT_EQ(modeOf(dir.file("data/hanako")), 0700u);
+    ASSERT_TRUE(WriteFileAtomically(dir.file("data/jiro"), "a file, not a folder").ok());
+    EXPECT_EQ(PrepareUserFolder({dir.file("data"), "jiro"}).error, IoError::WriteFailed);
+    EXPECT_EQ(RegistryFile(dir.path()), dir.file("registry.ini"));
 }
 
 // One run reads registry.ini once, however often its settings are loaded.
