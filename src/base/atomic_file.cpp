@@ -171,8 +171,14 @@ IoResult MakeDirectories(const std::string& path, unsigned mode) {
         if (!parent.ok())
             return parent;
     }
-    if (::mkdir(path.c_str(), static_cast<mode_t>(mode)) != 0 && errno != EEXIST)
-        return IoResult::failure(IoError::WriteFailed, errno, path);
+    if (::mkdir(path.c_str(), static_cast<mode_t>(mode)) != 0) {
+        const int err = errno;
+        // EEXIST is fine only when a folder won the race, not a file in the way.
+        if (err != EEXIST)
+            return IoResult::failure(IoError::WriteFailed, err, path);
+        if (!DirectoryExists(path))
+            return IoResult::failure(IoError::WriteFailed, ENOTDIR, path);
+    }
     return IoResult::success();
 }
 

@@ -18,6 +18,16 @@ bool canEncode(std::string_view utf8, std::string* unencodable = nullptr);
 // file still loads and shows what can be read.
 std::string toUtf8(std::string_view bytes);
 
+// The same two, appending to `out`, for lines built or read field by field.
+void appendFromUtf8(std::string& out, std::string_view utf8, std::string* unencodable = nullptr);
+void appendToUtf8(std::string& out, std::string_view bytes);
+
+// The first `ascii` character at or after `from` in CP932 bytes, stepping over
+// double-byte characters the way toUtf8 reads them (a trail byte is never
+// taken for ASCII); npos when there is none. Splitting CP932 bytes there and
+// converting the pieces gives the same texts as converting first.
+std::size_t findAscii(std::string_view bytes, char ascii, std::size_t from = 0);
+
 // Width of one character in Shift-JIS bytes: 1 for ASCII and half-width
 // katakana, 2 for everything else.
 int byteWidth(char32_t cp);

@@ -18,6 +18,13 @@ std::string IniFile::normalise(std::string_view utf8Name) {
     return s;
 }
 
+std::string IniFile::normaliseStored(std::string_view cp932Name) {
+    for (char ch : cp932Name)
+        if (static_cast<unsigned char>(ch) >= 0x80)
+            return normalise(cp932::toUtf8(cp932Name));
+    return normalise(cp932Name);  // ASCII reads the same in both encodings
+}
+
 IoResult IniFile::load(const std::string& path) {
     m_path = path;
     clear();
@@ -32,6 +39,7 @@ void IniFile::clear() {
     m_preamble.clear();
     m_sections.clear();
     m_sectionIndex.clear();
+    m_lastPosition = kNoEntry;
 }
 
 std::string IniFile::takeValue(std::string_view afterEquals) const {
@@ -56,14 +64,14 @@ void IniFile::parse(std::string_view bytes) {
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
 
-        const std::string trimmed = Trim(line);
+        const std::string_view trimmed = TrimView(line);
         if (trimmed.empty())
             continue;
         if (trimmed.front() == '[') {
             const std::size_t close = trimmed.find(']');
-            const std::string name =
-                trimmed.substr(1, close == std::string::npos ? std::string::npos : close - 1);
-            const std::string norm = normalise(cp932::toUtf8(name));
+            const std::string_view name = trimmed.substr(
+                1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+            const std::string norm = normaliseStored(name);
             const auto it = m_sectionIndex.find(norm);
             if (it != m_sectionIndex.end()) {
                 current = &m_sections[it->second];  // a repeated header continues its section
@@ -80,14 +88,21 @@ void IniFile::parse(std::string_view bytes) {
             continue;
         }
         if (eq == std::string_view::npos || trimmed.front() == ';') {
-            current->entries.push_back(Entry{{}, std::string(line), {}, true, false});
+            current->entries.push_back(Entry{{}, std::string(line), true, false, false});
             continue;
         }
-        std::string key = TrimRight(line.substr(0, eq));  // " 1" keeps its alignment
-        const std::string norm = normalise(cp932::toUtf8(key));
-        current->index.emplace(norm, current->entries.size());  // the first occurrence wins
+        const std::string_view key = TrimRightView(line.substr(0, eq));  // " 1" keeps its alignment
+        const std::size_t at = current->entries.size();
+        const auto [it, added] = current->index.emplace(normaliseStored(key), at);
+        if (!added) {
+            // The first occurrence wins; later ones are chained to it.
+            std::size_t last = it->second;
+            while (current->entries[last].nextSame != kNoEntry)
+                last = current->entries[last].nextSame;
+            current->entries[last].nextSame = at;
+        }
         current->entries.push_back(
-            Entry{std::move(key), takeValue(line.substr(eq + 1)), norm, false, false});
+            Entry{std::string(key), takeValue(line.substr(eq + 1)), false, false, !added});
     }
 }
 
@@ -120,11 +135,22 @@ IoResult IniFile::flush(unsigned newFileMode) const {
     return WriteFileAtomically(m_path, serialize(), newFileMode);
 }
 
-const IniFile::Section* IniFile::findSection(std::string_view section) const {
+std::size_t IniFile::sectionPosition(std::string_view section) const {
+    if (m_lastPosition != kNoEntry && section == m_lastQuery)
+        return m_lastPosition;
     const auto it = m_sectionIndex.find(normalise(section));
-    if (it == m_sectionIndex.end() || m_sections[it->second].erased)
+    if (it == m_sectionIndex.end())
+        return kNoEntry;
+    m_lastQuery.assign(section);
+    m_lastPosition = it->second;
+    return it->second;
+}
+
+const IniFile::Section* IniFile::findSection(std::string_view section) const {
+    const std::size_t at = sectionPosition(section);
+    if (at == kNoEntry || m_sections[at].erased)
         return nullptr;
-    return &m_sections[it->second];
+    return &m_sections[at];
 }
 
 IniFile::Section* IniFile::findSection(std::string_view section) {
@@ -132,6 +158,9 @@ IniFile::Section* IniFile::findSection(std::string_view section) {
 }
 
 IniFile::Section& IniFile::sectionFor(std::string_view section) {
+    if (const std::size_t at = sectionPosition(section); at != kNoEntry && !m_sections[at].erased)
+        return m_sections[at];
+    m_lastPosition = kNoEntry;  // the index changes below
     const std::string norm = normalise(section);
     const auto it = m_sectionIndex.find(norm);
     if (it != m_sectionIndex.end()) {
@@ -160,15 +189,23 @@ std::optional<std::string> IniFile::readRaw(std::string_view section, std::strin
 }
 
 void IniFile::writeRaw(std::string_view section, std::string_view key, std::string_view bytes) {
+    store(section, key, std::string(bytes));
+}
+
+void IniFile::writeRaw(std::string_view section, std::string_view key, std::string&& bytes) {
+    store(section, key, std::move(bytes));
+}
+
+void IniFile::store(std::string_view section, std::string_view key, std::string bytes) {
     Section& s = sectionFor(section);
-    const std::string norm = normalise(key);
+    std::string norm = normalise(key);
     const auto it = s.index.find(norm);
     if (it != s.index.end()) {
-        s.entries[it->second].value = std::string(bytes);
+        s.entries[it->second].value = std::move(bytes);
         return;
     }
-    s.index.emplace(norm, s.entries.size());
-    s.entries.push_back(Entry{cp932::fromUtf8(key), std::string(bytes), norm, false, false});
+    s.index.emplace(std::move(norm), s.entries.size());
+    s.entries.push_back(Entry{cp932::fromUtf8(key), std::move(bytes), false, false, false});
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key,
@@ -178,7 +215,7 @@ std::string IniFile::readString(std::string_view section, std::string_view key,
 }
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view utf8) {
-    writeRaw(section, key, cp932::fromUtf8(utf8));
+    store(section, key, cp932::fromUtf8(utf8));
 }
 
 int IniFile::readInteger(std::string_view section, std::string_view key, int fallback) const {
@@ -190,16 +227,81 @@ bool IniFile::deleteKey(std::string_view section, std::string_view key) {
     Section* s = findSection(section);
     if (s == nullptr)
         return false;
-    const std::string norm = normalise(key);
-    const auto it = s->index.find(norm);
+    const auto it = s->index.find(normalise(key));
     if (it == s->index.end())
         return false;
-    s->index.erase(it);
     // Erase every copy so a duplicate line of a hand-edited file cannot resurface.
-    for (Entry& e : s->entries)
-        if (!e.foreign && !e.erased && e.norm == norm)
-            e.erased = true;
+    for (std::size_t i = it->second; i != kNoEntry; i = s->entries[i].nextSame)
+        s->entries[i].erased = true;
+    s->index.erase(it);
     return true;
+}
+
+int IniFile::deleteKeysIf(std::string_view section,
+                          const std::function<bool(std::string_view key)>& matches) {
+    Section* s = findSection(section);
+    if (s == nullptr)
+        return 0;
+    int deleted = 0;
+    for (Entry& e : s->entries) {
+        if (e.foreign || e.erased || !matches(e.key))
+            continue;
+        const auto it = s->index.find(normaliseStored(e.key));
+        if (it == s->index.end())
+            continue;
+        for (std::size_t i = it->second; i != kNoEntry; i = s->entries[i].nextSame)
+            s->entries[i].erased = true;
+        s->index.erase(it);
+        ++deleted;
+    }
+    return deleted;
+}
+
+void IniFile::replaceKeys(std::string_view section,
+                          const std::function<bool(std::string_view key)>& matches,
+                          std::vector<std::pair<std::string, std::string>>&& lines) {
+    Section* s = findSection(section);
+    if (s != nullptr) {
+        // The run of matching keys that ends the section: single lines, no
+        // comment among them, and no matching key before them.
+        auto live = [](const Entry& e) { return !e.erased; };
+        std::size_t tail = s->entries.size();
+        while (tail > 0) {
+            const Entry& e = s->entries[tail - 1];
+            if (live(e) && (e.foreign || e.shadowed || !matches(e.key)))
+                break;
+            --tail;
+        }
+        bool matchBefore = false;
+        for (std::size_t i = 0; i < tail && !matchBefore; ++i) {
+            const Entry& e = s->entries[i];
+            matchBefore = live(e) && !e.foreign && matches(e.key);
+        }
+        if (!matchBefore) {
+            std::size_t next = 0;
+            std::size_t i = tail;
+            for (; i < s->entries.size(); ++i) {
+                Entry& e = s->entries[i];
+                if (!live(e))
+                    continue;
+                if (next == lines.size() || e.key != cp932::fromUtf8(lines[next].first))
+                    break;
+                e.value = std::move(lines[next++].second);
+            }
+            for (; i < s->entries.size(); ++i) {
+                Entry& e = s->entries[i];
+                if (!live(e))
+                    continue;
+                e.erased = true;
+                s->index.erase(normaliseStored(e.key));
+            }
+            for (; next < lines.size(); ++next)
+                store(section, lines[next].first, std::move(lines[next].second));
+            return;
+        }
+    }
+    deleteKeysIf(section, matches);
+    for (auto& [key, value] : lines) store(section, key, std::move(value));
 }
 
 bool IniFile::deleteSection(std::string_view section) {
@@ -256,6 +358,15 @@ std::vector<std::string> IniFile::sectionNames() const {
         if (!s.erased)
             out.push_back(cp932::toUtf8(s.name));
     return out;
+}
+
+void IniFile::forEachKey(
+    std::string_view section,
+    const std::function<void(std::string_view key, const std::string& value)>& visit) const {
+    if (const Section* s = findSection(section))
+        for (const Entry& e : s->entries)
+            if (!e.foreign && !e.erased && !e.shadowed)
+                visit(e.key, e.value);
 }
 
 std::vector<std::string> IniFile::keyNames(std::string_view section) const {

@@ -34,7 +34,10 @@ public:
 
 // The registry as one ini document: a section per key path, values exact.
 // Without a path it lives in memory only (tests); with one it is the file
-// registry.ini, written atomically with mode 0600.
+// registry.ini, written atomically with mode 0600. The file is read when the
+// store is made; reload() reads it again only when it changed on disk since
+// (or when there are unflushed changes to drop), so a run that loads its
+// settings several times parses the file once.
 class IniRegistryStore final : public RegistryStore {
 public:
     IniRegistryStore() = default;
@@ -52,10 +55,28 @@ public:
     IoResult flush() override;
 
     const IniFile& document() const { return m_ini; }
+    // How the last read of the file went (success for a missing file).
+    const IoResult& loadResult() const { return m_loadResult; }
+    // How often the file was parsed.
+    int parseCount() const { return m_parses; }
+
+    // What identifies one version of the file: a write by anybody replaces
+    // or modifies it, which changes at least one of these.
+    struct FileStamp {
+        bool exists = false;
+        unsigned long long device = 0, inode = 0, size = 0;
+        long long mtimeNs = 0, ctimeNs = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
 
 private:
     IniFile m_ini{IniValueMode::Exact};
     bool m_backed = false;
+    bool m_dirty = false;  // changed in memory since the last read or flush
+    bool m_known = false;  // m_stamp describes the file m_ini came from
+    FileStamp m_stamp;
+    IoResult m_loadResult;
+    int m_parses = 0;
 };
 
 }  // namespace tkv

@@ -155,9 +155,19 @@ std::string TrimLeft(std::string_view text) {
 }
 
 std::string TrimRight(std::string_view text) {
+    return std::string(TrimRightView(text));
+}
+
+std::string_view TrimRightView(std::string_view text) {
     std::size_t e = text.size();
     while (e > 0 && isBlank(text[e - 1])) --e;
-    return std::string(text.substr(0, e));
+    return text.substr(0, e);
+}
+
+std::string_view TrimView(std::string_view text) {
+    std::size_t b = 0;
+    while (b < text.size() && isBlank(text[b])) ++b;
+    return TrimRightView(text.substr(b));
 }
 
 std::string UpperAscii(std::string_view text) {
@@ -169,7 +179,7 @@ std::string UpperAscii(std::string_view text) {
 }
 
 std::string Trim(std::string_view text) {
-    return TrimRight(TrimLeft(text));
+    return std::string(TrimView(text));
 }
 
 std::string ToHankaku(std::string_view text) {

@@ -23,6 +23,9 @@ int UnitMinutes(int index);
 std::string Trim(std::string_view text);
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
+// The same as views into `text`, for parsers that only look.
+std::string_view TrimView(std::string_view text);
+std::string_view TrimRightView(std::string_view text);
 
 // ASCII a-z as A-Z; every other byte as it is (UTF-8 safe: those bytes never
 // occur inside a multi-byte character).

@@ -4,12 +4,13 @@
 #include <iostream>
 #include <string_view>
 
-#include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/registry_store.h"
 #include "base/text_util.h"
 #include "base/version.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
+#include "session/startup.h"
 
 namespace tkv::cli {
 namespace {
@@ -168,9 +169,13 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return ExitOk;
     }
 
-    const FolderInputs inputs = os::ReadFolderInputs();
-    Context ctx{DataFolder(inputs),
-                ConfigFolder(inputs),
+    RunFolders folders = PrepareFolders(os::ReadFolderInputs(), user);
+    if (!folders.io.ok()) {
+        err << "tokivane-cli: " << describe(folders.io) << "\n";
+        return ExitFile;
+    }
+    Context ctx{std::move(folders.dataDir),
+                std::move(folders.configDir),
                 user,
                 os::CurrentDir(),
                 nullptr,
@@ -182,19 +187,9 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         ctx.clock = std::make_unique<FixedClock>(*at);
     else
         ctx.clock = std::make_unique<os::SystemClock>();
-
-    for (const std::string& dir :
-         {ctx.dataDir, ctx.configDir, user.empty() ? std::string() : JoinPath(ctx.dataDir, user)}) {
-        if (dir.empty())
-            continue;
-        const IoResult r = MakeDirectories(dir, 0700);
-        if (!r.ok()) {
-            err << "tokivane-cli: " << describe(r) << "\n";
-            return ExitFile;
-        }
-    }
-    auto registry = std::make_unique<IniRegistryStore>(JoinPath(ctx.configDir, "registry.ini"));
-    if (const IoResult r = registry->reload(); !r.ok()) {
+    // Read once here; the settings loads of the command find it unchanged.
+    auto registry = OpenRegistry(ctx.configDir);
+    if (const IoResult r = registry->loadResult(); !r.ok()) {
         err << "tokivane-cli: " << describe(r) << "\n";
         return ExitFile;
     }

@@ -3,7 +3,7 @@
 #include "base/cp932.h"
 #include "base/text_util.h"
 #include "cli/cli_app.h"
-#include "cli/month_session.h"
+#include "cli/command_session.h"
 #include "core/auto_time_input.h"
 #include "core/calendar.h"
 #include "core/day_kind.h"
@@ -54,7 +54,7 @@ int findRow(const MonthRecord& m, const Date& d) {
 
 int monthCommand(Context& ctx, const std::vector<std::string>& args, bool save) {
     const YearMonth ym = parseYearMonth(args, save ? "recalc" : "month");
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open() || !session.loadMonth(ym))
         return ExitFile;
     if (save) {
@@ -126,7 +126,7 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
         }
     }
 
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open())
         return ExitFile;
     if (!session.loadMonth(AccountingMonthOf(date, session.settings().SimeDay)))
@@ -162,7 +162,7 @@ int PunchCommand(Context& ctx, const std::vector<std::string>& args) {
     const bool leaving = args[0] == "out";
     const bool force = args.size() == 2;
 
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open())
         return ExitFile;
     const AutoTimePlan plan = PlanAutoTimeInput(
@@ -208,7 +208,7 @@ int HolidaysCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.size() != 1)
         throw UsageError{"holidays wants YEAR"};
     const int year = parseNumber(args[0], "year", 1, 9999);
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open())
         return ExitFile;
     for (Date d{year, 1, 1}; d.year == year; d = NextDay(d)) {

@@ -5,10 +5,9 @@
 
 #include "base/text_util.h"
 #include "cli/cli_app.h"
+#include "cli/command_session.h"
 #include "cli/csv_output.h"
-#include "cli/month_session.h"
 #include "leave/ledger.h"
-#include "leave/ledger_file.h"
 #include "reports/leave_list_lines.h"
 #include "reports/period_csv.h"
 #include "reports/period_list_lines.h"
@@ -53,11 +52,11 @@ struct PeriodResult {
     std::optional<PeriodGrid> grid;
 };
 
-PeriodResult runPeriod(Context& ctx, MonthSession& session, const PeriodRequest& request) {
+PeriodResult runPeriod(Context& ctx, CommandSession& session, const PeriodRequest& request) {
     if (!session.open())
         return {ExitFile, std::nullopt};
     PeriodMonthReader reader(session.settings(),
-                             [&session](YearMonth ym) { return session.monthPath(ym); });
+                             [&session](YearMonth ym) { return session.paths().monthFile(ym); });
     // Totals that quietly leave out a month would mislead: nothing then.
     const auto unreadable = [&]() -> std::optional<PeriodResult> {
         if (reader.failures().empty())
@@ -83,7 +82,7 @@ PeriodResult runPeriod(Context& ctx, MonthSession& session, const PeriodRequest&
 
 int PeriodCommand(Context& ctx, const std::vector<std::string>& args) {
     const PeriodRequest request = parsePeriod(args);
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     const PeriodResult result = runPeriod(ctx, session, request);
     if (!result.grid)
         return result.exit;
@@ -100,7 +99,7 @@ int PeriodCommand(Context& ctx, const std::vector<std::string>& args) {
 int CsvPeriodCommand(Context& ctx, const std::vector<std::string>& args,
                      const std::optional<std::string>& out) {
     const PeriodRequest request = parsePeriod(args);
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     const PeriodResult result = runPeriod(ctx, session, request);
     if (!result.grid)
         return result.exit;
@@ -117,7 +116,7 @@ int PrintPeriodCommand(Context& ctx, const std::vector<std::string>& args, bool 
         ctx.err << "tokivane-cli: this build has no PDF output\n";
         return ExitFile;
     }
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     const PeriodResult result = runPeriod(ctx, session, request);
     if (!result.grid)
         return result.exit;
@@ -128,7 +127,7 @@ int PrintPeriodCommand(Context& ctx, const std::vector<std::string>& args, bool 
         return ExitOk;
     }
     const IoResult r = ctx.pdf.period(
-        result.grid->span, [&session](YearMonth ym) { return session.monthPath(ym); },
+        result.grid->span, [&session](YearMonth ym) { return session.paths().monthFile(ym); },
         session.settings(), *ctx.clock, pdfPath);
     return session.report(r) ? ExitOk : ExitFile;
 }
@@ -141,12 +140,11 @@ int PrintLeaveCommand(Context& ctx, const std::vector<std::string>& args, bool l
         ctx.err << "tokivane-cli: this build has no PDF output\n";
         return ExitFile;
     }
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open())
         return ExitFile;
     Ledger ledger;
-    if (!session.report(
-            LoadLedger(ledger, session.ledgerPath(), HalfDayValuesOf(session.settings()))))
+    if (!session.loadLedger(ledger))
         return ExitFile;
     if (lines) {
         const LeaveListLines built = BuildLeaveListLines(ledger, session.settings(), 0);

@@ -4,10 +4,9 @@
 
 #include "base/text_util.h"
 #include "cli/cli_app.h"
+#include "cli/command_session.h"
 #include "cli/csv_output.h"
-#include "cli/month_session.h"
 #include "leave/ledger.h"
-#include "leave/ledger_file.h"
 #include "reports/leave_csv.h"
 #include "reports/month_csv.h"
 #include "reports/month_list_lines.h"
@@ -26,7 +25,7 @@ YearMonth parseYearMonth(const std::string& year, const std::string& month) {
 }
 
 // The month as the desktop program would show it after recalculation.
-bool openMonth(MonthSession& session, YearMonth ym) {
+bool openMonth(CommandSession& session, YearMonth ym) {
     if (!session.open() || !session.loadMonth(ym))
         return false;
     session.recalculate();
@@ -67,7 +66,7 @@ int csvMonth(Context& ctx, const std::vector<std::string>& args,
     if (args.size() != 2)
         throw UsageError{std::string("csv wants month YEAR MONTH [--out FILE]")};
     const YearMonth ym = parseYearMonth(args[0], args[1]);
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!openMonth(session, ym))
         return ExitFile;
     std::ostringstream csv;
@@ -81,12 +80,12 @@ int csvLeave(Context& ctx, const std::vector<std::string>& args,
              const std::optional<std::string>& out) {
     if (!args.empty())
         throw UsageError{"csv leave takes no arguments but --out FILE"};
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!session.open())
         return ExitFile;
     Ledger ledger;
     const Settings& s = session.settings();
-    if (!session.report(LoadLedger(ledger, session.ledgerPath(), HalfDayValuesOf(s))))
+    if (!session.loadLedger(ledger))
         return ExitFile;
     ledger.RecalcLedger();
     std::ostringstream csv;
@@ -103,12 +102,12 @@ int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,
         ctx.err << "tokivane-cli: this build has no PDF output\n";
         return ExitFile;
     }
-    MonthSession session(ctx);
+    CommandSession session(ctx);
     if (!openMonth(session, ym))
         return ExitFile;
     if (lines) {
         const MonthListLines built =
-            BuildMonthListLines(session.month(), session.lastCalculation(), session.settings(), 0);
+            BuildMonthListLines(session.month(), session.calculation(), session.settings(), 0);
         for (const std::string& l : built.firstPage) ctx.out << l << '\n';
         ctx.out << built.header << '\n';
         for (const std::string& l : built.records) ctx.out << l << '\n';

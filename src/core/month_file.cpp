@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "base/ini_file.h"
 #include "base/text_util.h"
@@ -12,11 +13,6 @@ namespace {
 
 constexpr std::string_view kSystem = "System";
 constexpr std::string_view kDayData = "DayData";
-
-// Cell texts never carry a comma into the file: it would shift every field.
-std::string field(const std::string& text) {
-    return ReplaceAll(text, ",", ".");
-}
 
 std::string colorText(int color) {
     if (color == 0)
@@ -46,41 +42,63 @@ std::string LedgerDateText(const Date& d) {
 }
 
 std::string DayLine(const DayRow& row) {
-    auto c = [&row](DayColumn column) { return field(row.cell(column)); };
-    const std::string fields[14] = {
-        c(DayColumn::Date),       c(DayColumn::Weekday), c(DayColumn::Kind),
-        c(DayColumn::Arrival),    c(DayColumn::Leaving), c(DayColumn::Overtime),
-        c(DayColumn::LateNight),  c(DayColumn::Memo),    row.ManualFlag[0],
-        row.ManualFlag[1],        row.ManualFlag[2],     c(DayColumn::Working),
-        colorText(row.MemoColor), row.LegalHolidayFlag};
+    // Cell texts (fields 1..8 and 12) get field(); the flags stand as they are.
+    const std::pair<const std::string*, bool> fields[13] = {{&row.cell(DayColumn::Date), true},
+                                                            {&row.cell(DayColumn::Weekday), true},
+                                                            {&row.cell(DayColumn::Kind), true},
+                                                            {&row.cell(DayColumn::Arrival), true},
+                                                            {&row.cell(DayColumn::Leaving), true},
+                                                            {&row.cell(DayColumn::Overtime), true},
+                                                            {&row.cell(DayColumn::LateNight), true},
+                                                            {&row.cell(DayColumn::Memo), true},
+                                                            {&row.ManualFlag[0], false},
+                                                            {&row.ManualFlag[1], false},
+                                                            {&row.ManualFlag[2], false},
+                                                            {&row.cell(DayColumn::Working), true},
+                                                            {nullptr, false}};
+    // Cell texts never carry a comma into the file: it would shift every field.
     std::string line;
-    for (const std::string& f : fields) {
-        line += f;
+    line.reserve(96);
+    for (const auto& [text, isCell] : fields) {
+        if (text == nullptr) {
+            line += colorText(row.MemoColor);
+        } else {
+            const std::size_t from = line.size();
+            line += *text;
+            if (isCell)
+                std::replace(line.begin() + static_cast<std::ptrdiff_t>(from), line.end(), ',',
+                             '.');
+        }
         line += ',';
     }
-    return TrimLeft(line);
+    line += row.LegalHolidayFlag;
+    line += ',';
+    line.erase(0, static_cast<std::size_t>(TrimView(line).data() - line.data()));
+    return line;
 }
 
 void ReadDayLine(const std::string& line, DayRow& row) {
-    std::string fields[14];
+    std::string_view fields[14];
+    const std::string_view text = line;
     std::size_t pos = 0;
-    for (int i = 0; i < 14 && pos <= line.size(); ++i) {
-        const std::size_t comma = line.find(',', pos);
-        if (comma == std::string::npos) {
+    for (int i = 0; i < 14 && pos <= text.size(); ++i) {
+        const std::size_t comma = text.find(',', pos);
+        if (comma == std::string_view::npos) {
             // A truncated line: the last piece is still the field it stands in.
-            fields[i] = line.substr(pos);
+            fields[i] = text.substr(pos);
             break;
         }
-        fields[i] = line.substr(pos, comma - pos);
+        fields[i] = text.substr(pos, comma - pos);
         pos = comma + 1;
     }
-    for (int i = 0; i < 7; ++i) row.cells[static_cast<std::size_t>(i)] = fields[i];
+    for (int i = 1; i < 7; ++i) row.cells[static_cast<std::size_t>(i)].assign(fields[i]);
     row.cell(DayColumn::Date) = RightAlign(fields[0], 5);
-    row.cell(DayColumn::Memo) = fields[7];
-    row.ManualFlag = {Trim(fields[8]), Trim(fields[9]), Trim(fields[10])};
-    row.cell(DayColumn::Working) = fields[11];
-    row.MemoColor = StrToIntDef(fields[12], 0);
-    row.LegalHolidayFlag = Trim(fields[13]);
+    row.cell(DayColumn::Memo).assign(fields[7]);
+    for (int i = 0; i < 3; ++i)
+        row.ManualFlag[static_cast<std::size_t>(i)].assign(TrimView(fields[8 + i]));
+    row.cell(DayColumn::Working).assign(fields[11]);
+    row.MemoColor = fields[12].empty() ? 0 : StrToIntDef(fields[12], 0);
+    row.LegalHolidayFlag.assign(TrimView(fields[13]));
 }
 
 MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path, const Settings& s,

@@ -1,5 +1,6 @@
 #include "leave/leave_sync.h"
 
+#include "base/ini_file.h"
 #include "leave/leave_kind.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
@@ -37,13 +38,22 @@ IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
     for (const LeaveDayChange& c : changes) needed = needed || concernsLedger(c);
     if (!needed)
         return IoResult::success();
+    // LoadLedger, the changes and SaveLedger, with the file read once: what
+    // is written back is that same reading with the ledger's part replaced.
+    IniFile ini;
+    const IoResult loaded = ini.load(ledgerPath);
+    // Never replace a file whose content could not be read.
+    if (!loaded.ok() && loaded.error != IoError::NotFound)
+        return loaded;
     Ledger ledger;
     ledger.SetHalfDayValues(halfDays.morning, halfDays.afternoon);
-    const IoResult loaded = LoadLedger(ledger, ledgerPath);
-    if (!loaded.ok())
-        return loaded;
+    ReadLedger(ledger, ini);
+    ledger.RecalcLedger();
+    // Every ledger operation ends recalculated, so the ledger is written as
+    // it stands.
     ApplyLeaveChanges(changes, ledger);
-    return SaveLedger(ledger, ledgerPath);
+    WriteLedger(ledger, ini);
+    return ini.flush();
 }
 
 }  // namespace tkv

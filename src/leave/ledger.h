@@ -118,7 +118,6 @@ public:
     void takeSnapshot();
 
 private:
-    void sortByDate();
     int foldFirst(int limit, std::string_view upTo);
     std::string oldestDate() const;
 

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "base/cp932.h"
 #include "base/ini_file.h"
@@ -13,26 +16,51 @@ namespace {
 constexpr std::string_view kSystem = "System";
 constexpr std::string_view kData = "VacationData";
 
+// The slot number right-aligned in three characters, as the file has it.
 std::string slotKey(int slot) {
-    return IntToStrPad(slot, 3);
+    char key[3] = {' ', ' ', static_cast<char>('0' + slot % 10)};
+    if (slot >= 10)
+        key[1] = static_cast<char>('0' + slot / 10 % 10);
+    if (slot >= 100)
+        key[0] = static_cast<char>('0' + slot / 100 % 10);
+    return std::string(key, 3);
 }
 
-// A comma would split the field and a line break would split the line.
-std::string storedField(std::string_view text) {
-    std::string s = ReplaceAll(text, ",", ".");
-    for (char& ch : s)
-        if (ch == '\r' || ch == '\n')
-            ch = ' ';
-    return s;
+// The slot a stored key names: the key without its blanks is the slot
+// number as written by slotKey ("7" or "  7", not "07"); 0 for other keys.
+int slotOfKey(std::string_view key) {
+    const std::string_view digits = TrimView(key);
+    if (digits.empty() || digits.size() > 3 || digits[0] == '0')
+        return 0;
+    int slot = 0;
+    for (char ch : digits) {
+        if (ch < '0' || ch > '9')
+            return 0;
+        slot = slot * 10 + (ch - '0');
+    }
+    return slot <= LedgerSlotCount ? slot : 0;
 }
 
-}  // namespace
-
-std::string FormatLeaveValue(const LeaveEntry& entry) {
+// The value of an entry, each field put in by `append` (which converts it
+// or not). A comma would split the field and a line break would split the
+// line; neither can be part of a double-byte CP932 character, so they are
+// replaced the same way in either encoding.
+template <class Append>
+std::string formatValue(const LeaveEntry& entry, Append append) {
     std::string value;
+    value.reserve(entry.date.size() + entry.weekday.size() + entry.kind.size() + entry.days.size() +
+                  entry.remaining.size() + entry.memo.size() + 16);
     for (const std::string* field :
          {&entry.date, &entry.weekday, &entry.kind, &entry.days, &entry.remaining, &entry.memo}) {
-        value += storedField(*field);
+        const std::size_t from = value.size();
+        append(value, *field);
+        for (std::size_t i = from; i < value.size(); ++i) {
+            char& ch = value[i];
+            if (ch == ',')
+                ch = '.';
+            else if (ch == '\r' || ch == '\n')
+                ch = ' ';
+        }
         value += ',';
     }
     if (entry.color != 0) {
@@ -41,47 +69,90 @@ std::string FormatLeaveValue(const LeaveEntry& entry) {
         value += hex;
     }
     value += ',';
-    return TrimLeft(value);
+    // Blanks at the left of the whole value go (a date never starts with one).
+    value.erase(0, static_cast<std::size_t>(TrimView(value).data() - value.data()));
+    return value;
 }
 
-LeaveEntry ParseLeaveValue(std::string_view value) {
-    LeaveEntry entry;
+// The fields of a stored value, read into an empty `entry`: `find` locates
+// the next comma, `take` puts a piece into a field (converting it or not).
+template <class Find, class Take>
+void parseValue(std::string_view value, Find find, Take take, LeaveEntry& entry) {
     std::string* fields[] = {&entry.date, &entry.weekday,   &entry.kind,
                              &entry.days, &entry.remaining, &entry.memo};
     std::size_t start = 0;
     for (int piece = 0; piece < 7 && start <= value.size(); ++piece) {
-        const std::size_t comma = value.find(',', start);
+        const std::size_t comma = find(value, start);
         const std::size_t end = comma == std::string_view::npos ? value.size() : comma;
         const std::string_view text = value.substr(start, end - start);
-        if (piece < 6)
-            *fields[piece] = std::string(text);
-        else
-            entry.color = StrToIntDef(text, 0);
+        if (piece < 6) {
+            take(*fields[piece], text);
+        } else if (!text.empty()) {
+            std::string color;
+            take(color, text);
+            entry.color = StrToIntDef(color, 0);
+        }
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
     }
+}
+
+// The stored CP932 bytes of an entry: FormatLeaveValue encoded, built in
+// one go.
+std::string storedValue(const LeaveEntry& entry) {
+    return formatValue(
+        entry, [](std::string& out, std::string_view field) { cp932::appendFromUtf8(out, field); });
+}
+
+// ParseLeaveValue of the decoded bytes, decoding field by field, into an
+// empty entry.
+void parseStored(std::string_view raw, LeaveEntry& entry) {
+    parseValue(
+        raw, [](std::string_view v, std::size_t from) { return cp932::findAscii(v, ',', from); },
+        [](std::string& field, std::string_view piece) { cp932::appendToUtf8(field, piece); },
+        entry);
+}
+
+}  // namespace
+
+std::string FormatLeaveValue(const LeaveEntry& entry) {
+    return formatValue(entry, [](std::string& out, std::string_view field) { out.append(field); });
+}
+
+LeaveEntry ParseLeaveValue(std::string_view value) {
+    LeaveEntry entry;
+    parseValue(
+        value, [](std::string_view v, std::size_t from) { return v.find(',', from); },
+        [](std::string& field, std::string_view piece) { field.assign(piece); }, entry);
     return entry;
 }
 
 void ReadLedger(Ledger& ledger, const IniFile& ini) {
     ledger.setKuriZan(TrimLeft(ini.readString(kSystem, "KuriZan", "0.0")));
     // NowZan is always recomputed; the stored value is only a copy for readers of the file.
-    for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
-        const auto raw = ini.readRaw(kData, slotKey(slot));
-        ledger.entry(slot) = raw ? ParseLeaveValue(cp932::toUtf8(*raw)) : LeaveEntry{};
-    }
+    for (int slot = 1; slot <= LedgerSlotCount; ++slot) ledger.entry(slot) = LeaveEntry{};
+    // One pass over the stored lines, the value that a lookup of each slot's
+    // key would find (each key comes once).
+    ini.forEachKey(kData, [&ledger](std::string_view key, const std::string& raw) {
+        if (const int slot = slotOfKey(key))
+            parseStored(raw, ledger.entry(slot));
+    });
 }
 
 void WriteLedger(const Ledger& ledger, IniFile& ini) {
     ini.writeString(kSystem, "KuriZan", TrimLeft(ledger.KuriZan()));
     ini.writeString(kSystem, "NowZan", TrimLeft(ledger.NowZan()));
+    // Every slot's key goes, then the used slots are written in order, each
+    // at the end of the section, as a delete and write of each slot would.
+    std::vector<std::pair<std::string, std::string>> lines;
     for (int slot = 1; slot <= LedgerSlotCount; ++slot) {
         const LeaveEntry& e = ledger.entry(slot);
-        ini.deleteKey(kData, slotKey(slot));
         if (e.used())
-            ini.writeString(kData, slotKey(slot), FormatLeaveValue(e));
+            lines.emplace_back(slotKey(slot), storedValue(e));
     }
+    ini.replaceKeys(
+        kData, [](std::string_view key) { return slotOfKey(key) != 0; }, std::move(lines));
 }
 
 IoResult LoadLedger(Ledger& ledger, const std::string& path) {

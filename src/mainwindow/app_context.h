@@ -6,6 +6,7 @@
 
 #include "base/clock.h"
 #include "base/registry_store.h"
+#include "session/month_session.h"
 #include "settings/holiday_list.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
@@ -29,9 +30,8 @@ struct AppContext {
     Settings settings;
     AnnualHolidayTable holidays;
 
-    std::string monthPath(int year, int month) const;
-    std::string ledgerPath() const;
-    std::string holidayPath() const;
+    // The files of the user whose data is open.
+    UserPaths paths() const { return {dataDir, currentUser}; }
 };
 
 }  // namespace tkv

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "base/atomic_file.h"
 #include "base/paths.h"
+#include "base/registry_store.h"
 #include "base/version.h"
 #include "help/about_box.h"
 #include "mainwindow/app_context.h"
@@ -19,6 +19,7 @@
 #include "platform/session_end.h"
 #include "platform/single_instance.h"
 #include "platform/text_convert.h"
+#include "session/startup.h"
 #include "settings/ui/pass.h"
 
 namespace tkv {
@@ -66,23 +67,17 @@ int RunProgram(QApplication& app) {
         return 0;
     }
 
-    const FolderInputs folders = os::ReadFolderInputs();
-    ctx.dataDir = DataFolder(folders);
-    const std::string configDir = ConfigFolder(folders);
-    for (const std::string& dir :
-         {ctx.dataDir, configDir,
-          ctx.currentUser.empty() ? std::string() : JoinPath(ctx.dataDir, ctx.currentUser)}) {
-        if (dir.empty())
-            continue;
-        if (const IoResult r = MakeDirectories(dir, 0700); !r.ok()) {
-            platform::ShowMessage(nullptr, "起動ｴﾗｰ",
-                                  "フォルダを作成できません。\n" + platform::Q(r.path),
-                                  QMessageBox::Ok, QMessageBox::Critical);
-            return 1;
-        }
+    RunFolders folders = PrepareFolders(os::ReadFolderInputs(), ctx.currentUser);
+    if (!folders.io.ok()) {
+        platform::ShowMessage(nullptr, "起動ｴﾗｰ",
+                              "フォルダを作成できません。\n" + platform::Q(folders.io.path),
+                              QMessageBox::Ok, QMessageBox::Critical);
+        return 1;
     }
-    ctx.settingsFile = JoinPath(configDir, "registry.ini");
-    ctx.registry = std::make_unique<IniRegistryStore>(ctx.settingsFile);
+    ctx.dataDir = std::move(folders.dataDir);
+    ctx.settingsFile = RegistryFile(folders.configDir);
+    // A registry that cannot be read is reported by the settings load below.
+    ctx.registry = OpenRegistry(folders.configDir);
     ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
                                                 ctx.startUser);
     ctx.clock = std::make_unique<os::SystemClock>();

@@ -24,6 +24,7 @@
 #include "platform/waiting_form.h"
 #include "reports/ui/preview_form.h"
 #include "reports/ui/year_total.h"
+#include "session/month_session.h"
 #include "settings/ui/pass.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/password_prompt.h"
@@ -38,9 +39,8 @@ namespace tkv {
 namespace {
 
 help::AboutFacts aboutFacts(const AppContext& app) {
-    return {
-        platform::Q(app.currentUser.empty() ? app.dataDir : JoinPath(app.dataDir, app.currentUser)),
-        platform::Q(app.settingsFile), platform::Q(UserRegKey(app.currentUser))};
+    return {platform::Q(app.paths().folder()), platform::Q(app.settingsFile),
+            platform::Q(UserRegKey(app.currentUser))};
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     period.startUser = app.startUser;
     period.clock = app.clock.get();
     // The user whose data is open when the totals are taken.
-    period.monthPath = [&app](YearMonth ym) { return app.monthPath(ym.year, ym.month); };
+    period.monthPath = [&app](YearMonth ym) { return app.paths().monthFile(ym); };
     period.preview = m_preview.get();
     period.waiting = m_waiting;
     period.mainWindow = main;
@@ -109,8 +109,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     leave.restoreSize = app.store->startUserCopies().WindowSize;
     leave.clock = app.clock.get();
     // The user whose data is open when the window is used.
-    leave.ledgerPath = [&app] { return app.ledgerPath(); };
-    leave.monthPath = [&app](YearMonth ym) { return app.monthPath(ym.year, ym.month); };
+    leave.paths = [&app] { return app.paths(); };
     leave.preview = m_preview.get();
     leave.mainWindow = main;
     leave.confirmMonthSave = [main] { return main->ConfirmMonthSave(); };
@@ -123,9 +122,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     // The go-to-month dialog starts on the month of the day the program was
     // started, centred over the main window as it stands now; so does the
     // hand-entry dialog.
-    const DateTime now = app.clock->now();
-    const YearMonth current =
-        AccountingMonthOf({now.year, now.month, now.day}, app.settings.SimeDay);
+    const YearMonth current = AccountingMonthNow(*app.clock, app.settings.SimeDay);
     m_jump->setMonth(current.year, current.month);
     m_jump->placeAtCentreOf(main->frameGeometry());
     m_timeSet->placeAtCentreOf(main->frameGeometry());

@@ -256,7 +256,7 @@ bool Resident::sessionMayEnd(bool personPresent) {
         // A "キャンセル" in the save question keeps the session, so the
         // edits are not lost when the session ends anyway.
         mayEnd = m_main.close();
-    } else if (m_main.month().hasUnsavedChanges() && !m_main.SaveMonth()) {
+    } else if (m_main.month().hasUnsavedChanges() && !m_main.saveShownMonth()) {
         // The automatic input reloads the month: unsaved edits go first,
         // and while they cannot be saved the session is kept.
         mayEnd = false;

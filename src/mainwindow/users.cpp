@@ -4,14 +4,13 @@
 #include <QActionGroup>
 #include <QMenu>
 
-#include "base/atomic_file.h"
-#include "base/paths.h"
 #include "core/user_list.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/target_bar_panel.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "session/startup.h"
 
 namespace tkv {
 
@@ -57,8 +56,7 @@ bool UserMenu::switchTo(const std::string& user) {
     }
     m_app.currentUser = user;
     m_app.store->setCurrentUser(user);
-    if (!user.empty())
-        MakeDirectories(JoinPath(m_app.dataDir, user));  // a failure shows at the first save
+    PrepareUserFolder(m_app.paths());  // a failure shows at the first save
     const SettingsLoadResult loaded = m_app.store->LoadSettings(m_app.settings);
     for (const IoResult* r : {&loaded.registry, &loaded.setFile}) {
         if (!r->ok())
@@ -68,13 +66,13 @@ bool UserMenu::switchTo(const std::string& user) {
     }
     // After the load: the title follows the settings of the user now open.
     m_main.updateTitle();
-    const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
+    const HolidayReadResult holidays = ReadHolidayList(m_app.paths().holidayFile(), m_app.holidays);
     if (!holidays.io.ok())
         m_main.reportFileError(holidays.io);
     m_main.targetBar()->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
-    m_main.LoadMonth(m_main.displayedYear(), m_main.displayedMonth(), true);
+    m_main.showMonth(m_main.displayedYear(), m_main.displayedMonth(), true);
     if (m_payWindow && m_payWindow->isVisible())
-        m_main.Recalculate(false);
+        m_main.recalculateShown(false);
     checkOpenUser();
     return true;
 }

@@ -1,8 +1,6 @@
 #include "mainwindow/zangyo_main.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
 #include <tuple>
 
 #include <QAction>
@@ -19,12 +17,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "base/atomic_file.h"
 #include "base/paths.h"
 #include "base/text_util.h"
 #include "core/calendar.h"
 #include "core/target_bar.h"
-#include "leave/leave_sync.h"
 #include "leave/ledger.h"
 #include "leave/ledger_file.h"
 #include "leave/ui/yuu_kyu.h"
@@ -72,7 +68,8 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent), m_app(app) {
+TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
+    : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
     setObjectName(kClassName);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
@@ -106,7 +103,7 @@ void TZangyoMain::buildMenus() {
     QMenu* file = menuBar()->addMenu("ﾌｧｲﾙ(&F)");
     file->setObjectName("FileMenu");
     connect(add(file, "SaveMenuItem", "保存(&S)", true, QKeySequence("Ctrl+S")),
-            &QAction::triggered, this, [this] { SaveMonth(); });
+            &QAction::triggered, this, [this] { saveShownMonth(); });
     file->addSeparator();
     connect(add(file, "PrintMenuItem", "印刷(&P)..."), &QAction::triggered, this,
             &TZangyoMain::PrintMenuItemClick);
@@ -129,7 +126,7 @@ void TZangyoMain::buildMenus() {
     QMenu* view = menuBar()->addMenu("表示(&V)");
     view->setObjectName("ViewMenu");
     connect(add(view, "CalcMenuItem", "再計算(&C)"), &QAction::triggered, this,
-            [this] { Recalculate(true); });
+            [this] { recalculateShown(true); });
     connect(add(view, "KingakuMenuItem", "金額表示(&K)..."), &QAction::triggered, this,
             &TZangyoMain::KingakuButtonClick);
     connect(add(view, "SyukeiMenuItem", "期間集計(&S)..."), &QAction::triggered, this,
@@ -149,7 +146,7 @@ void TZangyoMain::buildMenus() {
         ToggleTargetBar();
     });
     connect(add(view, "HolidayReadMenuItem", "祝祭日読み込み"), &QAction::triggered, this, [this] {
-        MarkCalendar(m_month, false, m_app.settings, m_app.holidays);
+        MarkCalendar(m_session.month(), false, m_app.settings, m_app.holidays);
         m_grid->refresh();
     });
 
@@ -285,19 +282,20 @@ void TZangyoMain::buildPanels() {
                        static_cast<QWidget*>(left), static_cast<QWidget*>(bottom)})
         w->installEventFilter(this);
 
-    connect(calc, &QPushButton::clicked, this, [this] { Recalculate(true); });
+    connect(calc, &QPushButton::clicked, this, [this] { recalculateShown(true); });
     connect(kingaku, &QPushButton::clicked, this, &TZangyoMain::KingakuButtonClick);
     connect(syukei, &QPushButton::clicked, this, &TZangyoMain::SyukeiButtonClick);
     connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
-    connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
+    connect(save, &QPushButton::clicked, this, [this] { saveShownMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
+    connect(m_grid, &DayStringGrid::recalculateRequested, this,
+            [this] { recalculateShown(false); });
     connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
         if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
             pre->setFocus();
     });
-    m_grid->setMonth(&m_month);
+    m_grid->setMonth(&m_session.month());
     m_grid->setSettings(&m_app.settings);
     m_grid->setClock(m_app.clock.get());
 }
@@ -358,55 +356,41 @@ void TZangyoMain::reportFileError(const IoResult& r) {
                           QMessageBox::Critical);
 }
 
-void TZangyoMain::LoadMonth(int year, int month, bool force) {
-    if (!force && year == m_loadedYear && month == m_loadedMonth)
+void TZangyoMain::showMonth(int year, int month, bool force) {
+    if (!force && m_session.loadedMonth() == YearMonth{year, month})
         return;
-    m_loadedYear = year;
-    m_loadedMonth = month;
     m_yearMemo->setText(QString::number(year));
     m_monthMemo->setText(QString::number(month));
-    const MonthLoadResult r = tkv::LoadMonth(m_month, {year, month}, m_app.monthPath(year, month),
-                                             m_app.settings, m_app.holidays);
-    m_readOnlyMonth = !r.io.ok() && r.io.error != IoError::NotFound;
+    // From the files of the user open now (the users menu may have switched).
+    m_session.setPaths(m_app.paths());
+    const IoResult r = m_session.load({year, month});
     m_grid->refresh();
     showSummary();
-    if (m_readOnlyMonth)
-        reportFileError(r.io);
-    RefreshLeaveIndicator();
-}
-
-bool TZangyoMain::applyLeaveChanges(const std::vector<LeaveDayChange>& changes) {
-    const IoResult r =
-        ApplyLeaveChanges(changes, m_app.ledgerPath(), HalfDayValuesOf(m_app.settings));
     if (!r.ok())
         reportFileError(r);
-    return r.ok();
-}
-
-bool TZangyoMain::SaveMonth() {
-    m_grid->commitEditor();
-    const std::string path = m_app.monthPath(displayedYear(), displayedMonth());
-    if (m_readOnlyMonth) {
-        // Never replace a month file that could not be read.
-        reportFileError({IoError::ReadFailed, 0, path});
-        return false;
-    }
-    const MonthSaveResult r = tkv::SaveMonth(m_month, path, m_app.settings);
-    m_calc = r.calculation;
-    m_grid->refresh();
-    showSummary();
-    if (!r.io.ok()) {
-        reportFileError(r.io);
-        return false;
-    }
-    const bool ledgerOk = applyLeaveChanges(r.leaveChanges);
     RefreshLeaveIndicator();
-    return ledgerOk;
 }
 
-void TZangyoMain::Recalculate(bool cursorMove) {
+bool TZangyoMain::saveShownMonth() {
     m_grid->commitEditor();
-    m_calc = tkv::Recalculate(m_month, m_app.settings);
+    const MonthSaveOutcome r = m_session.save();
+    if (!r.refused) {
+        m_grid->refresh();
+        showSummary();
+    }
+    if (!r.month.ok()) {
+        reportFileError(r.month);
+        return false;
+    }
+    if (!r.ledger.ok())
+        reportFileError(r.ledger);
+    RefreshLeaveIndicator();
+    return r.ledger.ok();
+}
+
+void TZangyoMain::recalculateShown(bool cursorMove) {
+    m_grid->commitEditor();
+    m_session.recalculate();
     m_grid->refresh();
     if (cursorMove) {
         const DayColumn column = ColumnAt(m_grid->currentColumn());
@@ -418,23 +402,19 @@ void TZangyoMain::Recalculate(bool cursorMove) {
 }
 
 void TZangyoMain::showSummary() {
-    const SummaryTexts& t = m_month.summary;
-    const std::pair<const char*, const std::string*> values[] = {
-        {"SyukinMemo", &t.SyukinMemo}, {"KyujituMemo", &t.KyujituMemo}, {"ZanTMemo", &t.ZanTMemo},
-        {"SZanTMemo", &t.SZanTMemo},   {"KeiTMemo", &t.KeiTMemo},       {"MokuTMemo", &t.MokuTMemo},
-        {"KinmuTMemo", &t.KinmuTMemo}};
-    for (const auto& [name, text] : values) {
+    for (const SummaryField& f : SummaryFields(m_session.month().summary)) {
+        const QString name = Q(f.name);
         QLineEdit* e = m_summary[name];
-        e->setText(Q(*text));
+        e->setText(Q(*f.text));
         QPalette p = e->palette();
-        const bool red = isTimeField(name) && StrToMinutes(*text) < 0;
+        const bool red = isTimeField(name) && StrToMinutes(*f.text) < 0;
         p.setColor(QPalette::Text, red ? platform::ToQColor(platform::RedColor, p)
                                        : QApplication::palette().color(QPalette::Text));
         e->setPalette(p);
     }
-    m_bar->setState(ComputeTargetBar(m_month, m_app.settings));
+    m_bar->setState(ComputeTargetBar(m_session.month(), m_app.settings));
     if (m_dialogs.total && m_dialogs.total->isVisible())
-        m_dialogs.total->showFigures(m_calc, m_app.settings);
+        m_dialogs.total->showFigures(m_session.calculation(), m_app.settings);
 }
 
 Qt::KeyboardModifiers TZangyoMain::modifiers() const {
@@ -443,19 +423,19 @@ Qt::KeyboardModifiers TZangyoMain::modifiers() const {
 
 bool TZangyoMain::ConfirmMonthSave() {
     m_grid->commitEditor();
-    if (!m_month.hasUnsavedChanges())
+    if (!m_session.month().hasUnsavedChanges())
         return true;
     if (m_attendance != Attendance::Person)
-        return SaveMonth();
+        return saveShownMonth();
     if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier))
-        return SaveMonth();
+        return saveShownMonth();
     const auto answer = platform::ShowMessage(
         this, "保存確認", "ﾃﾞｰﾀが変更されています。保存しますか？",
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question);
     if (answer == QMessageBox::Yes)
-        return SaveMonth();
+        return saveShownMonth();
     if (answer == QMessageBox::No) {
-        m_month.takeSnapshot();  // the edits are given up
+        m_session.month().takeSnapshot();  // the edits are given up
         return true;
     }
     return false;
@@ -464,11 +444,11 @@ bool TZangyoMain::ConfirmMonthSave() {
 void TZangyoMain::afterMove() {
     // The pay window follows the displayed month.
     if (m_dialogs.total && m_dialogs.total->isVisible())
-        Recalculate(false);
+        recalculateShown(false);
 }
 
 void TZangyoMain::moveTo(YearMonth target) {
-    LoadMonth(target.year, target.month, true);
+    showMonth(target.year, target.month, true);
     afterMove();
 }
 
@@ -489,9 +469,7 @@ void TZangyoMain::NextButtonClick() {
 }
 
 void TZangyoMain::TodayButtonClick() {
-    const DateTime now = m_app.clock->now();
-    const YearMonth current =
-        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
+    const YearMonth current = AccountingMonthNow(*m_app.clock, m_app.settings.SimeDay);
     if (current.year == displayedYear() && current.month == displayedMonth())
         return;
     if (!ConfirmMonthSave())
@@ -511,14 +489,11 @@ void TZangyoMain::JumpButtonClick() {
 }
 
 void TZangyoMain::SimeDayChanged() {
-    const DateTime now = m_app.clock->now();
-    const YearMonth current =
-        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
-    const std::string path = m_app.monthPath(current.year, current.month);
+    const YearMonth current = AccountingMonthNow(*m_app.clock, m_app.settings.SimeDay);
     // The old file holds the old period's days; the month is built afresh.
-    if (FileExists(path) && std::remove(path.c_str()) != 0)
-        reportFileError({IoError::WriteFailed, errno, path});
-    LoadMonth(current.year, current.month, true);
+    if (const IoResult r = m_session.removeMonthFile(current); !r.ok())
+        reportFileError(r);
+    showMonth(current.year, current.month, true);
 }
 
 void TZangyoMain::KingakuButtonClick() {
@@ -527,7 +502,7 @@ void TZangyoMain::KingakuButtonClick() {
     if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
         return;
     m_dialogs.total->show();
-    Recalculate(false);
+    recalculateShown(false);
     m_dialogs.total->raise();
     m_dialogs.total->activateWindow();
 }
@@ -543,14 +518,14 @@ void TZangyoMain::SettingMenuItemClick() {
     if (outcome.simeDayChanged) {
         SimeDayChanged();
     } else if (outcome.holidaysChanged) {
-        MarkCalendar(m_month, false, m_app.settings, m_app.holidays);
+        MarkCalendar(m_session.month(), false, m_app.settings, m_app.holidays);
     }
     updateTitle();
     m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
     RefreshLeaveIndicator();
     // Amounts, targets and colours: the pay window and the bar follow.
     if (m_dialogs.total && m_dialogs.total->isVisible())
-        Recalculate(false);
+        recalculateShown(false);
     else
         showSummary();
     m_grid->refresh();
@@ -574,8 +549,8 @@ void TZangyoMain::YuukyuButtonClick() {
         return;
     m_grid->commitEditor();
     if (m_app.settings.AutoSave && !modifiers().testFlag(Qt::ShiftModifier) &&
-        m_month.hasUnsavedChanges())
-        SaveMonth();
+        m_session.month().hasUnsavedChanges())
+        saveShownMonth();
     m_dialogs.yuuKyu->open();
 }
 
@@ -591,13 +566,13 @@ void TZangyoMain::ShowLedgerDay(YearMonth ym, int row) {
 void TZangyoMain::PrintMenuItemClick() {
     if (m_dialogs.preview == nullptr)
         return;
-    Recalculate(false);
-    PrintMonthList(m_month, m_app, *m_dialogs.preview, this);
+    recalculateShown(false);
+    PrintMonthList(m_session.month(), m_app, *m_dialogs.preview, this);
 }
 
 void TZangyoMain::CsvMenuItemClick() {
-    Recalculate(false);
-    ExportMonthCsv(m_month, m_app, this);
+    recalculateShown(false);
+    ExportMonthCsv(m_session.month(), m_app, this);
 }
 
 int TZangyoMain::barHeight() const {
@@ -618,7 +593,8 @@ void TZangyoMain::RefreshLeaveIndicator() {
     if (!m_app.settings.YukyuMokuZanDisp)
         return;
     Ledger ledger;
-    LoadLedger(ledger, m_app.ledgerPath());  // a missing or unreadable ledger reads as empty
+    // A missing or unreadable ledger reads as empty.
+    LoadLedger(ledger, m_app.paths().ledgerFile());
     const double value =
         StrToFloatDec(ledger.NowZan(), 1, 0) - m_app.settings.YukyuMokuZan.valueOr(0);
     m_bar->setLeave(true, value);
@@ -633,9 +609,9 @@ void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (nobody)
         mode = AutoTimeMode::Automatic;
     const AutoTimePlan plan = PlanAutoTimeInput(m_app.clock->now(), m_app.settings, which, mode);
-    LoadMonth(plan.month.year, plan.month.month, true);
+    showMonth(plan.month.year, plan.month.month, true);
     afterMove();
-    const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_month, m_app.settings);
+    const AutoTimeOutcome out = ResolveAutoTimeInput(plan, m_session.month(), m_app.settings);
     std::string text = plan.timeText;
     if (out.action == AutoTimeAction::Ask) {
         if (m_services == nullptr || nobody)
@@ -649,35 +625,34 @@ void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     } else if (out.action != AutoTimeAction::Write) {
         return;
     }
-    m_month.day(out.row).cells[static_cast<std::size_t>(out.column)] = text;
+    m_session.month().day(out.row).cells[static_cast<std::size_t>(out.column)] = text;
     m_grid->refresh();
-    SaveMonth();
+    saveShownMonth();
 }
 
 void TZangyoMain::selectToday() {
     const DateTime now = m_app.clock->now();
     const std::string dateText = GridDateText(now.month, now.day);
-    for (int d = 1; d <= m_month.rowCount(); ++d) {
-        if (m_month.day(d).cell(DayColumn::Date) == dateText) {
+    const MonthRecord& m = m_session.month();
+    for (int d = 1; d <= m.rowCount(); ++d) {
+        if (m.day(d).cell(DayColumn::Date) == dateText) {
             m_grid->selectDay(d, ColumnNumber(DayColumn::Arrival));
             m_grid->scrollToDay(d);
             return;
         }
     }
-    if (m_month.rowCount() > 0)
+    if (m.rowCount() > 0)
         m_grid->selectDay(1, ColumnNumber(DayColumn::Arrival));
 }
 
 void TZangyoMain::firstShow() {
     m_bar->setLeave(m_app.settings.YukyuMokuZanDisp, 0);
-    const HolidayReadResult holidays = ReadHolidayList(m_app.holidayPath(), m_app.holidays);
+    const HolidayReadResult holidays = ReadHolidayList(m_app.paths().holidayFile(), m_app.holidays);
     if (!holidays.io.ok())
         reportFileError(holidays.io);
     AutoTimeInput(AutoTimeWhich::Arrival, KnownAutoTimeMode(m_app.settings.StartAutoIn));
-    const DateTime now = m_app.clock->now();
-    const YearMonth current =
-        AccountingMonthOf({now.year, now.month, now.day}, m_app.settings.SimeDay);
-    LoadMonth(current.year, current.month, false);
+    const YearMonth current = AccountingMonthNow(*m_app.clock, m_app.settings.SimeDay);
+    showMonth(current.year, current.month, false);
     RefreshLeaveIndicator();
     m_grid->setFocus();
     selectToday();

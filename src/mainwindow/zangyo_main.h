@@ -5,8 +5,7 @@
 #include <QMainWindow>
 
 #include "core/auto_time_input.h"
-#include "core/month_file.h"
-#include "core/recalculate.h"
+#include "session/month_session.h"
 
 class QAction;
 class QGridLayout;
@@ -64,10 +63,11 @@ public:
 
     // Loads accounting month (year, month) into the grid. Without force
     // nothing happens when it is already on display.
-    void LoadMonth(int year, int month, bool force);
-    // Saves the displayed month; false (after a message) when it failed.
-    bool SaveMonth();
-    void Recalculate(bool cursorMove);
+    void showMonth(int year, int month, bool force);
+    // Saves the displayed month with the ledger; false (after a message)
+    // when it failed.
+    bool saveShownMonth();
+    void recalculateShown(bool cursorMove);
     // The unsaved-changes check before any month switch or close.
     bool ConfirmMonthSave();
     void AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode);
@@ -113,8 +113,8 @@ public:
 
     int displayedYear() const;
     int displayedMonth() const;
-    MonthRecord& month() { return m_month; }
-    const MonthCalculation& calculation() const { return m_calc; }
+    MonthRecord& month() { return m_session.month(); }
+    const MonthCalculation& calculation() const { return m_session.calculation(); }
     DayStringGrid* grid() const { return m_grid; }
     TargetBarPanel* targetBar() const { return m_bar; }
     QAction* action(const QString& objectName) const;
@@ -143,7 +143,6 @@ private:
     void moveTo(YearMonth target);
     void selectToday();
     Qt::KeyboardModifiers modifiers() const;
-    bool applyLeaveChanges(const std::vector<LeaveDayChange>& changes);
     void computeSizeLimits();
     void applySizeLimits();
     int barHeight() const;
@@ -151,11 +150,7 @@ private:
     void restorePlacement();
 
     AppContext& m_app;
-    MonthRecord m_month;
-    MonthCalculation m_calc;
-    int m_loadedYear = 0;
-    int m_loadedMonth = 0;
-    bool m_readOnlyMonth = false;  // the month file exists but cannot be read
+    MonthSession m_session;
     Attendance m_attendance = Attendance::Person;
 
     DayStringGrid* m_grid = nullptr;

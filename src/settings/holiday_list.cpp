@@ -1,7 +1,6 @@
 #include "settings/holiday_list.h"
 
 #include "base/ini_file.h"
-#include "base/paths.h"
 #include "base/text_util.h"
 
 namespace tkv {
@@ -146,10 +145,6 @@ IoResult WriteHolidayList(const std::string& path, const AnnualHolidayTable& row
         ini.writeString(kSection, key, TrimLeft(line));
     }
     return ini.flush();
-}
-
-std::string HolidayFilePath(std::string_view dataDir, std::string_view user) {
-    return UserFilePath(user, JoinPath(dataDir, "Holiday.dat"));
 }
 
 }  // namespace tkv

@@ -61,7 +61,4 @@ HolidayReadResult ReadHolidayList(const std::string& path, AnnualHolidayTable& t
 IoResult WriteHolidayList(const std::string& path, const AnnualHolidayTable& rows,
                           AnnualHolidayTable& table, const HolidayProgress& progress = {});
 
-// "<dataDir>/Holiday.dat", or in the user's subfolder.
-std::string HolidayFilePath(std::string_view dataDir, std::string_view user);
-
 }  // namespace tkv

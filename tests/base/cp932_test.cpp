@@ -38,6 +38,20 @@ TEST(Cp932, DamagedBytesDecodeWithoutLoss) {
     EXPECT_EQ(cp932::fromUtf8("\xFF"), "?");
 }
 
+// Conversions are remembered per character; the second time must answer
+// exactly as the first, refusals and damage included.
+TEST(Cp932, RepeatedConversionsAnswerAlike) {
+    for (int round = 0; round < 2; ++round) {
+        std::string bad;
+        EXPECT_EQ(cp932::fromUtf8("é有ｱé", &bad), "?\x97\x4c\xb1?") << round;
+        EXPECT_EQ(bad, "éé") << round;
+        EXPECT_EQ(cp932::toUtf8("\x97\x4c\xA0\xb1\x81"), "有\xEF\xBF\xBDｱ\xEF\xBF\xBD") << round;
+        // Long ASCII runs around the wide characters are copied as they stand.
+        const std::string text = std::string(20, 'a') + "○" + std::string(9, 'b') + "月";
+        EXPECT_EQ(cp932::toUtf8(cp932::fromUtf8(text)), text) << round;
+    }
+}
+
 TEST(Cp932, ByteWidths) {
     EXPECT_EQ(cp932::byteLength("ab"), 2);
     EXPECT_EQ(cp932::byteLength("ｱｲ"), 2);

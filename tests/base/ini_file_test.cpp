@@ -10,6 +10,7 @@
 #include "base/atomic_file.h"
 #include "base/cp932.h"
 #include "base/test_folder.h"
+#include "base/text_util.h"
 
 namespace tkv {
 namespace {
@@ -52,6 +53,91 @@ TEST(IniFile, KeepsForeignLinesAndFirstDuplicate) {
               "; header comment\r\n[S]\r\n; note\r\nk=first\r\nk=second\r\ngarbage line\r\n");
     ini.deleteKey("S", "k");
     EXPECT_FALSE(ini.readRaw("S", "k").has_value());
+}
+
+// A hand-edited file may repeat a key in any spelling; deleting it takes
+// every copy, and writing it again adds one line at the end.
+TEST(IniFile, DeleteTakesEveryCopyOfAKey) {
+    IniFile ini;
+    ini.parse("[S]\r\nk=1\r\nother=x\r\n K =2\r\n; k=comment\r\nk=3\r\n");
+    EXPECT_EQ(ini.readString("s", "K "), "1");
+    EXPECT_TRUE(ini.deleteKey("S", "k"));
+    EXPECT_FALSE(ini.readRaw("S", "k").has_value());
+    EXPECT_EQ(ini.serialize(), "[S]\r\nother=x\r\n; k=comment\r\n");
+    EXPECT_FALSE(ini.deleteKey("S", "k"));
+    ini.writeString("S", "k", "4");
+    EXPECT_EQ(ini.serialize(), "[S]\r\nother=x\r\n; k=comment\r\nk=4\r\n");
+
+    // The way the ledger saves: every slot deleted and written again.
+    for (int round = 0; round < 2; ++round) {
+        for (int slot = 1; slot <= 500; ++slot) {
+            const std::string key = std::string(slot < 10    ? "  "
+                                                : slot < 100 ? " "
+                                                             : "") +
+                                    std::to_string(slot);
+            ini.deleteKey("V", key);
+            if (slot % 2 == round)
+                ini.writeString("V", key, std::to_string(slot * 10 + round));
+        }
+    }
+    EXPECT_EQ(ini.keyNames("V").size(), 250u);
+    EXPECT_EQ(ini.readString("V", "7"), "71");
+    EXPECT_EQ(ini.readString("V", " 8 "), "");
+}
+
+// One pass over a section: each key once with the value a lookup reads,
+// and a delete of all keys that match, copies included.
+TEST(IniFile, VisitAndDeleteKeysInOnePass) {
+    IniFile ini;
+    ini.parse("[S]\r\n 7 =a\r\nx=1\r\n; note\r\n7=b\r\n07=c\r\nX=2\r\n8=d\r\n");
+    std::vector<std::string> seen;
+    ini.forEachKey("s", [&seen](std::string_view key, const std::string& value) {
+        seen.push_back(std::string(key) + "=" + value);
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{" 7=a", "x=1", "07=c", "8=d"}));
+
+    const int deleted = ini.deleteKeysIf("S", [](std::string_view key) {
+        return key.find('7') != std::string_view::npos && key != "07";
+    });
+    EXPECT_EQ(deleted, 1);
+    EXPECT_EQ(ini.serialize(), "[S]\r\nx=1\r\n; note\r\n07=c\r\nX=2\r\n8=d\r\n");
+    ini.writeString("S", "7", "e");
+    EXPECT_EQ(ini.readString("S", " 7"), "e");
+    EXPECT_EQ(ini.deleteKeysIf("nowhere", [](std::string_view) { return true; }), 0);
+}
+
+// replaceKeys gives what deleting the matching keys and writing the new
+// ones gives, whether the old ones end the section (rewritten in place) or
+// not (deleted and appended).
+TEST(IniFile, ReplaceKeysAsDeleteAndWrite) {
+    auto isNumber = [](std::string_view key) {
+        const std::string_view k = TrimView(key);
+        return !k.empty() && k.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    using Lines = std::vector<std::pair<std::string, std::string>>;
+    const char* files[] = {
+        "[S]\r\nx=1\r\n  1=a\r\n  2=b\r\n  3=c\r\n[T]\r\n",  // ours end the section
+        "[S]\r\n  1=a\r\nx=1\r\n  2=b\r\n",                  // interleaved
+        "[S]\r\nx=1\r\n  1=a\r\n; note\r\n",                 // a comment after them
+        "[S]\r\nx=1\r\n1=a\r\n  2=b\r\n",                    // other spelling
+        "[S]\r\nx=1\r\n  1=a\r\n  1=dup\r\n",                // a repeated key
+        "[T]\r\n",                                           // no section yet
+    };
+    for (const char* file : files) {
+        for (const Lines& lines : {Lines{{"  1", "A"}, {"  2", "b"}}, Lines{}, Lines{{"  1", "a"}},
+                                   Lines{{"  1", "a"}, {"  2", "B"}, {"  3", "c"}, {"  4", "D"}}}) {
+            IniFile expected;
+            expected.parse(file);
+            expected.deleteKeysIf("S", isNumber);
+            for (const auto& [key, value] : lines) expected.writeRaw("S", key, value);
+            IniFile replaced;
+            replaced.parse(file);
+            replaced.replaceKeys("S", isNumber, Lines(lines));
+            EXPECT_EQ(replaced.serialize(), expected.serialize()) << file << lines.size();
+            for (const auto& [key, value] : lines) EXPECT_EQ(replaced.readRaw("s", key), value);
+            EXPECT_EQ(replaced.keyNames("S"), expected.keyNames("S")) << file;
+        }
+    }
 }
 
 TEST(IniFile, ValuesAreCp932OnDisk) {

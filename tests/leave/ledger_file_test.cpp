@@ -108,6 +108,54 @@ TEST(LedgerFile, SaveWritesTheFileAndKeepsForeignContent) {
     EXPECT_EQ(again.entry(2).remaining, ledger.entry(2).remaining);
 }
 
+// Entries of one date come back from the file in the order they were saved,
+// so saving again writes the same bytes.
+TEST(LedgerFile, EqualDatesSurviveTheRoundTrip) {
+    test::TestFolder dir;
+    const std::string path = dir.file("Vacation.dat");
+    Ledger ledger;
+    for (int i = 1; i <= 40; ++i) {
+        ledger.entry(i).date = i % 2 == 0 ? "2024/04/10" : "2024/4/9";
+        ledger.entry(i).kind = "有給";
+        ledger.entry(i).days = "-1";
+        ledger.entry(i).memo = std::to_string(i);
+    }
+    ASSERT_TRUE(SaveLedger(ledger, path).ok());
+    const std::string first = ReadBytes(path);
+
+    Ledger again;
+    ASSERT_TRUE(LoadLedger(again, path).ok());
+    EXPECT_EQ(again.entry(1).memo, "1");
+    EXPECT_EQ(again.entry(20).memo, "39");
+    EXPECT_EQ(again.entry(21).memo, "2");
+    EXPECT_EQ(again.entry(40).memo, "40");
+    ASSERT_TRUE(SaveLedger(again, path).ok());
+    EXPECT_EQ(ReadBytes(path), first);
+}
+
+// A slot is found by its number with blanks around it ignored: the first
+// of two lines for slot 7 is read and both go at the save; "07", "501" and
+// other keys are not slots and stay.
+TEST(LedgerFile, SlotKeysAsTheIniLookupReadsThem) {
+    test::TestFolder dir;
+    const std::string path = dir.file("Vacation.dat");
+    WriteBytes(path, cp932::fromUtf8("[VacationData]\r\n 7 =2024/04/02,,有給,-1,,first,,\r\n"
+                                     "07=kept\r\n7=2024/04/03,,有給,-1,,second,,\r\n"
+                                     "501=2024/04/04,,有給,-1,,,,\r\nnote=kept too\r\n"
+                                     "  2=2024/04/01,,有給,-1,,,,\r\n"));
+    Ledger ledger;
+    ASSERT_TRUE(LoadLedger(ledger, path).ok());
+    ASSERT_EQ(ledger.entryCount(), 2);
+    EXPECT_EQ(ledger.entry(1).date, "2024/04/01");
+    EXPECT_EQ(ledger.entry(2).memo, "first");
+    ASSERT_TRUE(SaveLedger(ledger, path).ok());
+    EXPECT_EQ(cp932::toUtf8(ReadBytes(path)),
+              "[VacationData]\r\n07=kept\r\n501=2024/04/04,,有給,-1,,,,\r\nnote=kept too\r\n"
+              "  1=2024/04/01,月,有給, -1.0, -1.0,,,\r\n"
+              "  2=2024/04/02,火,有給, -1.0, -2.0,first,,\r\n"
+              "[System]\r\nKuriZan=0.0\r\nNowZan=-2.0\r\n");
+}
+
 TEST(LedgerFile, DamagedFileLoadsWithFallbacks) {
     test::TestFolder dir;
     const std::string path = dir.file("Vacation.dat");

@@ -210,6 +210,49 @@ TEST(Ledger, FullLedgerFoldsItsOldestEntry) {
     EXPECT_EQ(ledger.CurrentBalance(), "99.0");
 }
 
+// Entries of one date keep the order they stand in, however many share it
+// and however far the sort has to move them; a day added from the month grid
+// goes after the entries already there.
+TEST(Ledger, EqualDatesKeepTheirOrder) {
+    Ledger ledger;
+    const char* dates[] = {"2024/6/1", "2024/4/10", "2024/4/10", "2024/3/1"};
+    for (int i = 1; i <= 480; ++i)
+        ledger.entry(i) = Entry(dates[i % 4], "有給", "-1", std::to_string(i));
+    ledger.RecalcLedger();
+    ASSERT_EQ(ledger.entryCount(), 480);
+
+    auto expectGroups = [&ledger](int count) {
+        std::string previousDate;
+        int previousMemo = 0;
+        for (int slot = 1; slot <= count; ++slot) {
+            const LeaveEntry& e = ledger.entry(slot);
+            ASSERT_LE(previousDate, e.date) << "slot " << slot;
+            const int memo = e.memo == "added" ? 1000 : std::stoi(e.memo);
+            if (e.date == previousDate) {
+                EXPECT_LT(previousMemo, memo) << e.date << " at slot " << slot;
+            }
+            previousDate = e.date;
+            previousMemo = memo;
+        }
+    };
+    expectGroups(480);
+    EXPECT_EQ(ledger.entry(1).memo, "3");
+    EXPECT_EQ(ledger.entry(121).date, "2024/04/10");
+    EXPECT_EQ(ledger.entry(121).memo, "1");
+    EXPECT_EQ(ledger.entry(361).memo, "4");
+
+    EXPECT_TRUE(ledger.AddLeaveEntry("2024/04/10", "有", 0, "added"));
+    EXPECT_EQ(ledger.entry(361).memo, "added");
+    EXPECT_EQ(ledger.entry(362).memo, "4");
+    expectGroups(481);
+
+    // Taking the first of the busy date out leaves the others in order.
+    ledger.entry(121).date.clear();
+    ledger.RecalcLedger();
+    EXPECT_EQ(ledger.entry(121).memo, "2");
+    expectGroups(480);
+}
+
 struct ScrollCase {
     int entries;
     int visible;

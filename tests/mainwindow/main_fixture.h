@@ -109,7 +109,9 @@ struct MainFixture {
     DayStringGrid& grid() const { return *main().grid(); }
     QString field(const char* name) const { return main().findChild<QLineEdit*>(name)->text(); }
     void click(const char* button) const { main().findChild<QPushButton*>(button)->click(); }
-    std::string monthFile(int year, int month) const { return ctx.monthPath(year, month); }
+    std::string monthFile(int year, int month) const {
+        return ctx.paths().monthFile({year, month});
+    }
 };
 
 // Runs `act` on the first visible dialog of class `T` once a modal loop has

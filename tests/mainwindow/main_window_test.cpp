@@ -437,7 +437,7 @@ void MainWindowTest::leaveIndicatorFollowsTheLedger() {
     });
     Ledger ledger;
     ledger.setKuriZan("3.5");
-    QVERIFY(SaveLedger(ledger, f.ctx.ledgerPath()).ok());
+    QVERIFY(SaveLedger(ledger, f.ctx.paths().ledgerFile()).ok());
     TZangyoMain& w = f.start();
     QLabel* panel = w.targetBar()->yukyuPanel();
     QVERIFY(panel->isVisible());

@@ -33,7 +33,7 @@ private slots:
 namespace {
 
 void show(MainFixture& f, int year, int month) {
-    f.main().LoadMonth(year, month, true);
+    f.main().showMonth(year, month, true);
 }
 
 std::string PayWindowText(const MainFixture& f, const std::string& name) {

@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         "10=2024/07/21,,減少,-2.0,,時効,$0000FF,\r\n"
         "11=2024/12/27,,有給,-1.0,,年末,,\r\n"
         "12=2025/03/14,,有給,-1.0,,引越し,,\r\n";
-    tkv::WriteFileAtomically(f.ctx.ledgerPath(), tkv::cp932::fromUtf8(ledger), 0600);
+    tkv::WriteFileAtomically(f.ctx.paths().ledgerFile(), tkv::cp932::fromUtf8(ledger), 0600);
     f.start();
     tkv::TYuuKyu& w = f.windows->yuuKyu();
     w.open();

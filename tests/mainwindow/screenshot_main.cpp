@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     m.day(9).cell(tkv::DayColumn::Memo) = "リリース対応";
     m.day(9).MemoColor = 0x000000C0;
     w.grid()->refresh();
-    w.Recalculate(false);
+    w.recalculateShown(false);
     w.grid()->selectDay(23, tkv::ColumnNumber(tkv::DayColumn::Leaving));
     QCoreApplication::processEvents();
     const bool saved = w.grab().save(out);

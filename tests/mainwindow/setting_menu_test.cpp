@@ -81,7 +81,7 @@ void SettingMenuTest::holidayListEditMarksTheMonth() {
     w.action("SettingMenuItem")->trigger();
 
     IniFile ini;
-    QVERIFY(ini.load(f.ctx.holidayPath()).ok());
+    QVERIFY(ini.load(f.ctx.paths().holidayFile()).ok());
     QCOMPARE(QString::fromStdString(ini.readString("HolidayData", std::to_string(row))),
              U("5月20日, ○ ,創立記念日,"));
     QCOMPARE(w.month().day(20).cell(DayColumn::Kind), std::string("○"));

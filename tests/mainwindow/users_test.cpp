@@ -108,7 +108,7 @@ void UsersTest::switchOpensTheUsersDataAndSettingsAndBack() {
     QVERIFY(FileExists(f.folder.file("202505.dat")));  // saved on the way (AutoSave)
     QCOMPARE(w.month().day(12).cell(DayColumn::Memo), std::string());
     w.month().day(12).cell(DayColumn::Memo) = "太郎";
-    QVERIFY(w.SaveMonth());
+    QVERIFY(w.saveShownMonth());
     QVERIFY(FileExists(f.folder.file("taro/202505.dat")));
 
     Choose(f, 0);

@@ -244,7 +244,7 @@ void TYuuKyu::open() {
     show();
     raise();
     activateWindow();
-    const std::string path = m_ctx.ledgerPath ? m_ctx.ledgerPath() : std::string();
+    const std::string path = m_ctx.paths ? m_ctx.paths().ledgerFile() : std::string();
     const HalfDayValues half = m_ctx.settings ? HalfDayValuesOf(*m_ctx.settings) : HalfDayValues{};
     reportIo(LoadLedger(m_ledger, path, half));
     showLedger(true);
@@ -290,7 +290,7 @@ bool TYuuKyu::reportIo(const IoResult& r) {
 
 bool TYuuKyu::SaveButtonClick() {
     m_grid->commitEditor();
-    const std::string path = m_ctx.ledgerPath ? m_ctx.ledgerPath() : std::string();
+    const std::string path = m_ctx.paths ? m_ctx.paths().ledgerFile() : std::string();
     const bool ok = reportIo(SaveLedger(m_ledger, path));
     showLedger(true);
     return ok;
@@ -337,9 +337,11 @@ void TYuuKyu::JumpButtonClick() {
         return;
     const int slot = m_grid->currentSlot();
     const std::string date = slot > 0 ? NormalizeLedgerDate(m_ledger.entry(slot).date) : "";
-    if (date.empty() || !m_ctx.monthPath)
+    if (date.empty() || !m_ctx.paths)
         return;
-    const std::optional<MonthDayRow> found = FindLedgerDay(date, m_ctx.monthPath);
+    const UserPaths paths = m_ctx.paths();
+    const std::optional<MonthDayRow> found =
+        FindLedgerDay(date, [&paths](YearMonth ym) { return paths.monthFile(ym); });
     if (!found) {
         platform::ShowMessage(this, "日付指定ｴﾗｰ", "指定の日付のﾃﾞｰﾀが見つかりません。",
                               QMessageBox::Ok, QMessageBox::Critical);

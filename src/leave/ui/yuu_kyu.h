@@ -9,6 +9,7 @@
 #include "base/io_result.h"
 #include "leave/ledger.h"
 #include "leave/ledger_jump.h"
+#include "session/month_session.h"
 
 class QLineEdit;
 class QPushButton;
@@ -32,9 +33,8 @@ struct YuuKyuContext {
     std::string startUser;              // whose "Position" values hold them
     bool restoreSize = false;           // the start user's WindowSize
     const Clock* clock = nullptr;
-    // Vacation.dat and the month files of the user whose data is open.
-    std::function<std::string()> ledgerPath;
-    std::function<std::string(YearMonth)> monthPath;
+    // The files of the user whose data is open: Vacation.dat, the months.
+    std::function<UserPaths()> paths;
     TPreviewForm* preview = nullptr;
     QWidget* mainWindow = nullptr;  // disabled while this window is shown
     // The main window's unsaved-changes check; false when it was cancelled.

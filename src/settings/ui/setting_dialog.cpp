@@ -20,6 +20,7 @@
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
+#include "session/month_session.h"
 #include "settings/holiday_list.h"
 #include "settings/setting_fields.h"
 #include "settings/settings_store.h"
@@ -131,7 +132,7 @@ SettingOutcome TSetting::run() {
 }
 
 std::string TSetting::holidayPath(const std::string& user) const {
-    return HolidayFilePath(m_ctx.dataDir, user);
+    return UserPaths{m_ctx.dataDir, user}.holidayFile();
 }
 
 // The design size, or less when the screen is smaller; the pages then

@@ -1,0 +1,235 @@
+#include "session/month_session.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "base/atomic_file.h"
+#include "base/clock.h"
+#include "base/test_folder.h"
+#include "core/month_builders.h"
+#include "leave/ledger.h"
+#include "leave/ledger_file.h"
+#include "settings/holiday_list.h"
+#include "settings/settings.h"
+
+namespace tkv {
+namespace {
+
+struct PathCase {
+    const char* name;
+    const char* user;
+    const char* month;
+    const char* ledger;
+    const char* holidays;
+    const char* folder;
+};
+
+void PrintTo(const PathCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class UserPathsTest : public ::testing::TestWithParam<PathCase> {};
+
+TEST_P(UserPathsTest, FilesOfTheUser) {
+    const UserPaths paths{"/data", GetParam().user};
+    EXPECT_EQ(paths.monthFile({2004, 3}), GetParam().month);
+    EXPECT_EQ(paths.ledgerFile(), GetParam().ledger);
+    EXPECT_EQ(paths.holidayFile(), GetParam().holidays);
+    EXPECT_EQ(paths.folder(), GetParam().folder);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Users, UserPathsTest,
+    ::testing::Values(PathCase{"MainUser", "", "/data/200403.dat", "/data/Vacation.dat",
+                               "/data/Holiday.dat", "/data"},
+                      PathCase{"NamedUser", "taro", "/data/taro/200403.dat",
+                               "/data/taro/Vacation.dat", "/data/taro/Holiday.dat", "/data/taro"}),
+    [](const ::testing::TestParamInfo<PathCase>& row) { return std::string(row.param.name); });
+
+struct NowCase {
+    const char* name;
+    DateTime now;
+    int simeDay;
+    YearMonth month;
+};
+
+void PrintTo(const NowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AccountingMonthNowTest : public ::testing::TestWithParam<NowCase> {};
+
+TEST_P(AccountingMonthNowTest, FollowsTheClosingDay) {
+    const FixedClock clock(GetParam().now);
+    EXPECT_EQ(AccountingMonthNow(clock, GetParam().simeDay), GetParam().month);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, AccountingMonthNowTest,
+    ::testing::Values(NowCase{"OnTheClosingDay", {2025, 3, 20, 23, 59, 0}, 20, {2025, 3}},
+                      NowCase{"DayAfterClosing", {2025, 3, 21, 0, 0, 0}, 20, {2025, 4}},
+                      NowCase{"AfterDecemberClosing", {2004, 12, 21, 8, 0, 0}, 20, {2005, 1}},
+                      NowCase{"MonthEndClosing", {2004, 3, 31, 8, 0, 0}, 31, {2004, 3}},
+                      NowCase{"FirstOfMonth", {2004, 4, 1, 8, 0, 0}, 31, {2004, 4}}),
+    [](const ::testing::TestParamInfo<NowCase>& row) { return std::string(row.param.name); });
+
+TEST(SummaryFields, NamesInShownOrder) {
+    SummaryTexts t;
+    t.ZanTMemo = "12:30";
+    const auto fields = SummaryFields(t);
+    const char* names[] = {"SyukinMemo", "KyujituMemo", "ZanTMemo",  "SZanTMemo",
+                           "KeiTMemo",   "MokuTMemo",   "KinmuTMemo"};
+    for (int i = 0; i < SummaryFieldCount; ++i) EXPECT_EQ(fields[i].name, names[i]);
+    EXPECT_EQ(*fields[2].text, "12:30");
+}
+
+class MonthSessionTest : public ::testing::Test {
+protected:
+    MonthSessionTest() { settings.StartTime2 = settings.EndTime2 = settings.ZangyoTime2 = 0; }
+
+    std::string monthFile() const { return session.paths().monthFile({2004, 3}); }
+    std::string ledgerFile() const { return session.paths().ledgerFile(); }
+    std::string bytesOf(const std::string& path) const {
+        std::string bytes;
+        ReadWholeFile(path, bytes);
+        return bytes;
+    }
+    Ledger ledger() const {
+        Ledger l;
+        LoadLedger(l, ledgerFile());
+        return l;
+    }
+
+    test::TestFolder dir;
+    Settings settings = test::DefaultSettings();
+    AnnualHolidayTable holidays = AnnualHolidayTable::Defaults();
+    MonthSession session{settings, holidays, UserPaths{dir.path(), ""}};
+};
+
+TEST_F(MonthSessionTest, LoadBuildsAMissingMonthAndReadsASavedOne) {
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    EXPECT_EQ(session.loadedMonth(), (YearMonth{2004, 3}));
+    EXPECT_FALSE(session.readOnly());
+    EXPECT_EQ(session.month().LastDay, 31);
+    EXPECT_EQ(session.month().day(20).cell(DayColumn::Memo), "春分の日");
+    EXPECT_FALSE(FileExists(monthFile()));
+
+    session.month().day(1).cell(DayColumn::Arrival) = " 8:00";
+    session.month().day(1).cell(DayColumn::Leaving) = "19:00";
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_EQ(session.calculation().overtime, 120);
+
+    MonthSession other(settings, holidays, UserPaths{dir.path(), ""});
+    ASSERT_TRUE(other.load({2004, 3}).ok());
+    EXPECT_EQ(other.month().day(1).cell(DayColumn::Overtime), " 2:00");
+    EXPECT_FALSE(other.month().hasUnsavedChanges());
+}
+
+// The ledger as the leave window and the CLI read it: new half days take
+// the settings' values.
+TEST_F(MonthSessionTest, LedgerReadWithTheHalfDayValues) {
+    Ledger stored;
+    stored.setKuriZan("10.0");
+    ASSERT_TRUE(SaveLedger(stored, ledgerFile()).ok());
+    settings.HanDayAM = DecimalText("-0.3");
+    Ledger l;
+    ASSERT_TRUE(session.loadLedger(l).ok());
+    EXPECT_EQ(l.KuriZan(), "10.0");
+    ASSERT_TRUE(l.AddLeaveEntry("2004/03/05", "前", 0, ""));
+    EXPECT_EQ(l.entry(1).days, " -0.3");
+
+    // A folder where the file should be cannot be read, as any user.
+    std::filesystem::remove(ledgerFile());
+    std::filesystem::create_directory(ledgerFile());
+    EXPECT_EQ(session.loadLedger(l).error, IoError::ReadFailed);
+}
+
+// A save writes the month and then brings the ledger in step with the leave
+// days that changed; a save without changes leaves Vacation.dat alone.
+TEST_F(MonthSessionTest, SaveKeepsTheLedgerInStep) {
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    MonthRecord& m = session.month();
+    m.day(1).cell(DayColumn::Kind) = "有";
+    m.day(2).cell(DayColumn::Kind) = "前";
+    m.day(2).cell(DayColumn::Memo) = "通院";
+    ASSERT_TRUE(session.save().ok());
+    Ledger l = ledger();
+    ASSERT_EQ(l.entryCount(), 2);
+    EXPECT_EQ(l.entry(1).date, "2004/03/01");
+    EXPECT_EQ(l.entry(1).kind, "有給");
+    EXPECT_EQ(l.entry(2).kind, "午前");
+    EXPECT_EQ(l.entry(2).memo, "通院");
+    EXPECT_EQ(l.CurrentBalance(), "-1.5");
+
+    const std::string saved = bytesOf(ledgerFile());
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_EQ(bytesOf(ledgerFile()), saved);
+
+    m.day(1).cell(DayColumn::Kind) = "  ";
+    m.day(2).cell(DayColumn::Memo) = "歯科";
+    ASSERT_TRUE(session.save().ok());
+    l = ledger();
+    ASSERT_EQ(l.entryCount(), 1);
+    EXPECT_EQ(l.entry(1).memo, "歯科");
+    EXPECT_EQ(l.CurrentBalance(), "-0.5");
+    EXPECT_FALSE(m.hasUnsavedChanges());
+}
+
+// Never replace a month file that could not be read, not even when it has
+// become readable since: the month read as empty.
+TEST_F(MonthSessionTest, UnreadableMonthIsNeverSaved) {
+    std::filesystem::create_directory(monthFile());
+    const IoResult loaded = session.load({2004, 3});
+    EXPECT_EQ(loaded.error, IoError::ReadFailed);
+    EXPECT_TRUE(session.readOnly());
+    EXPECT_EQ(session.month().LastDay, 0);
+
+    std::filesystem::remove(monthFile());
+    ASSERT_TRUE(WriteFileAtomically(monthFile(), "[System]\r\nLastDay=31\r\n").ok());
+    session.month().LastDay = 1;
+    session.month().day(1).cell(DayColumn::Kind) = "有";
+    const MonthSaveOutcome saved = session.save();
+    EXPECT_TRUE(saved.refused);
+    EXPECT_EQ(saved.month.error, IoError::ReadFailed);
+    EXPECT_EQ(saved.month.path, monthFile());
+    EXPECT_EQ(bytesOf(monthFile()), "[System]\r\nLastDay=31\r\n");
+    EXPECT_FALSE(FileExists(ledgerFile()));
+
+    // A load that works lifts the refusal.
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    EXPECT_FALSE(session.readOnly());
+    EXPECT_TRUE(session.save().ok());
+}
+
+TEST_F(MonthSessionTest, LedgerFailureIsReportedAfterTheMonthIsSaved) {
+    std::filesystem::create_directory(ledgerFile());
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    session.month().day(1).cell(DayColumn::Kind) = "有";
+    const MonthSaveOutcome r = session.save();
+    EXPECT_FALSE(r.refused);
+    EXPECT_TRUE(r.month.ok());
+    EXPECT_EQ(r.ledger.error, IoError::ReadFailed);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(FileExists(monthFile()));
+    EXPECT_TRUE(std::filesystem::is_directory(ledgerFile()));
+}
+
+TEST_F(MonthSessionTest, UserFolderAndMonthFileRemoval) {
+    std::filesystem::create_directory(dir.file("taro"));
+    session.setPaths({dir.path(), "taro"});
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    session.month().day(5).cell(DayColumn::Kind) = "後";
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_TRUE(FileExists(dir.file("taro/200403.dat")));
+    EXPECT_TRUE(FileExists(dir.file("taro/Vacation.dat")));
+    EXPECT_FALSE(FileExists(dir.file("200403.dat")));
+
+    EXPECT_TRUE(session.removeMonthFile({2004, 3}).ok());
+    EXPECT_FALSE(FileExists(dir.file("taro/200403.dat")));
+    EXPECT_TRUE(session.removeMonthFile({2004, 3}).ok());  // nothing left to remove
+}
+
+}  // namespace
+}  // namespace tkv
