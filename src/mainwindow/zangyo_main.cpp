@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdio>
+#include <iterator>
 #include <tuple>
 
 #include <QAction>
@@ -33,6 +35,7 @@
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/month_output.h"
+#include "mainwindow/pending_features.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
@@ -40,6 +43,7 @@
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "reports/ui/year_total.h"
 #include "settings/ui/password_prompt.h"
 #include "settings/ui/setting_dialog.h"
@@ -77,6 +81,7 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent) : QMainWindow(parent)
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
+    MarkPendingFeatures(*this);
     updateTitle();
     // Hints stay up long enough to read the longer ones.
     for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(10000);
@@ -137,8 +142,8 @@ void TZangyoMain::buildMenus() {
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
-    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
-    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
+    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
+    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
     view->addSeparator();
     m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
     m_barAction->setCheckable(true);
@@ -292,11 +297,18 @@ void TZangyoMain::buildPanels() {
     connect(save, &QPushButton::clicked, this, [this] { SaveMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
     connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { Recalculate(false); });
-    connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
+    connect(m_grid, &DayStringGrid::focusExitButton, exit,
+            [exit] { exit->setFocus(Qt::BacktabFocusReason); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
         if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
-            pre->setFocus();
+            pre->setFocus(Qt::TabFocusReason);
     });
+    // Tab runs over the month buttons, the buttons on the right and then the
+    // grid, whose last cell leads back to "<< 前月" and whose first cell,
+    // with Shift+Tab, back to "終  了".
+    QWidget* const tabChain[] = {
+        findChild<QPushButton*>("JumpButton"), calc, kingaku, syukei, yuukyu, save, exit, m_grid};
+    for (std::size_t i = 1; i < std::size(tabChain); ++i) setTabOrder(tabChain[i - 1], tabChain[i]);
     m_grid->setMonth(&m_month);
     m_grid->setSettings(&m_app.settings);
     m_grid->setClock(m_app.clock.get());
@@ -754,6 +766,7 @@ void TZangyoMain::restorePlacement() {
     const WindowPoint at = placement.restorePosition(kClassName, {screen.width(), screen.height()},
                                                      {width(), height()});
     move(at.left, at.top);
+    platform::KeepOnScreen(*this);
 }
 
 void TZangyoMain::savePlacement() {

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace tkv::platform {
+
+// Brings a top-level window whose stored place and size have just been
+// applied fully onto a screen: the screen it mostly lies on, or the primary
+// screen when it lies on none. It is moved, and shrunk where it is larger
+// than that screen's work area (never below its minimum size). A window that
+// already fits is left where the placement rules put it.
+void KeepOnScreen(QWidget& window);
+
+}  // namespace tkv::platform
