@@ -6,10 +6,10 @@ namespace tkv {
 namespace {
 
 long long OverlapArea(const ScreenRect& a, const ScreenRect& b) {
-    const long long w = std::min<long long>(a.left + a.width, b.left + b.width) -
-                        std::max(a.left, b.left);
-    const long long h = std::min<long long>(a.top + a.height, b.top + b.height) -
-                        std::max(a.top, b.top);
+    const long long w =
+        std::min<long long>(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
+    const long long h =
+        std::min<long long>(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
     return w > 0 && h > 0 ? w * h : 0;
 }
 

@@ -17,9 +17,9 @@ struct Column {
 };
 
 // The grid's own titles and widths; the memo takes what it needs.
-constexpr Column kColumns[] = {{"日 付", 5, true}, {"曜", 2, false},    {"休", 2, false},
-                               {"出 社", 5, true}, {"退 社", 5, true},  {"普 通", 5, true},
-                               {"深 夜", 5, true}, {"勤 務", 5, true},  {"メ モ", 0, false}};
+constexpr Column kColumns[] = {{"日 付", 5, true}, {"曜", 2, false},   {"休", 2, false},
+                               {"出 社", 5, true}, {"退 社", 5, true}, {"普 通", 5, true},
+                               {"深 夜", 5, true}, {"勤 務", 5, true}, {"メ モ", 0, false}};
 
 std::string trimEnd(std::string line) {
     while (!line.empty() && line.back() == ' ') line.pop_back();
@@ -38,7 +38,8 @@ std::string cell(std::string_view text, const Column& c) {
 void PrintHumanMonth(std::ostream& out, const MonthRecord& month, YearMonth ym) {
     out << ym.year << "年" << ym.month << "月\n\n";
     std::string header;
-    for (const Column& c : kColumns) header += (c.width == 0 ? c.title : FixedWidth(c.title, c.width)) + std::string("  ");
+    for (const Column& c : kColumns)
+        header += (c.width == 0 ? c.title : FixedWidth(c.title, c.width)) + std::string("  ");
     out << trimEnd(header) << '\n';
     for (int d = 1; d <= month.rowCount(); ++d) {
         const DayRow& row = month.day(d);

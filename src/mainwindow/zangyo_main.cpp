@@ -732,6 +732,16 @@ void TZangyoMain::computeSizeLimits() {
     }
     m_fullHeight = m_minSize.height() + m_grid->heightForRows(32) - m_grid->heightForRows(23);
     m_maxWidth = m_minSize.width() + 50 * m_grid->blankWidth();
+    // A screen too low for 22 rows (a high scale on a small screen): the grid
+    // gives up rows, keeping at least five, and scrolls, so the window fits.
+    const int excess =
+        m_minSize.height() + m_bar->maximumHeight() - platform::RoomForClient(*this).height();
+    if (excess > 0) {
+        const int gridHeight =
+            std::max(m_grid->heightForRows(6), m_grid->heightForRows(23) - excess);
+        m_minSize.rheight() -= m_grid->heightForRows(23) - gridHeight;
+        m_grid->setMinimumSize(m_grid->designWidth(), gridHeight);
+    }
     m_bar->setVisible(barShown);
 }
 

@@ -45,8 +45,8 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override {
         withFocusShown(option, [&](const QStyleOption* o) {
-            QProxyStyle::drawComplexControl(control, qstyleoption_cast<const QStyleOptionComplex*>(o),
-                                            painter, widget);
+            QProxyStyle::drawComplexControl(
+                control, qstyleoption_cast<const QStyleOptionComplex*>(o), painter, widget);
         });
     }
 

@@ -49,10 +49,10 @@ void KeepOnScreen(QWidget& window) {
     const QMargins m = FrameMargins(window);
     const QSize extra(m.left() + m.right(), m.top() + m.bottom());
     const QRect frame(window.pos(), window.size() + extra);
-    const QScreen* screen = screens[static_cast<qsizetype>(
-        ScreenOfWindow(ToRect(frame), areas, primaryIndex))];
-    const QRect available = screen->availableGeometry().isValid() ? screen->availableGeometry()
-                                                                  : screen->geometry();
+    const QScreen* screen =
+        screens[static_cast<qsizetype>(ScreenOfWindow(ToRect(frame), areas, primaryIndex))];
+    const QRect available =
+        screen->availableGeometry().isValid() ? screen->availableGeometry() : screen->geometry();
     const QSize least = window.minimumSize() + extra;
     const ScreenRect fitted =
         FitIntoWorkArea(ToRect(frame), ToRect(available), least.width(), least.height());
@@ -62,6 +62,16 @@ void KeepOnScreen(QWidget& window) {
     if (size != window.size())
         window.resize(size);
     window.move(fitted.left, fitted.top);
+}
+
+QSize RoomForClient(const QWidget& window) {
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary == nullptr)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QRect available =
+        primary->availableGeometry().isValid() ? primary->availableGeometry() : primary->geometry();
+    const QMargins m = FrameMargins(window);
+    return available.size() - QSize(m.left() + m.right(), m.top() + m.bottom());
 }
 
 }  // namespace tkv::platform

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 class QWidget;
 
 namespace tkv::platform {
@@ -10,5 +12,10 @@ namespace tkv::platform {
 // than that screen's work area (never below its minimum size). A window that
 // already fits is left where the placement rules put it.
 void KeepOnScreen(QWidget& window);
+
+// The client size a window can have on the primary screen's work area, its
+// frame allowed for: what a window that can scroll its contents limits its
+// size to.
+QSize RoomForClient(const QWidget& window);
 
 }  // namespace tkv::platform

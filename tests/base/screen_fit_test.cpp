@@ -54,7 +54,11 @@ const FitCase kFitCases[] = {
     {"WiderAndTallerShrinksBoth", {500, 500, 1600, 1000}, kWork, 0, 0, {0, 30, 1280, 870}},
     {"ShrinksOnlyToTheMinimum", {10, 40, 600, 1200}, kWork, 0, 1000, {10, 30, 600, 1000}},
     {"MinimumAboveSizeKeepsSize", {10, 40, 600, 1200}, kWork, 0, 5000, {10, 30, 600, 1200}},
-    {"LeftHandMonitor", {-1500, 100, 800, 600}, {-1920, 0, 1920, 1040}, 0, 0,
+    {"LeftHandMonitor",
+     {-1500, 100, 800, 600},
+     {-1920, 0, 1920, 1040},
+     0,
+     0,
      {-1500, 100, 800, 600}},
     {"NoWorkAreaLeavesAlone", {5000, 5000, 10, 10}, {0, 0, 0, 0}, 0, 0, {5000, 5000, 10, 10}},
 };

@@ -6,6 +6,8 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 #include "help/about_box.h"
 #include "leave/ui/yuu_kyu.h"
@@ -38,6 +40,7 @@ private slots:
     void restoredWindowsLandOnTheScreen_data();
     void restoredWindowsLandOnTheScreen();
     void aWindowThatFitsKeepsItsStoredPlace();
+    void payWindowShowsEverythingWhereItFits();
     void tabRunsOverTheRightHandButtons();
     void shiftTabRunsBackOverThem();
     void focusIsVisibleOnAButtonReachedByTheGrid();
@@ -122,14 +125,13 @@ void FirstUseTest::restoredWindowsLandOnTheScreen() {
     const QRect work = workArea();
     // The frame the window manager adds is not known off screen; the window
     // keeps room for a title bar above its client area.
-    QVERIFY2(work.contains(QRect(w->pos(), w->size())),
-             qPrintable(QString("(%1,%2) %3x%4 in %5x%6")
-                            .arg(w->x())
-                            .arg(w->y())
-                            .arg(w->width())
-                            .arg(w->height())
-                            .arg(work.width())
-                            .arg(work.height())));
+    QVERIFY2(work.contains(QRect(w->pos(), w->size())), qPrintable(QString("(%1,%2) %3x%4 in %5x%6")
+                                                                       .arg(w->x())
+                                                                       .arg(w->y())
+                                                                       .arg(w->width())
+                                                                       .arg(w->height())
+                                                                       .arg(work.width())
+                                                                       .arg(work.height())));
 }
 
 void FirstUseTest::aWindowThatFitsKeepsItsStoredPlace() {
@@ -137,6 +139,22 @@ void FirstUseTest::aWindowThatFitsKeepsItsStoredPlace() {
     storePlace(f, "TYuuKyu", {30, 20});
     f.create();
     QCOMPARE(f.windows->yuuKyu().pos(), QPoint(30, 20));
+}
+
+// The pay window scrolls only on a screen too small for it.
+void FirstUseTest::payWindowShowsEverythingWhereItFits() {
+    MainFixture f(kNow);
+    f.create();
+    TTotal& pay = f.windows->total();
+    pay.show();
+    QCoreApplication::processEvents();
+    auto* scroll = pay.findChild<QScrollArea*>("TotalScrollArea");
+    QVERIFY(scroll != nullptr);
+    QVERIFY(!scroll->horizontalScrollBar()->isVisible());
+    QVERIFY(!scroll->verticalScrollBar()->isVisible());
+    QVERIFY(scroll->widget()->size().expandedTo(scroll->widget()->sizeHint()) ==
+            scroll->widget()->size());
+    pay.hide();
 }
 
 void FirstUseTest::tabRunsOverTheRightHandButtons() {
