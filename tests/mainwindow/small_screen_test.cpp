@@ -1,6 +1,6 @@
 // The windows on a small, high-scale desktop: a 1280x900 screen at scale 2
-// (640x450 to the program), and a second monitor to its left. The offscreen platform is given these screens before
-// the application starts.
+// (640x450 to the program), and a second monitor to its left. The offscreen platform is given these
+// screens before the application starts.
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
@@ -86,9 +86,10 @@ void SmallScreenTest::payWindowFits() {
     TTotal& pay = f.windows->total();
     pay.show();
     QCoreApplication::processEvents();
-    QVERIFY2(primaryWork().contains(pay.frameGeometry()),
-             qPrintable(QString("%1x%2").arg(pay.frameGeometry().width()).arg(
-                 pay.frameGeometry().height())));
+    QVERIFY2(
+        primaryWork().contains(pay.frameGeometry()),
+        qPrintable(
+            QString("%1x%2").arg(pay.frameGeometry().width()).arg(pay.frameGeometry().height())));
     pay.hide();
 }
 
