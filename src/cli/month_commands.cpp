@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <ostream>
 
 #include "base/cp932.h"
 #include "base/text_util.h"
 #include "cli/cli_app.h"
 #include "cli/command_session.h"
+#include "cli/human_table.h"
 #include "core/auto_time_input.h"
 #include "core/calendar.h"
 #include "core/day_kind.h"
@@ -52,7 +54,11 @@ int findRow(const MonthRecord& m, const Date& d) {
     return 0;
 }
 
-int monthCommand(Context& ctx, const std::vector<std::string>& args, bool save) {
+int monthCommand(Context& ctx, std::vector<std::string> args, bool save) {
+    const auto human = std::find(args.begin(), args.end(), "--human");
+    const bool forPeople = human != args.end();
+    if (forPeople)
+        args.erase(human);
     const YearMonth ym = parseYearMonth(args, save ? "recalc" : "month");
     CommandSession session(ctx);
     if (!session.open() || !session.loadMonth(ym))
@@ -63,7 +69,10 @@ int monthCommand(Context& ctx, const std::vector<std::string>& args, bool save) 
     } else {
         session.recalculate();
     }
-    session.printMonth();
+    if (forPeople)
+        PrintHumanMonth(ctx.out, session.month(), ym);
+    else
+        session.printMonth();
     return ExitOk;
 }
 
@@ -74,22 +83,26 @@ int MonthCommand(Context& ctx, const std::vector<std::string>& args) {
 }
 
 const CommandSpec MonthSpec{
-    "month", &MonthCommand, "YEAR MONTH\tprint the accounting month, recalculated (not saved)",
+    "month", &MonthCommand,
+    "YEAR MONTH [--human]\tprint the accounting month, recalculated (not saved)",
     "Prints one line per day (date, weekday, kind, arrival, leaving, normal and late-night\n"
     "overtime, working time, memo; TAB between), an empty line, then the month's totals and\n"
     "the pay figures as NAME<TAB>value. YEAR MONTH name the accounting month: with the\n"
     "closing day 20, month 5 runs from 21 April to 20 May. Nothing is written.\n"
+    "With --human: an aligned table under Japanese column titles, then the month's totals,\n"
+    "for reading in a terminal (its layout may change; scripts read the default output).\n"
     "\n"
-    "example:  tokivane-cli month 2025 5\n"};
+    "example:  tokivane-cli month 2025 5\n"
+    "example:  tokivane-cli month 2025 5 --human\n"};
 
 int RecalcCommand(Context& ctx, const std::vector<std::string>& args) {
     return monthCommand(ctx, args, true);
 }
 
 const CommandSpec RecalcSpec{
-    "recalc", &RecalcCommand, "YEAR MONTH\trecalculate and save the month",
+    "recalc", &RecalcCommand, "YEAR MONTH [--human]\trecalculate and save the month",
     "As month, but the month file is saved, and the paid-leave ledger follows its leave\n"
-    "days, just as the desktop program's save does.\n"
+    "days, just as the desktop program's save does. --human prints as month --human.\n"
     "\n"
     "example:  tokivane-cli recalc 2025 5\n"};
 

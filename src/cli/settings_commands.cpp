@@ -26,15 +26,23 @@ const SettingField& field(const std::string& name) {
     return *f;
 }
 
+// A value as typed, in quotes when blanks at either end would otherwise be lost.
+std::string shown(const std::string& text) {
+    if (text.empty() || text.front() == ' ' || text.back() == ' ')
+        return '"' + text + '"';
+    return text;
+}
+
 }  // namespace
 
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.empty())
         throw UsageError{"settings wants list, get NAME or set NAME VALUE"};
     const std::string& verb = args[0];
-    if (!((verb == "list" && args.size() == 1) || (verb == "get" && args.size() == 2) ||
-          (verb == "set" && args.size() == 3)))
-        throw UsageError{"settings wants list, get NAME or set NAME VALUE"};
+    const bool withMeanings = verb == "list" && args.size() == 2 && args[1] == "--describe";
+    if (!((verb == "list" && (args.size() == 1 || withMeanings)) ||
+          (verb == "get" && args.size() == 2) || (verb == "set" && args.size() == 3)))
+        throw UsageError{"settings wants list [--describe], get NAME or set NAME VALUE"};
     const SettingField* named = verb == "list" ? nullptr : &field(args[1]);
 
     SettingsStore store(*ctx.registry, ctx.dataDir, ctx.currentDir, ctx.user);
@@ -48,7 +56,10 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
             std::string text = f.text(s);
             if (f.type == SettingType::Password && !text.empty())
                 text = "********";
-            ctx.out << f.name << '\t' << text << '\n';
+            ctx.out << f.name << '\t' << text;
+            if (withMeanings)
+                ctx.out << '\t' << f.description;
+            ctx.out << '\n';
         }
         return ExitOk;
     }
@@ -75,17 +86,27 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
     if (!reportFailures(ctx, reloaded.registry, reloaded.setFile))
         return ExitFile;
     const SettingsSaveResult saved = store.SaveSettings(s);
-    return reportFailures(ctx, saved.registry, saved.setFile) ? ExitOk : ExitFile;
+    if (!reportFailures(ctx, saved.registry, saved.setFile))
+        return ExitFile;
+    // The load repairs what it cannot use; say so, since what was typed is not what is kept.
+    // Passwords are never echoed.
+    if (const std::string kept = named->text(s);
+        kept != value && named->type != SettingType::Password)
+        ctx.err << named->name << ' ' << shown(value) << " → " << shown(kept) << '\n';
+    return ExitOk;
 }
 
 const CommandSpec SettingsSpec{
     "settings", &SettingsCommand,
-    "list\tevery value: name, TAB, stored text (passwords masked)\n"
+    "list [--describe]\tevery value: name, TAB, stored text (passwords masked)\n"
     "get NAME\tone value's stored text\n"
     "set NAME VALUE\tstore a value; repairs apply and tokivane.SET is rewritten",
     "NAME is a value name of the settings (SimeDay, Time11, StartAutoIn, ...); the list\n"
-    "shows them all. A value is stored as text exactly as the settings dialog would store it.\n"
+    "shows them all, and with --describe adds TAB and what each value means (in Japanese).\n"
+    "A value is stored as text exactly as the settings dialog would store it. When the\n"
+    "value cannot be used as given and is repaired, set says so on stderr: NAME GIVEN → KEPT.\n"
     "\n"
+    "example:  tokivane-cli settings list --describe\n"
     "example:  tokivane-cli settings get SimeDay\n"
     "example:  tokivane-cli settings set Time11 \" 8:30,17:30\"\n"};
 

@@ -7,6 +7,7 @@
 #include "platform/tray_icon.h"
 
 int main(int argc, char** argv) {
+    tkv::platform::ProvideRuntimeFolder();
     QApplication app(argc, argv);
     app.setApplicationName("drowsel");
     app.setApplicationDisplayName("Tokivane");

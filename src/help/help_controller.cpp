@@ -6,6 +6,7 @@
 
 #include "help/help_guide.h"
 #include "help/help_viewer.h"
+#include "platform/window_fit.h"
 
 namespace tkv::help {
 
@@ -56,6 +57,8 @@ void HelpController::showTopic(platform::HelpTopic topic) {
     QWidget* modal = QApplication::activeModalWidget();
     placeUnder(modal ? modal : m_home.data());
     THelpViewer* viewer = ensureViewer();
+    if (!viewer->isVisible())
+        platform::KeepOnScreen(*viewer);
     viewer->show();
     viewer->raise();
     viewer->activateWindow();

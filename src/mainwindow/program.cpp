@@ -14,6 +14,7 @@
 #include "os/environment.h"
 #include "os/system_clock.h"
 #include "platform/activation_channel.h"
+#include "platform/desktop_setup.h"
 #include "platform/fonts.h"
 #include "platform/message_box.h"
 #include "platform/session_end.h"
@@ -42,12 +43,20 @@ void reportSettingsError(const IoResult& r) {
 
 }  // namespace
 
-int RunProgram(QApplication& app) {
+void SetUpApplication(QApplication& app) {
+    // No display name: on X11 Qt appends it to every window title, and the
+    // small dialogs' captions were cut to "良… ne". The application name alone
+    // names the program to the desktop.
     app.setApplicationName("Tokivane");
-    app.setApplicationDisplayName("Tokivane");
     app.setDesktopFileName(QString::fromLatin1(ProgramAppId));
     app.setWindowIcon(help::ApplicationIcon());
     platform::InstallFontSubstitutions();
+    platform::InstallQtTranslations(app);
+    platform::InstallFocusFrameStyle(app);
+}
+
+int RunProgram(QApplication& app) {
+    SetUpApplication(app);
 
     AppContext ctx;
     ctx.args = argumentsOf(app);

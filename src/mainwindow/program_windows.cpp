@@ -22,6 +22,7 @@
 #include "platform/text_convert.h"
 #include "platform/tray_icon.h"
 #include "platform/waiting_form.h"
+#include "platform/window_fit.h"
 #include "reports/ui/preview_form.h"
 #include "reports/ui/year_total.h"
 #include "session/month_session.h"
@@ -134,6 +135,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
                                .restorePosition("TTotal", {desktop.width(), desktop.height()},
                                                 {m_total->width(), m_total->height()});
     m_total->move(at.left, at.top);
+    platform::KeepOnScreen(*m_total);
 
     m_services = std::make_unique<MainServices>(
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);

@@ -1,5 +1,7 @@
 #include "mainwindow/t_total.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,6 +9,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QShowEvent>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "core/pay_window.h"
@@ -14,6 +19,7 @@
 #include "platform/fonts.h"
 #include "platform/help_topic.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "settings/settings.h"
 
 namespace tkv {
@@ -76,7 +82,17 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
     setObjectName("TTotal");
     platform::SetHelpTopic(this, platform::HelpTopic::PayWindow);
     setWindowTitle("給与金額");
-    auto* outer = new QVBoxLayout(this);
+    // The figures sit in a scroll area that shows no bars while they fit: on a
+    // small screen at a high scale the window is held to the screen and scrolls.
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName("TotalScrollArea");
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_content = new QWidget(m_scroll);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->addWidget(m_scroll);
+    auto* outer = new QVBoxLayout(m_content);
     auto* groups = new QHBoxLayout;
     auto addGroup = [&](const char* title, const char* name, const auto& specs, int columns) {
         auto* box = new QGroupBox(title, this);
@@ -120,6 +136,8 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
         e->setAlignment(Qt::AlignRight);
         e->setFont(platform::GridFont());
         e->setToolTip(f.hint);
+        // Never squeezed below an amount's width: a small screen scrolls instead.
+        e->setMinimumWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("00,000,000") + 10);
         grid->addWidget(new QLabel(f.label, total), row, 0);
         grid->addWidget(e, row++, 1);
         m_fields[f.name] = e;
@@ -132,10 +150,26 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
     right->addWidget(ok, 0, Qt::AlignRight);
     groups->addLayout(right);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_scroll->setWidget(m_content);
+    fitToScreen();
+}
+
+void TTotal::fitToScreen() {
+    const QSize room = platform::RoomForClient(*this);
+    const QSize wanted = m_content->sizeHint();
+    QSize size = wanted.boundedTo(room);
+    // A bar that has to show takes room from the other direction.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    if (size.width() < wanted.width())
+        size.rheight() = std::min(size.height() + bar, room.height());
+    if (size.height() < wanted.height())
+        size.rwidth() = std::min(size.width() + bar, room.width());
+    setFixedSize(size);
 }
 
 void TTotal::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        fitToScreen();
     QDialog::showEvent(event);
     if (auto* ok = findChild<QPushButton*>("OkButton"))
         ok->setFocus();

@@ -8,6 +8,7 @@
 #include "core/recalculate.h"
 
 class QLineEdit;
+class QScrollArea;
 
 namespace tkv {
 
@@ -32,8 +33,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Its natural size, held to the screen's work area.
+    void fitToScreen();
+
     std::function<void()> m_escapeAction;
     std::map<QString, QLineEdit*> m_fields;
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_content = nullptr;
 };
 
 }  // namespace tkv

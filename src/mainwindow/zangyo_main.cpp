@@ -1,6 +1,10 @@
 #include "mainwindow/zangyo_main.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <iterator>
 #include <tuple>
 
 #include <QAction>
@@ -29,6 +33,7 @@
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
 #include "mainwindow/month_output.h"
+#include "mainwindow/pending_features.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
@@ -36,6 +41,7 @@
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "reports/ui/year_total.h"
 #include "settings/ui/password_prompt.h"
 #include "settings/ui/setting_dialog.h"
@@ -74,6 +80,7 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
+    MarkPendingFeatures(*this);
     updateTitle();
     // Hints stay up long enough to read the longer ones.
     for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(10000);
@@ -134,8 +141,8 @@ void TZangyoMain::buildMenus() {
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
-    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...", false);
-    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false);
+    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
+    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
     view->addSeparator();
     m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
     m_barAction->setCheckable(true);
@@ -288,13 +295,19 @@ void TZangyoMain::buildPanels() {
     connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { saveShownMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_grid, &DayStringGrid::recalculateRequested, this,
-            [this] { recalculateShown(false); });
-    connect(m_grid, &DayStringGrid::focusExitButton, exit, [exit] { exit->setFocus(); });
+    connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { recalculateShown(false); });
+    connect(m_grid, &DayStringGrid::focusExitButton, exit,
+            [exit] { exit->setFocus(Qt::BacktabFocusReason); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {
         if (auto* pre = findChild<QPushButton*>("PreButton"); pre && pre->isEnabled())
-            pre->setFocus();
+            pre->setFocus(Qt::TabFocusReason);
     });
+    // Tab runs over the month buttons, the buttons on the right and then the
+    // grid, whose last cell leads back to "<< 前月" and whose first cell,
+    // with Shift+Tab, back to "終  了".
+    QWidget* const tabChain[] = {
+        findChild<QPushButton*>("JumpButton"), calc, kingaku, syukei, yuukyu, save, exit, m_grid};
+    for (std::size_t i = 1; i < std::size(tabChain); ++i) setTabOrder(tabChain[i - 1], tabChain[i]);
     m_grid->setMonth(&m_session.month());
     m_grid->setSettings(&m_app.settings);
     m_grid->setClock(m_app.clock.get());
@@ -695,6 +708,16 @@ void TZangyoMain::computeSizeLimits() {
     }
     m_fullHeight = m_minSize.height() + m_grid->heightForRows(32) - m_grid->heightForRows(23);
     m_maxWidth = m_minSize.width() + 50 * m_grid->blankWidth();
+    // A screen too low for 22 rows (a high scale on a small screen): the grid
+    // gives up rows, keeping at least five, and scrolls, so the window fits.
+    const int excess =
+        m_minSize.height() + m_bar->maximumHeight() - platform::RoomForClient(*this).height();
+    if (excess > 0) {
+        const int gridHeight =
+            std::max(m_grid->heightForRows(6), m_grid->heightForRows(23) - excess);
+        m_minSize.rheight() -= m_grid->heightForRows(23) - gridHeight;
+        m_grid->setMinimumSize(m_grid->designWidth(), gridHeight);
+    }
     m_bar->setVisible(barShown);
 }
 
@@ -729,6 +752,7 @@ void TZangyoMain::restorePlacement() {
     const WindowPoint at = placement.restorePosition(kClassName, {screen.width(), screen.height()},
                                                      {width(), height()});
     move(at.left, at.top);
+    platform::KeepOnScreen(*this);
 }
 
 void TZangyoMain::savePlacement() {

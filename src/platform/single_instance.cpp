@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -19,9 +20,36 @@ int openLockFile(const QString& path, int flags) {
     return ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0600);
 }
 
+// Without a session's runtime folder (cron, su, a bare container) Qt would
+// warn at every start and fall back to a folder of its own; ours is the same
+// kind of folder, used silently: made 0700 in the temporary folder and taken
+// only when it is a real folder of this user that nobody else can enter.
+QString privateRuntimeFolder() {
+    const QString dir = QDir::tempPath() + "/tokivane-runtime-" + QString::number(::getuid());
+    const QByteArray path = QFile::encodeName(dir);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid() ||
+        (st.st_mode & 077) != 0)
+        return {};
+    return dir;
+}
+
 }  // namespace
 
+void ProvideRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    if (const QString own = privateRuntimeFolder(); !own.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(own));
+}
+
 QString SingleInstance::runtimeFolder() {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        if (QString own = privateRuntimeFolder(); !own.isEmpty())
+            return own;
+    }
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty())
         dir = QDir::tempPath();

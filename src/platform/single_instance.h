@@ -24,7 +24,8 @@ public:
 
     // Whether a process holds the name of `className` now (this one included).
     static bool isTaken(const QString& className);
-    // $XDG_RUNTIME_DIR, or a private folder of Qt's (0700) when it is not set.
+    // $XDG_RUNTIME_DIR, or a private folder of ours (0700) in the temporary
+    // folder when it is not set.
     static QString runtimeFolder();
     static QString lockPath(const QString& className);
 
@@ -32,5 +33,10 @@ private:
     QString m_className;
     int m_lockFd = -1;
 };
+
+// Without $XDG_RUNTIME_DIR, points it at our own private folder (see
+// runtimeFolder), so that neither Qt nor we warn about it at every start.
+// Call first in main(), before the application object looks for it.
+void ProvideRuntimeFolder();
 
 }  // namespace tkv::platform

@@ -154,7 +154,22 @@ std::string upper(std::string_view s) {
 }  // namespace
 
 const std::vector<SettingField>& SettingsSchema() {
-    static const std::vector<SettingField> schema = buildSchema();
+    static const std::vector<SettingField> schema = [] {
+        std::vector<SettingField> fields = buildSchema();
+        struct Description {
+            const char* name;
+            const char* text;
+        };
+#define TKV_DESCRIPTION(name, text) {#name, text},
+        static constexpr Description descriptions[] = {TKV_SETTING_DESCRIPTIONS(TKV_DESCRIPTION)};
+#undef TKV_DESCRIPTION
+        for (SettingField& f : fields) {
+            for (const Description& d : descriptions)
+                if (f.name == d.name)
+                    f.description = d.text;
+        }
+        return fields;
+    }();
     return schema;
 }
 

@@ -22,6 +22,8 @@ struct SettingField {
     std::function<std::string(const Settings&)> text;
     // Reads the stored text into the record; unreadable numbers take `fallback`'s value.
     std::function<void(Settings&, std::string_view stored, const Settings& fallback)> assign;
+    // What the value means, in Japanese, for people outside the dialog.
+    std::string description = {};
 };
 
 // Every value in schema order: the System table, then Kin01..Kin12,

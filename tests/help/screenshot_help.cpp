@@ -7,9 +7,11 @@
 
 #include "help/about_box.h"
 #include "help/help_viewer.h"
+#include "offscreen_platform.h"
 #include "platform/fonts.h"
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     tkv::platform::InstallFontSubstitutions();
     app.setWindowIcon(tkv::help::ApplicationIcon());

@@ -24,6 +24,8 @@ private slots:
     void enterInAFieldKeepsTheDialogOpen();
     void buttonsEndTheDialog_data();
     void buttonsEndTheDialog();
+    void enterOnTheButtonRowMoves_data();
+    void enterOnTheButtonRowMoves();
     void clampedTargetWritesBack_data();
     void clampedTargetWritesBack();
     void escapeRunsTheActionAndStaysOpen_data();
@@ -156,6 +158,28 @@ void JumpTest::buttonsEndTheDialog_data() {
     QTest::newRow("Enter on 移動") << "OkButton" << true << int(QDialog::Accepted);
     QTest::newRow("click ｷｬﾝｾﾙ") << "CancelButton" << false << int(QDialog::Rejected);
     QTest::newRow("Enter on ｷｬﾝｾﾙ") << "CancelButton" << true << int(QDialog::Rejected);
+}
+
+// Reached by Tab from the fields, "移動" takes Enter and the keypad's Enter.
+void JumpTest::enterOnTheButtonRowMoves_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void JumpTest::enterOnTheButtonRowMoves() {
+    QFETCH(int, key);
+    TJump dialog(2024, 4);
+    QSignalSpy finished(&dialog, &QDialog::finished);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    auto* month = Child<QLineEdit>(dialog, "MonthMemo");
+    month->setFocus();
+    QTest::keyClick(month, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child<QPushButton>(dialog, "OkButton"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().first().toInt(), int(QDialog::Accepted));
 }
 
 void JumpTest::buttonsEndTheDialog() {

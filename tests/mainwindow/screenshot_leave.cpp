@@ -10,9 +10,11 @@
 #include "leave/ui/vac_string_grid.h"
 #include "leave/ui/yuu_kyu.h"
 #include "mainwindow/main_fixture.h"
+#include "offscreen_platform.h"
 #include "platform/fonts.h"
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     tkv::platform::InstallFontSubstitutions();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("leave-window.png");

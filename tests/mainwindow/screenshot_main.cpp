@@ -1,14 +1,18 @@
-// Renders the main window on sample data to a PNG for the documentation:
-//   main_window_screenshot docs/screenshots/main-window.png
+// Renders the main window on sample data to a PNG for the documentation,
+// and with a second name Qt's colour dialog as the program shows it:
+//   main_window_screenshot docs/screenshots/main-window.png [colour-dialog.png]
 #include <QApplication>
+#include <QColorDialog>
 #include <QTest>
 
 #include "mainwindow/main_fixture.h"
-#include "platform/fonts.h"
+#include "mainwindow/program.h"
+#include "offscreen_platform.h"
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
-    tkv::platform::InstallFontSubstitutions();
+    tkv::SetUpApplication(app);
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("main-window.png");
 
     tkv::test::MainFixture f({2025, 5, 23, 19, 50, 0},
@@ -34,7 +38,14 @@ int main(int argc, char** argv) {
     w.recalculateShown(false);
     w.grid()->selectDay(23, tkv::ColumnNumber(tkv::DayColumn::Leaving));
     QCoreApplication::processEvents();
-    const bool saved = w.grab().save(out);
+    bool saved = w.grab().save(out);
+    if (argc > 2) {
+        QColorDialog colours(QColor(0xc0, 0xe0, 0xff), &w);
+        colours.setOption(QColorDialog::DontUseNativeDialog);
+        colours.show();
+        QCoreApplication::processEvents();
+        saved = colours.grab().save(QString::fromLocal8Bit(argv[2])) && saved;
+    }
     m.takeSnapshot();
     return saved ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "mainwindow/main_fixture.h"
+#include "offscreen_platform.h"
 #include "platform/fonts.h"
 #include "platform/report_engine.h"
 #include "reports/period_builders.h"
@@ -15,6 +16,7 @@
 #include "reports/ui/year_total.h"
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     tkv::platform::InstallFontSubstitutions();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("period-totals.png");

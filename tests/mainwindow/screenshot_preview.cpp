@@ -6,12 +6,14 @@
 #include <QTest>
 
 #include "mainwindow/main_fixture.h"
+#include "offscreen_platform.h"
 #include "platform/fonts.h"
 #include "platform/report_engine.h"
 #include "reports/ui/list_report.h"
 #include "reports/ui/preview_form.h"
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     tkv::platform::InstallFontSubstitutions();
     const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("print-preview.png");

@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "mainwindow/main_fixture.h"
+#include "offscreen_platform.h"
 #include "platform/fonts.h"
 #include "settings/ui/print_setting_form.h"
 #include "settings/ui/private_info_form.h"
@@ -24,6 +25,7 @@ bool Save(QWidget& w, const QDir& dir, const char* name) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tkv::test::UseOffscreenPlatform();
     QApplication app(argc, argv);
     tkv::platform::InstallFontSubstitutions();
     const QDir dir(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));

@@ -72,3 +72,52 @@ void SingleInstanceTest::laterCopyAsksTheRunningOneToComeForward() {
     QVERIFY(!ActivationChannel::knock("TZangyoMain"));  // nobody listens now
     QVERIFY(later.take());
 }
+
+namespace {
+
+// Runs `check` with no $XDG_RUNTIME_DIR and the temporary folder in `tmp`,
+// then puts both back.
+template <class Check>
+void WithoutRuntimeFolder(const QString& tmp, Check check) {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    check();
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    if (oldTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp);
+}
+
+}  // namespace
+
+// Under cron or su there is no session runtime folder: the program makes its
+// own, closed to others, and says nothing about it.
+void SingleInstanceTest::withoutRuntimeFolderAPrivateOneIsMade() {
+    QTemporaryDir tmp;
+    const QString own = tmp.path() + "/tokivane-runtime-" + QString::number(::getuid());
+    WithoutRuntimeFolder(tmp.path(), [&] {
+        tkv::platform::ProvideRuntimeFolder();
+        QCOMPARE(qEnvironmentVariable("XDG_RUNTIME_DIR"), own);
+        QCOMPARE(SingleInstance::runtimeFolder(), own);
+    });
+    struct stat st = {};
+    QCOMPARE(::lstat(QFile::encodeName(own).constData(), &st), 0);
+    QVERIFY(S_ISDIR(st.st_mode));
+    QCOMPARE(st.st_mode & 0777, 0700u);
+}
+
+// A folder of that name that others can enter (or a link to one) may have
+// been laid out by someone else: it is never used for the locks.
+void SingleInstanceTest::aPrivateFolderOthersCanEnterIsRefused() {
+    QTemporaryDir tmp;
+    const QString own = tmp.path() + "/tokivane-runtime-" + QString::number(::getuid());
+    QVERIFY(QDir().mkdir(own));
+    QVERIFY(::chmod(QFile::encodeName(own).constData(), 0755) == 0);
+    WithoutRuntimeFolder(tmp.path(), [&] {
+        tkv::platform::ProvideRuntimeFolder();
+        QVERIFY(qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"));
+    });
+}

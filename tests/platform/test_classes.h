@@ -11,6 +11,8 @@ private slots:
     void nameIsTakenOnce();
     void nameLetGoWhenTheHolderEnds();
     void laterCopyAsksTheRunningOneToComeForward();
+    void withoutRuntimeFolderAPrivateOneIsMade();
+    void aPrivateFolderOthersCanEnterIsRefused();
 };
 
 class SessionEndTest final : public QObject {

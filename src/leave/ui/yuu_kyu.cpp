@@ -27,6 +27,7 @@
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "reports/leave_csv.h"
 #include "reports/ui/csv_export.h"
 #include "reports/ui/leave_list_report.h"
@@ -446,6 +447,7 @@ void TYuuKyu::restorePlacement() {
     const WindowPoint at = placement.restorePosition(
         kClassName, {desktop.width(), desktop.height()}, {width(), height()});
     move(at.left, at.top);
+    platform::KeepOnScreen(*this);
 }
 
 void TYuuKyu::savePlacement() {

@@ -22,6 +22,7 @@
 #include "platform/message_box.h"
 #include "platform/report_engine.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "reports/ui/list_report.h"
 #include "settings/window_placement.h"
 
@@ -138,6 +139,7 @@ void TPreviewForm::setPlacementStore(RegistryStore* registry, std::string startU
     const WindowPoint at = placement.restorePosition(
         kClassName, {desktop.width(), desktop.height()}, {width(), height()});
     move(at.left, at.top);
+    platform::KeepOnScreen(*this);
 }
 
 void TPreviewForm::savePlacement() {

@@ -25,6 +25,7 @@
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
+#include "platform/window_fit.h"
 #include "reports/period_csv.h"
 #include "reports/ui/csv_export.h"
 #include "reports/ui/period_grid.h"
@@ -375,6 +376,7 @@ void TYearTotal::restorePlacement() {
     const WindowPoint at = placement.restorePosition(
         kClassName, {desktop.width(), desktop.height()}, {width(), height()});
     move(at.left, at.top);
+    platform::KeepOnScreen(*this);
 }
 
 void TYearTotal::savePlacement() {
