@@ -101,6 +101,14 @@ void ReadDayLine(const std::string& line, DayRow& row) {
     row.LegalHolidayFlag.assign(TrimView(fields[13]));
 }
 
+int ReadDayLines(const IniFile& ini, std::span<DayRow, MaxMonthDays> rows) {
+    const int last = std::clamp(ini.readInteger(kSystem, "LastDay", 0), 0, MaxMonthDays);
+    for (int d = 1; d <= last; ++d)
+        ReadDayLine(ini.readString(kDayData, IntToStrPad(d, 2)),
+                    rows[static_cast<std::size_t>(d - 1)]);
+    return last;
+}
+
 MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path, const Settings& s,
                           const AnnualHolidayTable& holidays) {
     MonthLoadResult result;
@@ -113,7 +121,6 @@ MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
         NewMonth(m, ym, s, holidays);
     } else if (result.io.ok()) {
         result.fromFile = true;
-        m.LastDay = std::clamp(ini.readInteger(kSystem, "LastDay", 0), 0, MaxMonthDays);
         SummaryTexts& t = m.summary;
         t.SyukinMemo = ini.readString(kSystem, "SyukinDay");
         t.KyujituMemo = ini.readString(kSystem, "KyujituDay");
@@ -122,8 +129,7 @@ MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
         t.MokuTMemo = ini.readString(kSystem, "MokuhyoTime");
         t.KinmuTMemo = ini.readString(kSystem, "KinmuTime");
         t.KeiTMemo = MinutesToStr(StrToMinutes(t.ZanTMemo) + StrToMinutes(t.SZanTMemo), 3, true);
-        for (int d = 1; d <= m.LastDay; ++d)
-            ReadDayLine(ini.readString(kDayData, IntToStrPad(d, 2)), m.day(d));
+        m.LastDay = ReadDayLines(ini, m.days);
     }
     m.takeSnapshot();
     return result;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -51,6 +53,14 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
 // The stored line of one day and its reading back (exposed for tests and tools).
 std::string DayLine(const DayRow& row);
 void ReadDayLine(const std::string& line, DayRow& row);
+
+// Reads the day lines 1..LastDay of a loaded month file into `rows` (row 1
+// first) and returns that LastDay, held to the rows there are. Rows beyond
+// it are left as they were.
+int ReadDayLines(const IniFile& ini, std::span<DayRow, MaxMonthDays> rows);
+
+// Where the file of a month lives (the user's folder applies).
+using MonthPathFn = std::function<std::string(YearMonth)>;
 
 // The date of day slot `slot` (1-based) of a month whose last row is `last`.
 Date SlotDate(const MonthRecord& m, int slot, int simeDay);

@@ -34,13 +34,14 @@ Date MonthCsvFirstDate(const MonthRecord& m) {
     return d;
 }
 
-void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s) {
+void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s,
+                   std::optional<Date> firstRowDate) {
     WriteCsvPrivateInfo(out, s);
     if (s.CSVMonthAdd)
         WriteCsvText(out, std::to_string(m.year) + "/" + std::to_string(m.month));
     WriteCsvText(out, "日付,曜日,休日,出勤,退社,普通,深夜,合計,勤務,メモ");
 
-    Date date = MonthCsvFirstDate(m);
+    Date date = firstRowDate && IsRealDate(*firstRowDate) ? *firstRowDate : MonthCsvFirstDate(m);
     for (int r = 1; r <= m.rowCount(); ++r, date = NextDay(date)) {
         const DayRow& row = m.day(r);
         const int total = StrToMinutes(row.cell(DayColumn::Overtime)) +

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "core/calendar.h"
@@ -22,7 +23,11 @@ Date MonthCsvFirstDate(const MonthRecord& m);
 
 // Writes the displayed month as CSV: CP932 bytes, CR LF line ends. The
 // personal-information line goes out exactly as the user typed it; every
-// other field goes through CsvField.
-void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s);
+// other field goes through CsvField. Rows are dated from MonthCsvFirstDate
+// on, one day each, unless `firstRowDate` gives the first row's real date:
+// rows that are not one accounting month (a span of days ending in
+// December) cannot have their year worked out from the shown month.
+void WriteMonthCsv(std::ostream& out, const MonthRecord& m, const Settings& s,
+                   std::optional<Date> firstRowDate = std::nullopt);
 
 }  // namespace tkv

@@ -10,6 +10,7 @@
 
 #include "base/io_result.h"
 #include "core/calendar.h"
+#include "core/month_file.h"
 
 // Period totals: one row per accounting month of a span, read from the month
 // files, then the total, average, highest and lowest rows.
@@ -66,9 +67,6 @@ struct PeriodMonth {
 // compared as they stand (a blank before "有" makes it another mark); a
 // half-day leave adds the size of its HanDayAM / HanDayPM value.
 PeriodMonth ParsePeriodMonth(std::string_view fileBytes, const Settings& s);
-
-// Where the file of a month lives (the user's folder applies).
-using MonthPathFn = std::function<std::string(YearMonth)>;
 
 // Reads month files for one calculation, each at most once. A file that
 // exists but cannot be read counts as a month without data and is noted.

@@ -1,5 +1,7 @@
 #include "reports/month_csv.h"
 
+#include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -7,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "base/cp932.h"
+#include "base/param_names.h"
+#include "core/day_span.h"
 #include "core/month_record.h"
 #include "reports/csv_field.h"
 #include "settings/settings.h"
@@ -30,9 +34,10 @@ MonthRecord Month(int year, int month, std::vector<std::vector<std::string>> row
     return m;
 }
 
-std::vector<std::string> CsvLines(const MonthRecord& m, const Settings& s) {
+std::vector<std::string> CsvLines(const MonthRecord& m, const Settings& s,
+                                  std::optional<Date> firstRowDate = std::nullopt) {
     std::ostringstream out;
-    WriteMonthCsv(out, m, s);
+    WriteMonthCsv(out, m, s, firstRowDate);
     const std::string utf8 = cp932::toUtf8(out.str());
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -87,6 +92,50 @@ TEST(MonthCsv, JanuaryWithClosingDay20StartsInDecemberOfTheYearBefore) {
     EXPECT_EQ(MonthCsvFirstDate(Month(2004, 12, {{"12/ 1"}})), (Date{2004, 12, 1}));
     EXPECT_EQ(MonthCsvFirstDate(Month(2004, 12, {{"11/21"}})), (Date{2004, 11, 21}));
 }
+
+// A span of days is dated day by day from its real first date: the shown
+// month is the end date's, from which a span inside December would take the
+// year before.
+struct SpanCsvCase {
+    const char* name;
+    DaySpan span;
+    const char* firstLine;
+    const char* lastLine;
+};
+
+void PrintTo(const SpanCsvCase& c, std::ostream* os) {
+    *os << c.firstLine << " .. " << c.lastLine;
+}
+
+class SpanCsvTest : public ::testing::TestWithParam<SpanCsvCase> {};
+
+TEST_P(SpanCsvTest, RowsCarryTheirRealDates) {
+    const SpanCsvCase& c = GetParam();
+    const SpanRows rows = GatherSpan(c.span, [](YearMonth) { return std::string("/nonexistent"); });
+    const auto lines = CsvLines(rows.month, Settings{}, c.span.start);
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(SpanDayCount(c.span)) + 2);
+    EXPECT_EQ(lines[1], c.firstLine);
+    EXPECT_EQ(lines[lines.size() - 2], c.lastLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spans, SpanCsvTest,
+                         ::testing::Values(SpanCsvCase{"InsideDecember",
+                                                       {{2023, 12, 10}, {2023, 12, 31}},
+                                                       "2023/12/10,日,,,,,,,,",
+                                                       "2023/12/31,日,,,,,,,,"},
+                                           SpanCsvCase{"OverNewYear",
+                                                       {{2023, 12, 25}, {2024, 1, 10}},
+                                                       "2023/12/25,月,,,,,,,,",
+                                                       "2024/1/10,水,,,,,,,,"},
+                                           SpanCsvCase{"OneDayOnNewYearsEve",
+                                                       {{2024, 12, 31}, {2024, 12, 31}},
+                                                       "2024/12/31,火,,,,,,,,",
+                                                       "2024/12/31,火,,,,,,,,"},
+                                           SpanCsvCase{"OverLeapDay",
+                                                       {{2024, 2, 20}, {2024, 3, 5}},
+                                                       "2024/2/20,火,,,,,,,,",
+                                                       "2024/3/5,火,,,,,,,,"}),
+                         test::ByName());
 
 TEST(MonthCsv, DamagedFirstDateFallsBackToTheMonth) {
     EXPECT_EQ(MonthCsvFirstDate(Month(2004, 3, {{"xx"}})), (Date{2004, 3, 1}));
