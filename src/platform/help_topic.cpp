@@ -21,7 +21,8 @@ constexpr std::array kTopics{
     HelpTopic::SettingsPrint, HelpTopic::PrintLayout,  HelpTopic::PrivateInfo,
     HelpTopic::Preview,       HelpTopic::PrintAndCsv,  HelpTopic::Resident,
     HelpTopic::Users,         HelpTopic::Files,        HelpTopic::Cli,
-    HelpTopic::LoginHooks,    HelpTopic::About,
+    HelpTopic::LoginHooks,    HelpTopic::About,        HelpTopic::KyoteiCheck,
+    HelpTopic::KyoteiSetting,
 };
 
 bool topicOf(const QWidget* w, HelpTopic* topic) {

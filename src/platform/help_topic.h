@@ -21,6 +21,7 @@ enum class HelpTopic : int {
     Calculation = 16,      // how overtime and working time are computed
     PayWindow = 20,        // TTotal
     TargetBar = 21,        // the target bar and the leave indicator
+    KyoteiCheck = 22,      // TKyoteiCheck and the overtime-agreement meter
     Password = 25,         // TPass, TPassChangeForm
     LeaveWindow = 30,      // TYuuKyu
     LeaveDelete = 31,      // TVacDel, TVacDel2
@@ -32,6 +33,7 @@ enum class HelpTopic : int {
     SettingsPrint = 70,    // page 印刷・その他の設定
     PrintLayout = 71,      // TPrintSettingForm
     PrivateInfo = 72,      // TPrivateInfoForm
+    KyoteiSetting = 73,    // TKyoteiSettingForm
     Preview = 80,          // TPreviewForm
     PrintAndCsv = 81,      // printing the lists, PDF and CSV files
     Resident = 85,         // tray, Esc, closing, session end, idle tool

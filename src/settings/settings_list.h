@@ -122,6 +122,18 @@
     VALUE(bool, DaikyuZanCalc, false)                                               \
     VALUE(bool, YuukyuKinmu, false)                                                 \
     VALUE(bool, Hankyu05, false)                                                    \
+    /* The overtime agreement (36協定) and the premium above 60 hours a month. */   \
+    VALUE(int, KyoteiStartMonth, 4)  /* first month of the agreement year */        \
+    VALUE(bool, KyoteiVariable, false)  /* one-year variable hours: proposals only */ \
+    VALUE(bool, KyoteiSpecial, false)   /* a special clause exists */               \
+    VALUE(TimeText, KyoteiMonthLimit, " 45:00")                                     \
+    VALUE(TimeText, KyoteiYearLimit, "360:00")                                      \
+    VALUE(TimeText, KyoteiSpecialYearLimit, "720:00")                               \
+    VALUE(TimeText, KyoteiSingleMonthLimit, "100:00")  /* to stay below */          \
+    VALUE(TimeText, KyoteiAverageLimit, " 80:00")                                   \
+    VALUE(int, KyoteiOverMonths, 6)   /* months a year above the monthly limit */   \
+    VALUE(int, KyoteiWarnPercent, 80)                                               \
+    VALUE(int, Premium60Rate, 0)      /* yen per hour above 60 h; 0: not shown */   \
     ARRAY(bool, CellColorCheck, 9, false, false, false, false, false, false, false, false, false) \
     ARRAY(int, CellColor, 9, SystemWindowColor, SystemWindowColor, SystemWindowColor, \
           SystemWindowColor, SystemWindowColor, SystemWindowColor, SystemWindowColor, \

@@ -68,6 +68,13 @@ struct Codec<DecimalText> {
 };
 
 template <>
+struct Codec<TimeText> {
+    static constexpr SettingType type = SettingType::Text;
+    static std::string text(const TimeText& v) { return v.text(); }
+    static void read(TimeText& v, std::string_view t, const TimeText&) { v = std::string(t); }
+};
+
+template <>
 struct Codec<TimePair> {
     static constexpr SettingType type = SettingType::TimePair;
     static std::string text(const TimePair& v) { return v.text(); }

@@ -2,7 +2,7 @@
 // files for the documentation:
 //   settings_screenshot docs/screenshots
 // writes settings-work.png, settings-time.png, settings-holiday.png,
-// settings-print.png, print-setting.png and private-info.png there.
+// settings-print.png, print-setting.png, private-info.png and kyotei-setting.png there.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -11,6 +11,7 @@
 #include "mainwindow/main_fixture.h"
 #include "offscreen_platform.h"
 #include "platform/fonts.h"
+#include "settings/ui/kyotei_setting_form.h"
 #include "settings/ui/print_setting_form.h"
 #include "settings/ui/private_info_form.h"
 #include "settings/ui/setting_dialog.h"
@@ -53,6 +54,8 @@ int main(int argc, char** argv) {
         s.PrivateName = "山田 太郎";
         s.CSVNameAdd = true;
         s.CSVFileName = "yamada";
+        s.KyoteiSpecial = true;
+        s.Premium60Rate = 1875;
     }
     tkv::TSetting& dialog = f.windows->setting();
     dialog.show();
@@ -72,6 +75,10 @@ int main(int argc, char** argv) {
     info.show();
     ok = Save(info, dir, "private-info.png") && ok;
     info.hide();
+    tkv::TKyoteiSettingForm& kyotei = dialog.kyoteiSetting();
+    kyotei.show();
+    ok = Save(kyotei, dir, "kyotei-setting.png") && ok;
+    kyotei.hide();
     dialog.hide();
     return ok ? 0 : 1;
 }

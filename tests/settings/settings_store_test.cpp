@@ -181,6 +181,51 @@ TEST_F(SettingsStoreTest, HolidayLawIsOnUnlessStoredOff) {
     EXPECT_EQ(BuildSetFile(s), setBefore);
 }
 
+// The agreement's values: defaults for a key written before they existed,
+// a round trip through the registry, and none of them in the .SET file.
+TEST_F(SettingsStoreTest, AgreementValuesRoundTripOutsideTheSetFile) {
+    reg.writeValue(kSys, "SimeDay", "31");
+    Settings s;
+    auto st = store();
+    st.LoadSettings(s);
+    EXPECT_EQ(s.KyoteiStartMonth, 4);
+    EXPECT_FALSE(s.KyoteiVariable);
+    EXPECT_FALSE(s.KyoteiSpecial);
+    EXPECT_EQ(s.KyoteiMonthLimit.text(), " 45:00");
+    EXPECT_EQ(s.KyoteiYearLimit.text(), "360:00");
+    EXPECT_EQ(s.KyoteiSpecialYearLimit.text(), "720:00");
+    EXPECT_EQ(s.KyoteiSingleMonthLimit.text(), "100:00");
+    EXPECT_EQ(s.KyoteiAverageLimit.text(), " 80:00");
+    EXPECT_EQ(s.KyoteiOverMonths, 6);
+    EXPECT_EQ(s.KyoteiWarnPercent, 80);
+    EXPECT_EQ(s.Premium60Rate, 0);
+
+    const std::string setBefore = BuildSetFile(s);
+    s.KyoteiStartMonth = 1;
+    s.KyoteiVariable = true;
+    s.KyoteiSpecial = true;
+    s.KyoteiMonthLimit = " 42:00";
+    s.KyoteiYearLimit = "320:00";
+    s.KyoteiSpecialYearLimit = "700:00";
+    s.KyoteiSingleMonthLimit = " 99:00";
+    s.KyoteiAverageLimit = " 75:30";
+    s.KyoteiOverMonths = 5;
+    s.KyoteiWarnPercent = 90;
+    s.Premium60Rate = 1875;
+    ASSERT_TRUE(st.SaveSettings(s).ok());
+    EXPECT_EQ(BuildSetFile(s), setBefore);
+    std::string setFile;
+    ASSERT_TRUE(ReadWholeFile(st.setFilePath(), setFile).ok());
+    EXPECT_EQ(setFile, setBefore);
+    EXPECT_EQ(stored(kSys, "KyoteiMonthLimit"), " 42:00");
+    EXPECT_EQ(stored(kSys, "Premium60Rate"), "1875");
+
+    Settings back;
+    auto st2 = store();
+    st2.LoadSettings(back);
+    for (const SettingField& f : SettingsSchema()) EXPECT_EQ(f.text(back), f.text(s)) << f.name;
+}
+
 TEST(SetFile, EncodingAndLayout) {
     EXPECT_EQ(SetFileEncode("abc"), "\x31\x22\x13");
     EXPECT_EQ(SetFileEncode(""), "");

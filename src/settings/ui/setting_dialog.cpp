@@ -27,6 +27,7 @@
 #include "settings/ui/break_grid.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/holiday_grid.h"
+#include "settings/ui/kyotei_setting_form.h"
 #include "settings/ui/print_setting_form.h"
 #include "settings/ui/private_info_form.h"
 #include "settings/ui/setting_holiday_page.h"
@@ -105,6 +106,7 @@ TSetting::TSetting(SettingDialogContext context, QWidget* parent)
     m_printSetting = new TPrintSettingForm(*m_ctx.settings, this);
     m_printSetting->setEscapeAction(m_ctx.escape);
     m_privateInfo = new TPrivateInfoForm(*m_ctx.settings, this);
+    m_kyotei = new TKyoteiSettingForm(*m_ctx.settings, this);
 
     connect(m_ok, &QPushButton::clicked, this, &TSetting::OkButtonClick);
     connect(m_cancel, &QPushButton::clicked, this, &TSetting::reject);
@@ -118,6 +120,8 @@ TSetting::TSetting(SettingDialogContext context, QWidget* parent)
             &TSetting::PrintTiltleButtonClick);
     connect(m_print, &SettingPrintPage::privateInfoRequested, this,
             &TSetting::PrivateInfoButtonClick);
+    connect(m_print, &SettingPrintPage::kyoteiSettingRequested, this,
+            &TSetting::KyoteiSettingButtonClick);
 
     // Hints stay up long enough to read the longer ones.
     for (QWidget* w : findChildren<QWidget*>()) w->setToolTipDuration(10000);
@@ -334,6 +338,11 @@ void TSetting::PrintTiltleButtonClick() {
 
 void TSetting::PrivateInfoButtonClick() {
     m_privateInfo->exec();
+}
+
+void TSetting::KyoteiSettingButtonClick() {
+    if (m_kyotei->exec() == QDialog::Accepted)
+        m_print->showKyoteiSummary(*m_ctx.settings);
 }
 
 }  // namespace tkv

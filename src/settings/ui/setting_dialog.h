@@ -14,6 +14,7 @@ namespace tkv {
 
 class AnnualHolidayTable;
 class SettingHolidayPage;
+class TKyoteiSettingForm;
 class SettingPrintPage;
 class SettingTimePage;
 class SettingWorkPage;
@@ -63,6 +64,7 @@ public:
 
     TPrintSettingForm& printSetting() const { return *m_printSetting; }
     TPrivateInfoForm& privateInfo() const { return *m_privateInfo; }
+    TKyoteiSettingForm& kyoteiSetting() const { return *m_kyotei; }
     QTabWidget* pages() const { return m_pages; }
 
     // The close box cancels, like "ｷｬﾝｾﾙ".
@@ -82,6 +84,7 @@ private:
     void EscButtonClick();
     void PrintTiltleButtonClick();
     void PrivateInfoButtonClick();
+    void KyoteiSettingButtonClick();
     std::string holidayPath(const std::string& user) const;
     void reportSettingsError(const IoResult& r);
     void reportFileError(const IoResult& r);
@@ -103,6 +106,7 @@ private:
     QPushButton* m_esc = nullptr;
     TPrintSettingForm* m_printSetting = nullptr;
     TPrivateInfoForm* m_privateInfo = nullptr;
+    TKyoteiSettingForm* m_kyotei = nullptr;
 };
 
 }  // namespace tkv

@@ -9,6 +9,7 @@
 
 #include "platform/text_convert.h"
 #include "platform/tray_icon.h"
+#include "settings/overtime_limit_rules.h"
 #include "settings/setting_fields.h"
 #include "settings/settings.h"
 #include "settings/ui/dialog_parts.h"
@@ -138,6 +139,16 @@ SettingPrintPage::SettingPrintPage(TPassChangeForm* passChange, QWidget* parent)
         other, "IconSelectComboBox", {U("残業ｱｲｺﾝ（従来版）"), U("ﾊﾟｿｺﾝｱｲｺﾝ（目立たない）")},
         {226, 18 + 3 * 22, 172, 20}, "最小化したときにﾄﾚｲに表示されるｱｲｺﾝを選択してください。");
 
+    // The overtime agreement: its own small dialog, like the layout dialogs.
+    QGroupBox* agreement = Group(page, "36協定・60時間超割増", {6, 363, 405, 40});
+    QPushButton* kyotei =
+        Button(agreement, "KyoteiSettingButton", "36協定の設定...", {8, 12, 120, 23},
+               "時間外労働の上限（36協定）と60時間超の割増を設定します。");
+    m_kyoteiSummary = new QLabel(agreement);
+    m_kyoteiSummary->setObjectName("KyoteiSummaryLabel");
+    m_kyoteiSummary->setGeometry(136, 15, 262, 16);
+
+    connect(kyotei, &QPushButton::clicked, this, &SettingPrintPage::kyoteiSettingRequested);
     connect(layout, &QPushButton::clicked, this, &SettingPrintPage::printLayoutRequested);
     connect(privateInfo, &QPushButton::clicked, this, &SettingPrintPage::privateInfoRequested);
     connect(m_iconSelect, &QComboBox::currentIndexChanged, this,
@@ -168,6 +179,16 @@ void SettingPrintPage::changePassword(SingleLineEdit* field) {
         return;
     if (const auto chosen = ChangePassword(*m_passChange, field->text()))
         field->setText(*chosen);
+}
+
+void SettingPrintPage::showKyoteiSummary(const Settings& s) {
+    const OvertimeLimitRules r = OvertimeLimitRulesOf(s);
+    QString text = U("%1月から・月 %2・年 %3")
+                       .arg(r.startMonth)
+                       .arg(Q(LimitTimeText(r.monthLimit)), Q(LimitTimeText(r.yearLimitInForce())));
+    if (r.specialClause)
+        text += U("・特別条項");
+    m_kyoteiSummary->setText(text);
 }
 
 void SettingPrintPage::IconSelectComboBoxChange() {
@@ -202,6 +223,7 @@ void SettingPrintPage::load(const Settings& s) {
     m_storedIcon = static_cast<int>(s.IconSelect);
     m_iconSelect->setCurrentIndex(m_storedIcon);
     IconSelectComboBoxChange();
+    showKyoteiSummary(s);
 }
 
 void SettingPrintPage::store(Settings& s) {

@@ -28,10 +28,13 @@ public:
     bool printName() const;
     bool printPage() const;
     bool printDate() const;
+    // The agreement's values in one line beside the button of their dialog.
+    void showKyoteiSummary(const Settings& s);
 
 signals:
-    void printLayoutRequested();  // "ﾍｯﾀﾞ文字列・印刷ﾌｫﾝﾄ設定"
-    void privateInfoRequested();  // "個人情報・CSVﾌｧｲﾙ出力設定"
+    void printLayoutRequested();    // "ﾍｯﾀﾞ文字列・印刷ﾌｫﾝﾄ設定"
+    void privateInfoRequested();    // "個人情報・CSVﾌｧｲﾙ出力設定"
+    void kyoteiSettingRequested();  // "36協定の設定..."
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +67,7 @@ private:
     QCheckBox* m_chikokuRed;
     QComboBox* m_iconSelect;
     QLabel* m_iconImage;
+    QLabel* m_kyoteiSummary;
     int m_storedIcon = 0;
 };
 

@@ -34,6 +34,7 @@
 #include "settings/settings_store.h"
 #include "settings/ui/break_grid.h"
 #include "settings/ui/holiday_grid.h"
+#include "settings/ui/kyotei_setting_form.h"
 #include "settings/ui/pass_change_form.h"
 #include "settings/ui/print_setting_form.h"
 #include "settings/ui/private_info_form.h"
@@ -150,6 +151,9 @@ private slots:
     void readCurrentLoadsTheMainUser();
     void captionsAreNotClipped();
     void everyFieldIsReachable();
+    void kyoteiSettingsReachTheRegistry();
+    void kyoteiSchemeProposesItsLimits_data();
+    void kyoteiSchemeProposesItsLimits();
 };
 
 void SettingDialogTest::timesAsStored_data() {
@@ -917,6 +921,7 @@ void SettingDialogTest::captionsAreNotClipped() {
     QVERIFY(width <= d.pages()->width());
     CheckNothingClipped(d.printSetting());
     CheckNothingClipped(d.privateInfo());
+    CheckNothingClipped(d.kyoteiSetting());
     f.cancel();
 }
 
@@ -955,6 +960,92 @@ void SettingDialogTest::everyFieldIsReachable() {
                                     .arg(page->viewport()->height())));
         }
     }
+    f.cancel();
+}
+
+// The agreement's dialog writes the record on "確 定", every value tidied;
+// "登 録" stores it, and the summary beside its button follows.
+void SettingDialogTest::kyoteiSettingsReachTheRegistry() {
+    DialogFixture f;
+    TSetting& d = f.open();
+    d.pages()->setCurrentIndex(3);
+    auto* summary = f.child<QLabel>("KyoteiSummaryLabel");
+    QCOMPARE(summary->text(), U("4月から・月 45:00・年 360:00"));
+    bool shown = false;
+    WhenModal(d.kyoteiSetting(), [&](QDialog& form) {
+        shown = true;
+        auto field = [&](const char* name) { return Child<QLineEdit>(form, name); };
+        QVERIFY(!field("KyoteiSpecialYearLimitMemo")->isEnabled());
+        QVERIFY(!field("KyoteiOverMonthsMemo")->isEnabled());
+        Child<QCheckBox>(form, "KyoteiSpecialCheckBox")->setChecked(true);
+        QVERIFY(field("KyoteiSpecialYearLimitMemo")->isEnabled());
+        QVERIFY(field("KyoteiOverMonthsMemo")->isEnabled());
+        field("KyoteiStartMonthMemo")->setText("13");  // not a month: April
+        field("KyoteiMonthLimitMemo")->setText("40");
+        Leave(field("KyoteiMonthLimitMemo"));
+        QCOMPARE(field("KyoteiMonthLimitMemo")->text(), U(" 40:00"));
+        field("KyoteiYearLimitMemo")->setText("abc");  // unreadable: the scheme's limit
+        field("KyoteiSpecialYearLimitMemo")->setText("700:00");
+        field("KyoteiOverMonthsMemo")->setText("5");
+        field("KyoteiWarnPercentMemo")->setText("0");  // no share: 80
+        field("Premium60RateMemo")->setText("1875");
+        Leave(field("Premium60RateMemo"));
+        QCOMPARE(field("Premium60RateMemo")->text(), U("1,875"));
+        Child<QPushButton>(form, "OkButton")->click();
+    });
+    f.child<QPushButton>("KyoteiSettingButton")->click();
+    QVERIFY(shown);
+    QCOMPARE(f.settings.KyoteiMonthLimit.text(), std::string(" 40:00"));
+    QCOMPARE(summary->text(), U("4月から・月 40:00・年 700:00・特別条項"));
+    QCOMPARE(f.stored("System", "KyoteiMonthLimit"), U(" 45:00"));  // not before "登 録"
+
+    f.ok();
+    QCOMPARE(f.stored("System", "KyoteiStartMonth"), U("4"));
+    QCOMPARE(f.stored("System", "KyoteiSpecial"), U("1"));
+    QCOMPARE(f.stored("System", "KyoteiMonthLimit"), U(" 40:00"));
+    QCOMPARE(f.stored("System", "KyoteiYearLimit"), U("360:00"));
+    QCOMPARE(f.stored("System", "KyoteiSpecialYearLimit"), U("700:00"));
+    QCOMPARE(f.stored("System", "KyoteiOverMonths"), U("5"));
+    QCOMPARE(f.stored("System", "KyoteiWarnPercent"), U("80"));
+    QCOMPARE(f.stored("System", "Premium60Rate"), U("1875"));
+}
+
+void SettingDialogTest::kyoteiSchemeProposesItsLimits_data() {
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("proposedMonth");
+    QTest::addColumn<QString>("proposedYear");
+    QTest::newRow("standard limits become the scheme's")
+        << U(" 45:00") << U("360:00") << U(" 42:00") << U("320:00");
+    QTest::newRow("typed limits stay") << U(" 40:00") << U("300:00") << U(" 40:00") << U("300:00");
+    QTest::newRow("one of each") << U("45:00") << U("350:00") << U(" 42:00") << U("350:00");
+}
+
+void SettingDialogTest::kyoteiSchemeProposesItsLimits() {
+    QFETCH(QString, month);
+    QFETCH(QString, year);
+    QFETCH(QString, proposedMonth);
+    QFETCH(QString, proposedYear);
+    DialogFixture f;
+    TKyoteiSettingForm& form = f.open().kyoteiSetting();
+    form.show();
+    auto* monthField = Child<QLineEdit>(form, "KyoteiMonthLimitMemo");
+    auto* yearField = Child<QLineEdit>(form, "KyoteiYearLimitMemo");
+    monthField->setText(month);
+    yearField->setText(year);
+    auto* variable = Child<QCheckBox>(form, "KyoteiVariableCheckBox");
+    variable->click();
+    QCOMPARE(monthField->text(), proposedMonth);
+    QCOMPARE(yearField->text(), proposedYear);
+    // Back to the ordinary scheme: its own limits return where the proposal stood.
+    variable->click();
+    if (proposedMonth == U(" 42:00")) {
+        QCOMPARE(monthField->text(), U(" 45:00"));
+    }
+    if (proposedYear == U("320:00")) {
+        QCOMPARE(yearField->text(), U("360:00"));
+    }
+    form.reject();
     f.cancel();
 }
 

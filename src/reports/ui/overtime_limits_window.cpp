@@ -1,0 +1,223 @@
+#include "reports/ui/overtime_limits_window.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "platform/colors.h"
+#include "platform/fonts.h"
+#include "platform/help_topic.h"
+#include "platform/text_convert.h"
+#include "reports/ui/overtime_limits_meter.h"
+
+namespace tkv {
+
+using platform::Q;
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString T(long long minutes) {
+    return LimitTimeQText(minutes);
+}
+
+QString Check(bool passed) {
+    return passed ? U("○") : U("×");
+}
+
+// The limits the year is checked against, in one line.
+QString LimitsLine(const OvertimeLimits& r) {
+    const OvertimeLimitRules& rules = r.rules;
+    QString line = U("上限：月 %1・年 %2").arg(T(rules.monthLimit), T(rules.yearLimitInForce()));
+    if (rules.specialClause)
+        line += U("（特別条項：%1 超は年%2回まで）")
+                    .arg(T(rules.monthLimit))
+                    .arg(rules.monthsOverAllowed);
+    line +=
+        U("・単月 %1 未満・2～6か月平均 %2").arg(T(rules.singleMonthLimit), T(rules.averageLimit));
+    if (rules.variableHours)
+        line += U("（1年単位の変形労働時間制）");
+    return line;
+}
+
+}  // namespace
+
+TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
+    setObjectName("TKyoteiCheck");
+    setWindowTitle(U("36協定チェック"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(platform::FontFor(U(platform::ProportionalFontName), 9));
+    platform::SetHelpTopic(this, platform::HelpTopic::KyoteiCheck);
+
+    m_limits = new QLabel(this);
+    m_limits->setObjectName("KyoteiLimitsLabel");
+    m_limits->setWordWrap(true);
+
+    m_grid = new QTableWidget(12, ColumnCount, this);
+    m_grid->setObjectName("KyoteiCheckGrid");
+    m_grid->setHorizontalHeaderLabels({U("年月"), U("時間外"), U("休日労働"), U("合計"),
+                                       U("年累計"), U("2か月"), U("3か月"), U("4か月"), U("5か月"),
+                                       U("6か月"), U("月上限"), U("超過回数"), U("年上限"),
+                                       U("単月"), U("平均"), U("60h超"), U("割増額")});
+    m_grid->verticalHeader()->hide();
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    m_grid->setFont(platform::GridFont());
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
+    const QString tips[ColumnCount] = {
+        U("会計上の月（締日で区切った月）"),
+        U("普通残業と深夜残業の合計（法定休日を除く）"),
+        U("法定休日の勤務時間"),
+        U("時間外＋休日労働"),
+        U("協定年度の初めからの時間外の累計"),
+        U("この月までの2か月の平均（時間外＋休日労働）"),
+        U("この月までの3か月の平均"),
+        U("この月までの4か月の平均"),
+        U("この月までの5か月の平均"),
+        U("この月までの6か月の平均"),
+        U("時間外が月の上限以内か"),
+        U("月の上限を超えた月の数（この月まで）"),
+        U("年の累計が年の上限以内か"),
+        U("時間外＋休日労働が単月の上限未満か"),
+        U("2～6か月の平均がすべて上限以内か"),
+        U("60時間を超えた時間外"),
+        U("60時間超の割増額（円）"),
+    };
+    for (int c = 0; c < ColumnCount; ++c) m_grid->horizontalHeaderItem(c)->setToolTip(tips[c]);
+
+    m_forecast = new QLabel(this);
+    m_forecast->setObjectName("ForecastLabel");
+    m_missing = new QLabel(this);
+    m_missing->setObjectName("MissingLabel");
+    m_missing->setWordWrap(true);
+    m_note = new QLabel(OvertimeLimitsCaveat(), this);
+    m_note->setObjectName("NoteLabel");
+    m_note->setWordWrap(true);
+    m_close = new QPushButton(U("閉じる"), this);
+    m_close->setObjectName("CloseButton");
+    m_close->setDefault(true);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_limits);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(m_forecast);
+    layout->addWidget(m_missing);
+    layout->addWidget(m_note);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_close);
+    layout->addLayout(buttons);
+}
+
+QString TKyoteiCheck::cellText(int row, int column) const {
+    const QTableWidgetItem* item = m_grid->item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void TKyoteiCheck::setYear(const AgreementYearLimits& year) {
+    const QColor red = platform::ToQColor(platform::RedColor, palette());
+    const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+    const OvertimeLimits& first = year.months.front();
+    const bool premium = first.rules.premium60Rate > 0;
+    m_grid->setColumnHidden(PremiumColumn, !premium);
+    m_limits->setText(U("協定年度 %1～%2\n%3")
+                          .arg(Q(YearMonthText(year.yearFrom)),
+                               Q(YearMonthText(year.months.back().month)), LimitsLine(first)));
+
+    const OvertimeLimits* running = nullptr;
+    for (int row = 0; row < 12; ++row) {
+        const OvertimeLimits& r = year.months[static_cast<std::size_t>(row)];
+        QString texts[ColumnCount];
+        texts[MonthColumn] = Q(YearMonthText(r.month));
+        // Months not begun yet stay empty: their zeros would read as facts.
+        if (r.begun) {
+            texts[JikangaiColumn] = T(r.jikangai);
+            texts[KyujitsuColumn] = T(r.kyujitsuRodo);
+            texts[TotalColumn] = T(r.total);
+            texts[YearColumn] = T(r.yearJikangai);
+            for (int k = 2; k <= 6; ++k) texts[Average2Column + k - 2] = T(r.average(k));
+            texts[MonthCheckColumn] = Check(r.monthPassed);
+            texts[MonthsOverColumn] =
+                r.rules.specialClause
+                    ? U("%1/%2").arg(r.monthsOverLimit).arg(r.rules.monthsOverAllowed)
+                    : QString::number(r.monthsOverLimit);
+            texts[YearCheckColumn] = Check(r.yearPassed);
+            texts[SingleMonthCheckColumn] = Check(r.singleMonthPassed);
+            texts[AverageCheckColumn] = Check(r.averagePassed);
+            texts[Over60Column] = T(r.over60);
+            texts[PremiumColumn] = QString::number(r.premium60);
+            if (r.forecast)
+                running = &r;
+        }
+        const bool failed[ColumnCount] = {false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          false,
+                                          !r.monthPassed,
+                                          !r.monthsOverPassed,
+                                          !r.yearPassed,
+                                          !r.singleMonthPassed,
+                                          !r.averagePassed,
+                                          false,
+                                          false};
+        for (int c = 0; c < ColumnCount; ++c) {
+            auto* item = new QTableWidgetItem(texts[c]);
+            item->setTextAlignment(c == MonthColumn ? Qt::AlignCenter
+                                                    : Qt::AlignRight | Qt::AlignVCenter);
+            if (c >= MonthCheckColumn && c <= AverageCheckColumn)
+                item->setTextAlignment(Qt::AlignCenter);
+            if (!r.begun)
+                item->setForeground(grey);
+            else if (failed[c])
+                item->setForeground(red);
+            m_grid->setItem(row, c, item);
+        }
+    }
+    m_grid->resizeColumnsToContents();
+
+    if (running != nullptr) {
+        const OvertimeForecast& f = *running->forecast;
+        const QString limit = T(running->rules.monthLimit);
+        m_forecast->setText(
+            U("%1 の予測：月末 %2（出勤 %3日、残り %4日の同じペースで）、%5")
+                .arg(Q(YearMonthText(running->month)), T(f.monthEnd))
+                .arg(f.workedDays)
+                .arg(f.daysLeft)
+                .arg(f.cross ? U("%1 を超える見込みの日 %2").arg(limit, Q(IsoDateText(*f.cross)))
+                             : U("%1 を超えない見込み").arg(limit)));
+    } else {
+        m_forecast->setText(U("予測：この協定年度に今日を含む月はありません"));
+    }
+    m_missing->setText(
+        U("ファイルのない月（0時間として計算）：%1").arg(YearMonthListText(year.missing)));
+    m_missing->setVisible(!year.missing.empty());
+
+    // Wide enough for every column, as tall as the twelve rows.
+    int width = 2 * m_grid->frameWidth();
+    for (int c = 0; c < ColumnCount; ++c)
+        if (!m_grid->isColumnHidden(c))
+            width += m_grid->columnWidth(c);
+    const int height = 2 * m_grid->frameWidth() + m_grid->horizontalHeader()->sizeHint().height() +
+                       12 * m_grid->verticalHeader()->defaultSectionSize();
+    m_grid->setMinimumSize(width, height);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    adjustSize();
+}
+
+}  // namespace tkv
