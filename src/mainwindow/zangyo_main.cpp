@@ -295,7 +295,8 @@ void TZangyoMain::buildPanels() {
     connect(yuukyu, &QPushButton::clicked, this, &TZangyoMain::YuukyuButtonClick);
     connect(save, &QPushButton::clicked, this, [this] { saveShownMonth(); });
     connect(exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(m_grid, &DayStringGrid::recalculateRequested, this, [this] { recalculateShown(false); });
+    connect(m_grid, &DayStringGrid::recalculateRequested, this,
+            [this] { recalculateShown(false); });
     connect(m_grid, &DayStringGrid::focusExitButton, exit,
             [exit] { exit->setFocus(Qt::BacktabFocusReason); });
     connect(m_grid, &DayStringGrid::focusPreviousButton, this, [this] {

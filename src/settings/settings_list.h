@@ -319,6 +319,17 @@
     DESCRIBE(OceanDay, "海の日を休日にする") \
     DESCRIBE(OldManDay, "敬老の日を休日にする") \
     DESCRIBE(HolidayLaw, "現行の祝日法で祝日を決める") \
+    DESCRIBE(KyoteiStartMonth, "36協定の起算月（1～12）") \
+    DESCRIBE(KyoteiVariable, "1年単位の変形労働時間制（上限の提案値だけが変わる）") \
+    DESCRIBE(KyoteiSpecial, "36協定の特別条項がある") \
+    DESCRIBE(KyoteiMonthLimit, "36協定：月の時間外の上限（時:分）") \
+    DESCRIBE(KyoteiYearLimit, "36協定：年の時間外の上限（時:分）") \
+    DESCRIBE(KyoteiSpecialYearLimit, "36協定：特別条項の年の時間外の上限（時:分）") \
+    DESCRIBE(KyoteiSingleMonthLimit, "時間外＋休日労働の単月の上限（未満、時:分）") \
+    DESCRIBE(KyoteiAverageLimit, "時間外＋休日労働の2～6か月平均の上限（時:分）") \
+    DESCRIBE(KyoteiOverMonths, "月の上限を超えてよい月数（年）") \
+    DESCRIBE(KyoteiWarnPercent, "36協定メーターを黄色にする割合（％）") \
+    DESCRIBE(Premium60Rate, "月60時間を超える時間外の割増額（円／時、0で表示しない）") \
     DESCRIBE(YukyuMokuZanDisp, "有給休暇の目標残日数を表示") \
     DESCRIBE(YukyuMokuZan, "有給休暇の目標残日数（小数1桁）") \
     DESCRIBE(MokuhyoBasShow, "目標達成率バーを表示") \
