@@ -85,8 +85,8 @@ bool allDigits(const std::string& s) {
 
 const std::vector<const CommandSpec*>& Commands() {
     static const std::vector<const CommandSpec*> all{
-        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec, &PunchSpec,
-        &HolidaysSpec, &LedgerSpec, &PeriodSpec, &CsvSpec, &PrintSpec,
+        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec,   &PunchSpec,  &HolidaysSpec,
+        &LedgerSpec,   &PeriodSpec, &CsvSpec,    &PrintSpec, &LimitsSpec,
     };
     return all;
 }

@@ -92,6 +92,7 @@ extern const CommandSpec LedgerSpec;
 extern const CommandSpec PeriodSpec;
 extern const CommandSpec CsvSpec;
 extern const CommandSpec PrintSpec;
+extern const CommandSpec LimitsSpec;
 
 // Commands, each given the arguments after its name.
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
@@ -104,6 +105,11 @@ int LedgerCommand(Context& ctx, const std::vector<std::string>& args);
 int CsvCommand(Context& ctx, const std::vector<std::string>& args);
 int PrintCommand(Context& ctx, const std::vector<std::string>& args);
 int PeriodCommand(Context& ctx, const std::vector<std::string>& args);
+int LimitsCommand(Context& ctx, const std::vector<std::string>& args);
+
+// "YEAR MONTH" of an accounting month (year 1..9999, month 1..12), or a
+// usage error naming `command`.
+YearMonth ParseYearMonth(const std::vector<std::string>& args, const char* command);
 
 // The period and leave forms of csv and print; `args` follow the word
 // "period" or "leave", without --out, --lines and --pdf.
