@@ -9,6 +9,7 @@ class MainServices;
 class Resident;
 class UserMenu;
 class TJump;
+class TKyoteiCheck;
 class TPass;
 class TPassChangeForm;
 class TPreviewForm;
@@ -57,6 +58,7 @@ public:
     TYearTotal& yearTotal() const { return *m_yearTotal; }
     TSetting& setting() const { return *m_setting; }
     TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
+    TKyoteiCheck& kyoteiCheck() const { return *m_kyoteiCheck; }
     Resident& resident() const { return *m_resident; }
     // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
     UserMenu* users() const { return m_users; }
@@ -77,6 +79,7 @@ private:
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
     TSetting* m_setting = nullptr;
+    TKyoteiCheck* m_kyoteiCheck = nullptr;
     help::TAboutBox* m_about = nullptr;
     help::HelpController* m_help = nullptr;  // a child of the main window too
     std::unique_ptr<MainServices> m_services;

@@ -32,6 +32,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
+#include "mainwindow/limits_view.h"
 #include "mainwindow/month_output.h"
 #include "mainwindow/pending_features.h"
 #include "mainwindow/t_total.h"
@@ -77,6 +78,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
     setObjectName(kClassName);
+    m_limits = new LimitsView(m_app, m_session, this);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
@@ -140,6 +142,7 @@ void TZangyoMain::buildMenus() {
             &TZangyoMain::SyukeiButtonClick);
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
+    m_limits->addMenuItem(view);
     view->addSeparator();
     add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
     add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
@@ -281,6 +284,7 @@ void TZangyoMain::buildPanels() {
     outer->addWidget(bottom);
     m_bar = new TargetBarPanel(central);
     outer->addWidget(m_bar);
+    outer->addWidget(m_limits->statusLine(central));
     setCentralWidget(central);
 
     // Clicks on the bare panels switch the target bar.
@@ -337,6 +341,7 @@ void TZangyoMain::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void TZangyoMain::setDialogs(const MainWindowDialogs& dialogs) {
     m_dialogs = dialogs;
+    m_limits->setWindows(dialogs.kyoteiCheck, dialogs.total);
 }
 
 void TZangyoMain::setGridServices(GridServices* services) {
@@ -427,6 +432,7 @@ void TZangyoMain::showSummary() {
         e->setPalette(p);
     }
     m_bar->setState(ComputeTargetBar(m_session.month(), m_app.settings));
+    m_limits->refresh();
     if (m_dialogs.total && m_dialogs.total->isVisible())
         m_dialogs.total->showFigures(m_session.calculation(), m_app.settings);
 }
