@@ -21,13 +21,14 @@
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "mainwindow/zangyo_main.h"
+#include "platform/buttons.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
 #include "platform/text_convert.h"
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
@@ -35,16 +36,6 @@ namespace {
 bool isTimeField(const QString& name) {
     return name == "ZanTMemo" || name == "SZanTMemo" || name == "KeiTMemo" || name == "MokuTMemo" ||
            name == "KinmuTMemo";
-}
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = {}) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
 }
 
 }  // namespace
@@ -179,7 +170,7 @@ void TZangyoMain::buildPanels() {
          {"NextButton", "次月 >>", "次月が表示されます。", &TZangyoMain::NextButtonClick},
          {"JumpButton", "指定月", "指定した月へ移動します。", &TZangyoMain::JumpButtonClick}};
     for (const auto& [name, caption, hint, handler] : navigation) {
-        QPushButton* b = makeButton(top, name, caption, hint);
+        QPushButton* b = platform::MakeButton(top, name, caption, hint);
         connect(b, &QPushButton::clicked, this, handler);
         topRow->addWidget(b);
     }
@@ -214,14 +205,14 @@ void TZangyoMain::buildPanels() {
                     "定時内と残業時間を含めた総勤務時間");
     rightCol->addLayout(fields);
     rightCol->addSpacing(8);
-    QPushButton* calc = makeButton(right, "CalcButton", "再計算");
-    QPushButton* kingaku =
-        makeButton(right, "KingakuButton", "金額表示...", "１ヶ月の給与金額を計算･表示します。");
-    QPushButton* syukei =
-        makeButton(right, "SyukeiButton", "期間集計...", "年間の期間集計一覧を表示します。");
-    QPushButton* yuukyu = makeButton(right, "YuukyuButton", "有給休暇...");
-    QPushButton* save = makeButton(right, "SaveButton", "保  存");
-    QPushButton* exit = makeButton(right, "EndButton", "終  了");
+    QPushButton* calc = platform::MakeButton(right, "CalcButton", "再計算");
+    QPushButton* kingaku = platform::MakeButton(right, "KingakuButton", "金額表示...",
+                                                "１ヶ月の給与金額を計算･表示します。");
+    QPushButton* syukei = platform::MakeButton(right, "SyukeiButton", "期間集計...",
+                                               "年間の期間集計一覧を表示します。");
+    QPushButton* yuukyu = platform::MakeButton(right, "YuukyuButton", "有給休暇...");
+    QPushButton* save = platform::MakeButton(right, "SaveButton", "保  存");
+    QPushButton* exit = platform::MakeButton(right, "EndButton", "終  了");
     for (QPushButton* b : {calc, kingaku, syukei, yuukyu, save, exit}) rightCol->addWidget(b);
     rightCol->addStretch(1);
     middle->addWidget(right);
@@ -268,9 +259,9 @@ void TZangyoMain::buildPanels() {
 
 void TZangyoMain::showSummary() {
     for (const SummaryField& f : SummaryFields(m_session.month().summary)) {
-        const QString name = Q(f.name);
+        const QString name = ToQString(f.name);
         QLineEdit* e = m_summary[name];
-        e->setText(Q(*f.text));
+        e->setText(ToQString(*f.text));
         QPalette p = e->palette();
         const bool red = isTimeField(name) && StrToMinutes(*f.text) < 0;
         p.setColor(QPalette::Text, red ? platform::ToQColor(platform::RedColor, p)

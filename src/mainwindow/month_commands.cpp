@@ -13,15 +13,15 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 int TZangyoMain::displayedYear() const {
-    return StrToIntDef(S(m_yearMemo->text()), 0);
+    return StrToIntDef(ToUtf8(m_yearMemo->text()), 0);
 }
 
 int TZangyoMain::displayedMonth() const {
-    return StrToIntDef(S(m_monthMemo->text()), 0);
+    return StrToIntDef(ToUtf8(m_monthMemo->text()), 0);
 }
 
 void TZangyoMain::showMonth(int year, int month, bool force) {
@@ -168,12 +168,12 @@ void TZangyoMain::AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode) {
     if (out.action == AutoTimeAction::Ask) {
         if (m_services == nullptr || nobody)
             return;
-        const auto confirmed =
-            m_services->confirmTime({which == AutoTimeWhich::Arrival ? 0 : 1, Q(plan.dialogDate),
-                                     Q(plan.unroundedText), Q(plan.timeText)});
+        const auto confirmed = m_services->confirmTime(
+            {which == AutoTimeWhich::Arrival ? 0 : 1, ToQString(plan.dialogDate),
+             ToQString(plan.unroundedText), ToQString(plan.timeText)});
         if (!confirmed)
             return;
-        text = S(*confirmed);
+        text = ToUtf8(*confirmed);
     } else if (out.action != AutoTimeAction::Write) {
         return;
     }

@@ -13,12 +13,12 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 void TZangyoMain::KingakuButtonClick() {
     if (m_dialogs.total == nullptr)
         return;
-    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, ToQString(m_app.settings.KinPass)))
         return;
     m_dialogs.total->show();
     recalculateShown(false);
@@ -29,7 +29,7 @@ void TZangyoMain::KingakuButtonClick() {
 void TZangyoMain::SettingMenuItemClick() {
     if (m_dialogs.setting == nullptr)
         return;
-    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, Q(m_app.settings.KinPass)))
+    if (m_dialogs.pass && !AskPassword(this, *m_dialogs.pass, ToQString(m_app.settings.KinPass)))
         return;
     const SettingOutcome outcome = m_dialogs.setting->run();
     if (!outcome.saved)

@@ -19,7 +19,7 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
     : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
@@ -57,9 +57,9 @@ void TZangyoMain::updateTitle() {
     const Settings& s = m_app.settings;
     QString title = "Tokivane";
     if (s.PrivateNameDisp && !Trim(s.PrivateName).empty())
-        title += " - " + Q(s.PrivateName);
+        title += " - " + ToQString(s.PrivateName);
     else if (!m_app.currentUser.empty())
-        title += " - " + Q(m_app.currentUser);
+        title += " - " + ToQString(m_app.currentUser);
     else if (m_app.multiUser)
         title += " - (ｶﾚﾝﾄ)";
     setWindowTitle(title);
@@ -68,7 +68,7 @@ void TZangyoMain::updateTitle() {
 void TZangyoMain::reportFileError(const IoResult& r) {
     const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
                                                         : "ファイルに書き込めませんでした。";
-    platform::ShowMessage(this, "ファイルエラー", what + "\n" + Q(r.path), QMessageBox::Ok,
+    platform::ShowMessage(this, "ファイルエラー", what + "\n" + ToQString(r.path), QMessageBox::Ok,
                           QMessageBox::Critical);
 }
 

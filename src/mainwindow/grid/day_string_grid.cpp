@@ -17,7 +17,7 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
@@ -40,7 +40,7 @@ DayStringGrid::DayStringGrid(QWidget* parent)
     setModel(m_model);
     setItemDelegate(m_delegate);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setStatusTip(Q(GeneralHint));
+    setStatusTip(ToQString(GeneralHint));
     applyGridFont();
     fitColumns();
     connect(m_model, &DayGridModel::cellEdited, this, &DayStringGrid::monthEdited);
@@ -316,7 +316,8 @@ bool DayStringGrid::viewportEvent(QEvent* e) {
         QRect area = visualRect(i);
         if (ColumnAt(i.column()) != DayColumn::Memo)
             area = QRect(area.left(), 0, area.width(), viewport()->height());
-        QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), area, 10000);
+        QToolTip::showText(he->globalPos() + QPoint(16, 0), ToQString(hint), viewport(), area,
+                           10000);
         return true;
     }
     return platform::EditingGrid::viewportEvent(e);

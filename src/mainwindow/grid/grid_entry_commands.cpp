@@ -14,8 +14,8 @@
 // clicks write into the current day row.
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 void DayStringGrid::setCell(int row, DayColumn column, const std::string& text) {
     m_model->setCellText(row, ColumnNumber(column), text);
@@ -52,11 +52,11 @@ void DayStringGrid::NowTimeIn() {
     const AutoTimePlan plan = PlanAutoTimeInput(m_clock->now(), s, which, AutoTimeMode::Confirm);
     TimeConfirmRequest request;
     request.mode = static_cast<int>(which);
-    request.dateLabel = Q(RowDateLabel(m_month->day(row)));
-    request.nowText = Q(plan.unroundedText);
-    request.timeText = Q(plan.timeText);
+    request.dateLabel = ToQString(RowDateLabel(m_month->day(row)));
+    request.nowText = ToQString(plan.unroundedText);
+    request.timeText = ToQString(plan.timeText);
     if (const auto text = m_services->confirmTime(request))
-        setCell(row, column, S(*text));
+        setCell(row, column, ToUtf8(*text));
 }
 
 void DayStringGrid::TeijiTimeIn() {
@@ -98,7 +98,7 @@ void DayStringGrid::UseMemoClick(int n) {
         return;
     const std::string memo = UseMemoText(*m_settings, n);
     if (!memo.empty())
-        cellEditor()->insert(Q(memo));
+        cellEditor()->insert(ToQString(memo));
 }
 
 void DayStringGrid::UseMemoSetItemClick() {
@@ -120,22 +120,22 @@ void DayStringGrid::ZanTimeIn() {
     const DayColumn column = currentDayColumn();
     DayRow& day = *m_model->dayRow(row);
     const DayRow before = day;
-    const QString name = Q(ManualValueName(column));
+    const QString name = ToQString(ManualValueName(column));
 
     ManualTimeRequest request;
     request.name = name;
-    request.label = Q(RowDateLabel(day)) + QStringLiteral("の") + name;
+    request.label = ToQString(RowDateLabel(day)) + QStringLiteral("の") + name;
     request.noCalc = day.isManual(column);
     request.legalHolidayEnabled = day.kind() == DayKind::Holiday;
     request.legalHoliday = request.legalHolidayEnabled && day.isLegalHoliday();
-    request.time = Q(MinutesToStr(StrToMinutes(day.cell(column)), 2, true));
+    request.time = ToQString(MinutesToStr(StrToMinutes(day.cell(column)), 2, true));
     const ManualTimeResult result = m_services->editManualTime(request);
 
     // The statutory mark is only offered on holidays; elsewhere the box is unchecked.
     day.ManualFlag[ManualFlagIndex(column)] = result.noCalc ? "*" : "";
     day.LegalHolidayFlag = request.legalHolidayEnabled && result.legalHoliday ? "*" : "";
     const bool flagsChanged = !(day == before);
-    setCell(row, column, ManualValueText(S(result.time), result.noCalc));
+    setCell(row, column, ManualValueText(ToUtf8(result.time), result.noCalc));
     m_model->rowChanged(row);
     if (flagsChanged)
         emit monthEdited();

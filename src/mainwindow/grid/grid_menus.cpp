@@ -14,12 +14,12 @@
 // carry, and the captions of the used times and fixed memos.
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
 QString menuText(const std::string& text) {
-    return Q(text).replace('&', QStringLiteral("&&"));
+    return ToQString(text).replace('&', QStringLiteral("&&"));
 }
 
 }  // namespace
@@ -175,7 +175,7 @@ void DayStringGrid::updateUseTimeItems() {
         QAction* a = m_useTimeItems[static_cast<std::size_t>(n - 1)];
         const std::string caption = m_settings ? UseTimeCaption(*m_settings, n) : std::string();
         a->setEnabled(!caption.empty());
-        a->setText(caption.empty() ? Q(UnsetCaption) : menuText(caption));
+        a->setText(caption.empty() ? ToQString(UnsetCaption) : menuText(caption));
     }
 }
 
@@ -184,7 +184,7 @@ void DayStringGrid::updateUseMemoItems() {
         QAction* a = m_useMemoItems[static_cast<std::size_t>(n - 1)];
         const std::string memo = m_settings ? UseMemoText(*m_settings, n) : std::string();
         a->setEnabled(!memo.empty());
-        a->setText(memo.empty() ? Q(UnsetCaption) : menuText(memo));
+        a->setText(memo.empty() ? ToQString(UnsetCaption) : menuText(memo));
     }
 }
 
