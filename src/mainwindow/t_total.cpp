@@ -201,10 +201,10 @@ QLineEdit* TTotal::field(const QString& name) const {
 
 void TTotal::showFigures(const MonthCalculation& calc, const Settings& s) {
     for (const PayField& f : PayWindowFields(calc, s)) {
-        QLineEdit* e = field(platform::Q(f.name));
+        QLineEdit* e = field(platform::ToQString(f.name));
         if (e == nullptr)
             continue;
-        e->setText(platform::Q(f.text));
+        e->setText(platform::ToQString(f.text));
         e->setEnabled(f.enabled);
         QPalette p = e->palette();
         p.setColor(QPalette::Text, f.negativeTime ? platform::ToQColor(platform::RedColor, p)
@@ -220,10 +220,10 @@ void TTotal::showPremium60(const std::optional<OvertimeLimits>& limits) {
     e->setVisible(shown);
     if (!shown)
         return;
-    e->setText(platform::Q(ThousandsStr(std::to_string(limits->premium60))));
+    e->setText(platform::ToQString(ThousandsStr(std::to_string(limits->premium60))));
     e->setToolTip(
         QString::fromUtf8("60時間を超えた時間外 %1 の割増（支給合計・手取金額には含みません）")
-            .arg(platform::Q(LimitTimeText(limits->over60))));
+            .arg(platform::ToQString(LimitTimeText(limits->over60))));
 }
 
 }  // namespace tkv

@@ -18,7 +18,7 @@
 
 namespace tkv::test {
 
-using platform::S;
+using platform::ToUtf8;
 
 class LimitsViewTest final : public QObject {
     Q_OBJECT
@@ -91,7 +91,7 @@ void LimitsViewTest::meterFollowsEditsAndSavedMonths() {
     work(w, "20:00", 15);
     QCOMPARE(meter->limits()->jikangai, 0);
     f.click("CalcButton");
-    QCOMPARE(meter->limits()->jikangai, StrToMinutes(S(f.field("KeiTMemo"))));
+    QCOMPARE(meter->limits()->jikangai, StrToMinutes(ToUtf8(f.field("KeiTMemo"))));
     QCOMPARE(meter->text(), U("36協定 今月 27:00／45:00 ・ 年 90:00／360:00"));
     QVERIFY(meter->toolTip().contains(U("2025-05-26")));  // the forecast's crossing
     QVERIFY(w.month().hasUnsavedChanges());
@@ -189,7 +189,7 @@ void LimitsViewTest::payWindowPremiumLine() {
     QVERIFY(premium != nullptr);
     QCOMPARE(premium->isVisible(), shown);
     if (shown) {
-        QCOMPARE(std::max(0, StrToMinutes(S(f.field("KeiTMemo"))) - 60 * 60), over60);
+        QCOMPARE(std::max(0, StrToMinutes(ToUtf8(f.field("KeiTMemo"))) - 60 * 60), over60);
         QCOMPARE(premium->text(), QString::fromStdString(ThousandsStr(std::to_string(over60))));
         QVERIFY(premium->toolTip().contains(QString::fromStdString(LimitTimeText(over60))));
     }
