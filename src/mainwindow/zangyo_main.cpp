@@ -34,6 +34,7 @@
 #include "mainwindow/jump.h"
 #include "mainwindow/month_output.h"
 #include "mainwindow/pending_features.h"
+#include "mainwindow/span_mode.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
@@ -75,7 +76,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }  // namespace
 
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
+    : QMainWindow(parent),
+      m_app(app),
+      m_session(app.settings, app.holidays, app.paths()),
+      m_spanMode(std::make_unique<SpanMode>(*this)) {
     setObjectName(kClassName);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
@@ -141,8 +145,16 @@ void TZangyoMain::buildMenus() {
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
-    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
-    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
+    QAction* tokuSyukei = add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
+    tokuSyukei->setCheckable(true);
+    // Choosing it again while a span is shown picks another span: the check
+    // mark only says that the mode is on.
+    connect(tokuSyukei, &QAction::triggered, this, [this, tokuSyukei] {
+        tokuSyukei->setChecked(spanShown());
+        TokuSyukeiMenuItemClick();
+    });
+    connect(add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false), &QAction::triggered, this,
+            &TZangyoMain::TokuKaijoMenuItemClick);
     view->addSeparator();
     m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
     m_barAction->setCheckable(true);
@@ -373,6 +385,7 @@ void TZangyoMain::reportFileError(const IoResult& r) {
 void TZangyoMain::showMonth(int year, int month, bool force) {
     if (!force && m_session.loadedMonth() == YearMonth{year, month})
         return;
+    endSpanView();
     m_yearMemo->setText(QString::number(year));
     m_monthMemo->setText(QString::number(month));
     // From the files of the user open now (the users menu may have switched).
@@ -436,6 +449,7 @@ Qt::KeyboardModifiers TZangyoMain::modifiers() const {
 }
 
 bool TZangyoMain::ConfirmMonthSave() {
+    TokuKaijoMenuItemClick();
     m_grid->commitEditor();
     if (!m_session.month().hasUnsavedChanges())
         return true;
@@ -586,7 +600,10 @@ void TZangyoMain::PrintMenuItemClick() {
 
 void TZangyoMain::CsvMenuItemClick() {
     recalculateShown(false);
-    ExportMonthCsv(m_session.month(), m_app, this);
+    // A span's rows carry their real dates: its year need not be the shown one.
+    const std::optional<DaySpan> span = m_session.shownSpan();
+    ExportMonthCsv(m_session.month(), m_app, this,
+                   span ? std::optional<Date>(span->start) : std::nullopt);
 }
 
 int TZangyoMain::barHeight() const {
