@@ -23,10 +23,11 @@ public:
     // By objectName: the buttons and menu items the mode disables, and the
     // users menu (its title greys out).
     static constexpr std::array<const char*, 18> DisabledControls{
-        "PreButton",    "TodayButton",    "NextButton",     "JumpButton",         "CalcButton",
-        "SaveButton",   "SyukeiButton",   "SaveMenuItem",   "PreMenuItem",        "TodayMenuItem",
-        "NextMenuItem", "JumpMenuItem",   "CalcMenuItem",   "SyukeiMenuItem",     "MokuhyoMenuItem",
-        "MultiUserMenu", "SettingMenuItem", "HolidayReadMenuItem"};
+        "PreButton",       "TodayButton",        "NextButton",      "JumpButton",
+        "CalcButton",      "SaveButton",         "SyukeiButton",    "SaveMenuItem",
+        "PreMenuItem",     "TodayMenuItem",      "NextMenuItem",    "JumpMenuItem",
+        "CalcMenuItem",    "SyukeiMenuItem",     "MokuhyoMenuItem", "MultiUserMenu",
+        "SettingMenuItem", "HolidayReadMenuItem"};
 
     bool active() const { return m_returnTo.has_value(); }
     // The month shown when the mode was entered.

@@ -19,9 +19,9 @@ using test::OutputLines;
 // December 2024 with overtime on the 26th, January 2025 with a day of paid
 // leave on the 6th (so Vacation.dat exists too).
 void fillYearEnd(const CliRunner& cli) {
-    ASSERT_EQ(cli.run({"day", "2024-12-26", "--in", "8:00", "--out", "19:00", "--memo", "納会"})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        cli.run({"day", "2024-12-26", "--in", "8:00", "--out", "19:00", "--memo", "納会"}).exitCode,
+        0);
     ASSERT_EQ(cli.run({"day", "2025-01-06", "--kind", "有給"}).exitCode, 0);
 }
 
@@ -105,11 +105,10 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"Reversed", {"span", "2025-01-10", "2025-01-09"}, kRefused},
         RefusedCase{"ThirtyTwoDays", {"span", "2025-01-01", "2025-02-01"}, kRefused},
         RefusedCase{"CsvReversed", {"csv", "span", "2025-01-10", "2024-12-25"}, kRefused},
-        RefusedCase{"CsvTooLong",
-                    {"csv", "span", "2024-12-01", "2025-01-10", "--out", "x.csv"},
-                    kRefused},
-        RefusedCase{"LinesTooLong", {"print", "span", "2024-12-01", "2025-01-01", "--lines"},
-                    kRefused},
+        RefusedCase{
+            "CsvTooLong", {"csv", "span", "2024-12-01", "2025-01-10", "--out", "x.csv"}, kRefused},
+        RefusedCase{
+            "LinesTooLong", {"print", "span", "2024-12-01", "2025-01-01", "--lines"}, kRefused},
         RefusedCase{"ImpossibleDate", {"span", "2025-02-29", "2025-03-01"}, nullptr},
         RefusedCase{"NotADate", {"span", "2025/01/01", "2025-01-02"}, nullptr},
         RefusedCase{"OneDate", {"span", "2025-01-01"}, nullptr},

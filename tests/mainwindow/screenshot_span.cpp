@@ -34,12 +34,14 @@ int main(int argc, char** argv) {
     tkv::test::MainFixture f({2025, 1, 10, 19, 30, 0},
                              [](tkv::Settings& s) { s.MokuhyoBasShow = true; });
     tkv::TZangyoMain& w = f.start();
-    fill(w, 2024, 12,
-         {{25, " 8:50", "19:40"}, {26, " 8:45", "21:10"}, {27, " 8:55", "18:00"}});
+    fill(w, 2024, 12, {{25, " 8:50", "19:40"}, {26, " 8:45", "21:10"}, {27, " 8:55", "18:00"}});
     w.month().day(27).cell(tkv::DayColumn::Memo) = "仕事納め";
     w.saveShownMonth();
     fill(w, 2025, 1,
-         {{6, " 8:40", "18:30"}, {7, " 8:52", "20:05"}, {8, " 8:47", "19:15"}, {9, " 8:50", "22:30"}});
+         {{6, " 8:40", "18:30"},
+          {7, " 8:52", "20:05"},
+          {8, " 8:47", "19:15"},
+          {9, " 8:50", "22:30"}});
     w.month().day(6).cell(tkv::DayColumn::Memo) = "仕事始め";
     w.month().day(10).cell(tkv::DayColumn::Kind) = "有";
     w.saveShownMonth();

@@ -36,14 +36,13 @@ const DateTime kNow{2025, 1, 15, 10, 0, 0};
 
 // The controls the mode greys out, and some it must leave alone.
 const char* const kDisabledInTheMode[] = {
-    "PreButton",       "TodayButton",   "NextButton",   "JumpButton",          "CalcButton",
-    "SaveButton",      "SyukeiButton",  "SaveMenuItem", "PreMenuItem",         "TodayMenuItem",
-    "NextMenuItem",    "JumpMenuItem",  "CalcMenuItem", "SyukeiMenuItem",      "MokuhyoMenuItem",
-    "MultiUserMenu",   "SettingMenuItem", "HolidayReadMenuItem"};
-const char* const kUsableInTheMode[] = {"PrintMenuItem",   "CsvMenuItem",   "KingakuButton",
-                                        "KingakuMenuItem", "YuukyuButton",  "YuukyuMenuItem",
-                                        "EndButton",       "ExitMenuItem",  "HelpMenuItem",
-                                        "TokuSyukeiMenuItem"};
+    "PreButton",     "TodayButton",     "NextButton",         "JumpButton",     "CalcButton",
+    "SaveButton",    "SyukeiButton",    "SaveMenuItem",       "PreMenuItem",    "TodayMenuItem",
+    "NextMenuItem",  "JumpMenuItem",    "CalcMenuItem",       "SyukeiMenuItem", "MokuhyoMenuItem",
+    "MultiUserMenu", "SettingMenuItem", "HolidayReadMenuItem"};
+const char* const kUsableInTheMode[] = {
+    "PrintMenuItem",  "CsvMenuItem", "KingakuButton", "KingakuMenuItem", "YuukyuButton",
+    "YuukyuMenuItem", "EndButton",   "ExitMenuItem",  "HelpMenuItem",    "TokuSyukeiMenuItem"};
 
 // A menu counts by its title in the menu bar (which reads as disabled while
 // hidden, as the users menu is without /M); none when there is no such control.
@@ -170,7 +169,7 @@ void SpanModeTest::nothingIsSavedInTheMode_data() {
     QTest::newRow("任意期間解除") << "leave"
                                   << "2024/11";
     QTest::newRow("next month starts from the month shown before") << "next"
-                                                                  << "2024/12";
+                                                                   << "2024/12";
     QTest::newRow("previous month likewise") << "previous"
                                              << "2024/10";
     QTest::newRow("close") << "close"
