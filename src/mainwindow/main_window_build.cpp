@@ -84,8 +84,16 @@ void TZangyoMain::buildMenus() {
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
     view->addSeparator();
-    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
-    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
+    QAction* tokuSyukei = add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
+    tokuSyukei->setCheckable(true);
+    // Choosing it again while a span is shown picks another span: the check
+    // mark only says that the mode is on.
+    connect(tokuSyukei, &QAction::triggered, this, [this, tokuSyukei] {
+        tokuSyukei->setChecked(spanShown());
+        TokuSyukeiMenuItemClick();
+    });
+    connect(add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false), &QAction::triggered, this,
+            &TZangyoMain::TokuKaijoMenuItemClick);
     view->addSeparator();
     m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
     m_barAction->setCheckable(true);

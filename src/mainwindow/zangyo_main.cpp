@@ -11,6 +11,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/pending_features.h"
+#include "mainwindow/span_mode.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/help_topic.h"
@@ -22,7 +23,10 @@ namespace tkv {
 using platform::ToQString;
 
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
+    : QMainWindow(parent),
+      m_app(app),
+      m_session(app.settings, app.holidays, app.paths()),
+      m_spanMode(std::make_unique<SpanMode>(*this)) {
     setObjectName(kClassName);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
