@@ -85,8 +85,8 @@ bool allDigits(const std::string& s) {
 
 const std::vector<const CommandSpec*>& Commands() {
     static const std::vector<const CommandSpec*> all{
-        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec,   &PunchSpec,  &HolidaysSpec,
-        &LedgerSpec,   &PeriodSpec, &CsvSpec,    &PrintSpec, &LimitsSpec,
+        &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec, &PunchSpec, &HolidaysSpec,
+        &LedgerSpec,   &PeriodSpec, &SpanSpec,   &CsvSpec, &PrintSpec, &LimitsSpec,
     };
     return all;
 }
@@ -121,6 +121,16 @@ std::optional<DateTime> ParseAt(const std::string& text) {
         dt.hour > 23 || dt.minute > 59)
         return std::nullopt;
     return dt;
+}
+
+Date ParseDate(const std::string& text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        throw UsageError{"not a date: " + text};
+    const Date d{StrToIntDef(text.substr(0, 4), 0), StrToIntDef(text.substr(5, 2), 0),
+                 StrToIntDef(text.substr(8, 2), 0)};
+    if (d.year < 1 || !IsRealDate(d))
+        throw UsageError{"not a date: " + text};
+    return d;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -10,6 +10,7 @@
 #include "base/clock.h"
 #include "base/io_result.h"
 #include "base/registry_store.h"
+#include "core/calendar.h"
 #include "reports/period_totals.h"
 
 namespace tkv {
@@ -59,6 +60,8 @@ struct UsageError {
 
 // Parses "YYYY-MM-DD HH:MM"; nullopt when malformed or not a real date/time.
 std::optional<DateTime> ParseAt(const std::string& text);
+// Parses a "YYYY-MM-DD" argument; a UsageError when it is not a real date.
+Date ParseDate(const std::string& text);
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
         PdfWriters pdf = {});
@@ -90,6 +93,7 @@ extern const CommandSpec PunchSpec;
 extern const CommandSpec HolidaysSpec;
 extern const CommandSpec LedgerSpec;
 extern const CommandSpec PeriodSpec;
+extern const CommandSpec SpanSpec;
 extern const CommandSpec CsvSpec;
 extern const CommandSpec PrintSpec;
 extern const CommandSpec LimitsSpec;
@@ -105,6 +109,7 @@ int LedgerCommand(Context& ctx, const std::vector<std::string>& args);
 int CsvCommand(Context& ctx, const std::vector<std::string>& args);
 int PrintCommand(Context& ctx, const std::vector<std::string>& args);
 int PeriodCommand(Context& ctx, const std::vector<std::string>& args);
+int SpanCommand(Context& ctx, const std::vector<std::string>& args);
 int LimitsCommand(Context& ctx, const std::vector<std::string>& args);
 
 // "YEAR MONTH" of an accounting month (year 1..9999, month 1..12), or a
@@ -119,5 +124,15 @@ int PrintPeriodCommand(Context& ctx, const std::vector<std::string>& args, bool 
                        const std::string& pdfPath);
 int PrintLeaveCommand(Context& ctx, const std::vector<std::string>& args, bool lines,
                       const std::string& pdfPath);
+// The span forms; `args` follow the word "span": START END.
+int CsvSpanCommand(Context& ctx, const std::vector<std::string>& args,
+                   const std::optional<std::string>& out);
+int PrintSpanCommand(Context& ctx, const std::vector<std::string>& args, bool lines,
+                     const std::string& pdfPath);
+
+class CommandSession;
+// The month list of the session's month as recalculated: its lines on
+// standard output, or the PDF.
+int WriteMonthList(Context& ctx, CommandSession& session, bool lines, const std::string& pdfPath);
 
 }  // namespace tkv::cli

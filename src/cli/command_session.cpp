@@ -29,6 +29,12 @@ bool CommandSession::loadMonth(YearMonth ym) {
     return report(m_session.load(ym));
 }
 
+bool CommandSession::loadSpan(const DaySpan& span) {
+    bool ok = true;
+    for (const IoResult& r : m_session.showSpan(span)) ok = report(r) && ok;
+    return ok;
+}
+
 bool CommandSession::loadLedger(Ledger& ledger) const {
     return report(m_session.loadLedger(ledger));
 }

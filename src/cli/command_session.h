@@ -20,6 +20,9 @@ public:
     // Loads settings and the holiday list; false (after reporting) on a file error.
     bool open();
     bool loadMonth(YearMonth ym);
+    // The days of a valid span in place of a month; false (after reporting)
+    // when a month file that holds some of them cannot be read.
+    bool loadSpan(const DaySpan& span);
     // The month and the ledger; false (after reporting) on a file error.
     bool save();
     const MonthCalculation& recalculate() { return m_session.recalculate(); }

@@ -20,16 +20,6 @@ int parseNumber(const std::string& text, const char* what, int low, int high) {
     return v;
 }
 
-Date parseDate(const std::string& text) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
-        throw UsageError{"not a date: " + text};
-    const Date d{StrToIntDef(text.substr(0, 4), 0), StrToIntDef(text.substr(5, 2), 0),
-                 StrToIntDef(text.substr(8, 2), 0)};
-    if (d.year < 1 || !IsRealDate(d))
-        throw UsageError{"not a date: " + text};
-    return d;
-}
-
 std::string isoDate(const Date& d) {
     return IntToStrPad(d.year, 4, '0') + "-" + IntToStrPad(d.month, 2, '0') + "-" +
            IntToStrPad(d.day, 2, '0');
@@ -109,7 +99,7 @@ const CommandSpec RecalcSpec{
 int DayCommand(Context& ctx, const std::vector<std::string>& args) {
     if (args.empty())
         throw UsageError{"day wants YYYY-MM-DD [--kind K] [--in TIME] [--out TIME] [--memo TEXT]"};
-    const Date date = parseDate(args[0]);
+    const Date date = ParseDate(args[0]);
     std::vector<std::pair<DayColumn, std::string>> edits;
     for (std::size_t i = 1; i < args.size(); i += 2) {
         const std::string& opt = args[i];

@@ -105,6 +105,12 @@ int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,
     CommandSession session(ctx);
     if (!openMonth(session, ym))
         return ExitFile;
+    return WriteMonthList(ctx, session, lines, pdfPath);
+}
+
+}  // namespace
+
+int WriteMonthList(Context& ctx, CommandSession& session, bool lines, const std::string& pdfPath) {
     if (lines) {
         const MonthListLines built =
             BuildMonthListLines(session.month(), session.calculation(), session.settings(), 0);
@@ -121,8 +127,6 @@ int printMonth(Context& ctx, const std::vector<std::string>& args, bool lines,
     return ExitOk;
 }
 
-}  // namespace
-
 int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
     std::vector<std::string> args = given;
     const std::optional<std::string> out = TakeOutOption(args);
@@ -134,20 +138,25 @@ int CsvCommand(Context& ctx, const std::vector<std::string>& given) {
         return CsvPeriodCommand(ctx, rest, out);
     if (what == "leave")
         return csvLeave(ctx, rest, out);
-    throw UsageError{"csv wants month YEAR MONTH, period SY SM [EY EM] | --all, or leave"};
+    if (what == "span")
+        return CsvSpanCommand(ctx, rest, out);
+    throw UsageError{
+        "csv wants month YEAR MONTH, period SY SM [EY EM] | --all, leave, or span START END"};
 }
 
 int PrintCommand(Context& ctx, const std::vector<std::string>& given) {
     std::vector<std::string> args = given;
     const std::string what = args.empty() ? std::string() : args[0];
-    if (what != "month" && what != "period" && what != "leave")
-        throw UsageError{"print wants month, period or leave"};
+    if (what != "month" && what != "period" && what != "leave" && what != "span")
+        throw UsageError{"print wants month, period, leave or span"};
     args.erase(args.begin());
     const PrintTarget target = takePrintTarget(args);
     if (what == "month")
         return printMonth(ctx, args, target.lines, target.pdf);
     if (what == "period")
         return PrintPeriodCommand(ctx, args, target.lines, target.pdf);
+    if (what == "span")
+        return PrintSpanCommand(ctx, args, target.lines, target.pdf);
     return PrintLeaveCommand(ctx, args, target.lines, target.pdf);
 }
 
@@ -156,30 +165,36 @@ const CommandSpec CsvSpec{
     "month YEAR MONTH [--out FILE]\tthe month as CSV, recalculated, not saved\n"
     "period SY SM [EY EM] [--out FILE]\tthe period totals as CSV\n"
     "period --all [--out FILE]\tthe period totals of every month on file as CSV\n"
-    "leave [--out FILE]\tthe paid-leave ledger as CSV, recalculated, not saved",
+    "leave [--out FILE]\tthe paid-leave ledger as CSV, recalculated, not saved\n"
+    "span START END [--out FILE]\tthe days START to END as CSV, with their real dates",
     "Writes the CSV files of the desktop program (CP932, CR LF): the accounting month after\n"
     "recalculation and without saving, the period totals (twelve months from SY/SM when\n"
-    "EY EM are left out), or the paid-leave ledger sorted and recalculated (Vacation.dat is\n"
-    "not written). --out - writes to standard output; without --out the proposed file name\n"
-    "(\"2004年3月.csv\", \"2004年4月～2005年3月.csv\", \"有給休暇.csv\", with the personal file\n"
-    "name in front when set) in the current folder. Prints the path it wrote; changes no\n"
-    "setting. A file that cannot be written is left as it was (exit 2).\n"
+    "EY EM are left out), the paid-leave ledger sorted and recalculated (Vacation.dat is\n"
+    "not written), or the days of a span (see span) in the month's format, each row with\n"
+    "its real date. --out - writes to standard output; without --out the proposed file name\n"
+    "(\"2004年3月.csv\", \"2004年4月～2005年3月.csv\", \"有給休暇.csv\"; a span's is its end\n"
+    "month's; with the personal file name in front when set) in the current folder. Prints\n"
+    "the path it wrote; changes no setting. A file that cannot be written is left as it was\n"
+    "(exit 2).\n"
     "\n"
     "examples:  tokivane-cli csv month 2024 4 --out april.csv\n"
     "           tokivane-cli csv period 2024 4 --out -\n"
-    "           tokivane-cli csv leave\n"};
+    "           tokivane-cli csv leave\n"
+    "           tokivane-cli csv span 2024-12-10 2024-12-31 --out -\n"};
 
 const CommandSpec PrintSpec{
     "print", &PrintCommand,
     "month YEAR MONTH --lines | --pdf FILE\tthe printed month list\n"
     "period SY SM [EY EM] --lines | --pdf FILE\tthe printed period totals list\n"
     "period --all --lines | --pdf FILE\tthe period list of every month on file\n"
-    "leave --lines | --pdf FILE\tthe printed paid-leave list",
+    "leave --lines | --pdf FILE\tthe printed paid-leave list\n"
+    "span START END --lines | --pdf FILE\tthe month list of the days START to END",
     "--lines prints the list's lines as built before fitting to the page (UTF-8, trailing\n"
     "blanks kept). --pdf writes the list as the printer would, with the settings' fonts,\n"
     "orientation and margins; it needs no display and no printer.\n"
     "\n"
     "examples:  tokivane-cli print month 2024 4 --pdf april.pdf\n"
-    "           tokivane-cli print leave --lines\n"};
+    "           tokivane-cli print leave --lines\n"
+    "           tokivane-cli print span 2024-12-25 2025-01-10 --lines\n"};
 
 }  // namespace tkv::cli

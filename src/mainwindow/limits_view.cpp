@@ -54,11 +54,13 @@ Date LimitsView::today() const {
     return {now.year, now.month, now.day};
 }
 
-void LimitsView::refresh() {
-    const std::optional<YearMonth> shown = m_session.loadedMonth();
+void LimitsView::refresh(YearMonth shown) {
+    m_shown.reset();
     m_limits.reset();
-    if (shown)
-        m_limits = CheckOvertimeLimits(*shown, loader(), m_app.settings, today());
+    if (shown.month >= 1 && shown.month <= 12)
+        m_shown = shown;
+    if (m_shown)
+        m_limits = CheckOvertimeLimits(*m_shown, loader(), m_app.settings, today());
     if (m_meter)
         m_meter->setLimits(m_limits);
     if (m_pay && m_pay->isVisible())
@@ -68,10 +70,8 @@ void LimitsView::refresh() {
 }
 
 void LimitsView::refreshCheck() {
-    const std::optional<YearMonth> shown = m_session.loadedMonth();
-    if (!shown)
-        return;
-    m_check->setYear(CheckAgreementYear(*shown, loader(), m_app.settings, today()));
+    if (m_shown)
+        m_check->setYear(CheckAgreementYear(*m_shown, loader(), m_app.settings, today()));
 }
 
 void LimitsView::openCheck() {

@@ -35,9 +35,11 @@ public:
     // The windows kept current while they are shown; either may be null.
     void setWindows(TKyoteiCheck* check, TTotal* pay);
 
-    // The figures again, after a load, a recalculation, a save or new settings.
-    void refresh();
-    // Shows the check window on the displayed month's agreement year.
+    // The figures of accounting month `shown` again, after a load, a
+    // recalculation, a save or new settings. While the grid shows a span of
+    // days, `shown` is the month named above it, counted from its file.
+    void refresh(YearMonth shown);
+    // Shows the check window on the agreement year of the month shown.
     void openCheck();
 
     OvertimeLimitsMeter* meter() const { return m_meter; }
@@ -53,6 +55,7 @@ private:
     OvertimeLimitsMeter* m_meter = nullptr;
     TKyoteiCheck* m_check = nullptr;
     TTotal* m_pay = nullptr;
+    std::optional<YearMonth> m_shown;
     std::optional<OvertimeLimits> m_limits;
 };
 

@@ -86,8 +86,16 @@ void TZangyoMain::buildMenus() {
             &TZangyoMain::YuukyuButtonClick);
     m_limits->addMenuItem(view);
     view->addSeparator();
-    add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
-    add(view, "TokuKaijoMenuItem", "任意期間解除(&R)");
+    QAction* tokuSyukei = add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
+    tokuSyukei->setCheckable(true);
+    // Choosing it again while a span is shown picks another span: the check
+    // mark only says that the mode is on.
+    connect(tokuSyukei, &QAction::triggered, this, [this, tokuSyukei] {
+        tokuSyukei->setChecked(spanShown());
+        TokuSyukeiMenuItemClick();
+    });
+    connect(add(view, "TokuKaijoMenuItem", "任意期間解除(&R)", false), &QAction::triggered, this,
+            &TZangyoMain::TokuKaijoMenuItemClick);
     view->addSeparator();
     m_barAction = add(view, "MokuhyoMenuItem", "目標達成率(&M)");
     m_barAction->setCheckable(true);
@@ -272,7 +280,7 @@ void TZangyoMain::showSummary() {
         e->setPalette(p);
     }
     m_bar->setState(ComputeTargetBar(m_session.month(), m_app.settings));
-    m_limits->refresh();
+    m_limits->refresh({displayedYear(), displayedMonth()});
     if (m_dialogs.total && m_dialogs.total->isVisible())
         m_dialogs.total->showFigures(m_session.calculation(), m_app.settings);
 }

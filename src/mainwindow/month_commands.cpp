@@ -27,6 +27,7 @@ int TZangyoMain::displayedMonth() const {
 void TZangyoMain::showMonth(int year, int month, bool force) {
     if (!force && m_session.loadedMonth() == YearMonth{year, month})
         return;
+    endSpanView();
     m_yearMemo->setText(QString::number(year));
     m_monthMemo->setText(QString::number(month));
     // From the files of the user open now (the users menu may have switched).
@@ -70,6 +71,7 @@ void TZangyoMain::recalculateShown(bool cursorMove) {
 }
 
 bool TZangyoMain::ConfirmMonthSave() {
+    TokuKaijoMenuItemClick();
     m_grid->commitEditor();
     if (!m_session.month().hasUnsavedChanges())
         return true;

@@ -16,9 +16,10 @@ void PrintMonthList(const MonthRecord& month, const AppContext& app, TPreviewFor
     preview.preview(std::make_unique<TZanPrintForm>(month, app.settings, *app.clock), issuer);
 }
 
-void ExportMonthCsv(const MonthRecord& month, AppContext& app, QWidget* parent) {
+void ExportMonthCsv(const MonthRecord& month, AppContext& app, QWidget* parent,
+                    std::optional<Date> firstRowDate) {
     std::ostringstream csv;
-    WriteMonthCsv(csv, month, app.settings);
+    WriteMonthCsv(csv, month, app.settings, firstRowDate);
     SaveCsvFile(parent, app.settings, *app.store,
                 MonthCsvFileName(month.year, month.month, app.settings), csv.str());
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include "core/calendar.h"
+
 class QWidget;
 
 namespace tkv {
@@ -16,6 +20,9 @@ void PrintMonthList(const MonthRecord& month, const AppContext& app, TPreviewFor
 // Asks where to save the month's CSV file (proposing its usual name in the
 // last folder used) and writes it. The chosen folder is remembered in the
 // settings. A failed write leaves any old file as it was and says why.
-void ExportMonthCsv(const MonthRecord& month, AppContext& app, QWidget* parent);
+// `firstRowDate`: the first row's real date, for rows that are a span of days
+// rather than one accounting month.
+void ExportMonthCsv(const MonthRecord& month, AppContext& app, QWidget* parent,
+                    std::optional<Date> firstRowDate = std::nullopt);
 
 }  // namespace tkv

@@ -25,6 +25,7 @@
 #include "platform/window_fit.h"
 #include "reports/ui/overtime_limits_window.h"
 #include "reports/ui/preview_form.h"
+#include "reports/ui/toku_syukei_form.h"
 #include "reports/ui/year_total.h"
 #include "session/month_session.h"
 #include "settings/ui/pass.h"
@@ -79,6 +80,9 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     setting.passChange = m_passChange;
     setting.escape = escape;
     m_setting = new TSetting(std::move(setting), main);
+    // Made once, so it keeps the span last chosen for the whole run.
+    m_span = new TTokuSyukeiForm(*app.clock, main);
+    m_span->setEscapeAction(escape);
     m_preview = std::make_unique<TPreviewForm>();
     m_preview->setEscapeAction(escape);
     m_preview->setPlacementStore(app.registry.get(), app.startUser,
@@ -144,7 +148,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
     main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_setting,
-                      m_yuuKyu.get(), m_kyoteiCheck});
+                      m_yuuKyu.get(), m_span, m_kyoteiCheck});
 
     m_tray = platform::MakeSystemTrayIcon();
     m_resident = std::make_unique<Resident>(app, *main, *m_pass);

@@ -16,6 +16,7 @@ class TPreviewForm;
 class TSetting;
 class TTimeAdjust;
 class TTimeSet;
+class TTokuSyukeiForm;
 class TTotal;
 class TUseMemoSetForm;
 class TUseTimeSetForm;
@@ -58,6 +59,7 @@ public:
     TYearTotal& yearTotal() const { return *m_yearTotal; }
     TSetting& setting() const { return *m_setting; }
     TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
+    TTokuSyukeiForm& span() const { return *m_span; }
     TKyoteiCheck& kyoteiCheck() const { return *m_kyoteiCheck; }
     Resident& resident() const { return *m_resident; }
     // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
@@ -79,6 +81,7 @@ private:
     TUseMemoSetForm* m_useMemos = nullptr;
     platform::TWaitingForm* m_waiting = nullptr;
     TSetting* m_setting = nullptr;
+    TTokuSyukeiForm* m_span = nullptr;
     TKyoteiCheck* m_kyoteiCheck = nullptr;
     help::TAboutBox* m_about = nullptr;
     help::HelpController* m_help = nullptr;  // a child of the main window too

@@ -244,6 +244,8 @@ bool Resident::sessionMayEnd(bool personPresent) {
         restoreProgram();
         return false;
     }
+    // A span of days is never saved: its month comes back first.
+    m_main.TokuKaijoMenuItemClick();
     const Attendance before = m_main.attendance();
     const bool messagesBefore = platform::MessagesUnattended();
     if (!personPresent) {

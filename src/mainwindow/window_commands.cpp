@@ -83,7 +83,10 @@ void TZangyoMain::PrintMenuItemClick() {
 
 void TZangyoMain::CsvMenuItemClick() {
     recalculateShown(false);
-    ExportMonthCsv(m_session.month(), m_app, this);
+    // A span's rows carry their real dates: its year need not be the shown one.
+    const std::optional<DaySpan> span = m_session.shownSpan();
+    ExportMonthCsv(m_session.month(), m_app, this,
+                   span ? std::optional<Date>(span->start) : std::nullopt);
 }
 
 }  // namespace tkv

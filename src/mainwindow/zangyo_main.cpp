@@ -12,6 +12,7 @@
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/limits_view.h"
 #include "mainwindow/pending_features.h"
+#include "mainwindow/span_mode.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/help_topic.h"
@@ -23,7 +24,10 @@ namespace tkv {
 using platform::ToQString;
 
 TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
-    : QMainWindow(parent), m_app(app), m_session(app.settings, app.holidays, app.paths()) {
+    : QMainWindow(parent),
+      m_app(app),
+      m_session(app.settings, app.holidays, app.paths()),
+      m_spanMode(std::make_unique<SpanMode>(*this)) {
     setObjectName(kClassName);
     m_limits = new LimitsView(m_app, m_session, this);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <map>
+#include <memory>
+#include <optional>
 
 #include <QMainWindow>
 
@@ -23,7 +25,9 @@ class TJump;
 class TKyoteiCheck;
 class TPass;
 class TPreviewForm;
+class SpanMode;
 class TSetting;
+class TTokuSyukeiForm;
 class TTotal;
 class TYearTotal;
 class TYuuKyu;
@@ -37,6 +41,7 @@ struct MainWindowDialogs {
     TYearTotal* yearTotal = nullptr;      // "期間集計"
     TSetting* setting = nullptr;          // "環境設定"
     TYuuKyu* yuuKyu = nullptr;            // "有給休暇"
+    TTokuSyukeiForm* span = nullptr;      // "任意期間一覧"
     TKyoteiCheck* kyoteiCheck = nullptr;  // "36協定チェック"
 };
 
@@ -79,7 +84,8 @@ public:
     // when it failed.
     bool saveShownMonth();
     void recalculateShown(bool cursorMove);
-    // The unsaved-changes check before any month switch or close.
+    // The unsaved-changes check before any month switch or close. It leaves
+    // the arbitrary-period mode first.
     bool ConfirmMonthSave();
     void AutoTimeInput(AutoTimeWhich which, AutoTimeMode mode);
 
@@ -108,6 +114,13 @@ public:
     void PrintMenuItemClick();
     void CsvMenuItemClick();
     void ToggleTargetBar();
+    // "任意期間一覧(&T)...": a span of days chosen in the dialog takes the
+    // grid's place (after the unsaved-changes check, unless a span is shown
+    // already). Nothing is saved until the mode ends.
+    void TokuSyukeiMenuItemClick();
+    // "任意期間解除(&R)": back to the month shown before the mode.
+    void TokuKaijoMenuItemClick();
+    bool spanShown() const;
     // "環境設定(&E)...", behind the amount password; then follows what changed.
     void SettingMenuItemClick();
     // NowZan of the ledger less the reserve the user wants to keep.
@@ -157,6 +170,9 @@ private:
     void showSummary();
     void afterMove();
     void moveTo(YearMonth target);
+    // Ends the arbitrary-period mode without loading anything; gives the
+    // month shown before it, none when the mode was off.
+    std::optional<YearMonth> endSpanView();
     void selectToday();
     Qt::KeyboardModifiers modifiers() const;
     void computeSizeLimits();
@@ -167,6 +183,7 @@ private:
 
     AppContext& m_app;
     MonthSession m_session;
+    std::unique_ptr<SpanMode> m_spanMode;
     Attendance m_attendance = Attendance::Person;
 
     DayStringGrid* m_grid = nullptr;

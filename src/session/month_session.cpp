@@ -51,9 +51,23 @@ MonthSession::MonthSession(const Settings& settings, const AnnualHolidayTable& h
 
 IoResult MonthSession::load(YearMonth ym) {
     m_loaded = ym;
+    m_span.reset();
     const MonthLoadResult r = LoadMonth(m_month, ym, m_paths.monthFile(ym), m_settings, m_holidays);
     m_readOnly = !r.io.ok() && r.io.error != IoError::NotFound;
     return m_readOnly ? r.io : IoResult::success();
+}
+
+std::vector<IoResult> MonthSession::showSpan(const DaySpan& span) {
+    SpanRows rows = GatherSpan(span, [this](YearMonth ym) { return m_paths.monthFile(ym); });
+    m_month = std::move(rows.month);
+    m_calc = {};
+    m_loaded.reset();
+    m_span = span;
+    std::vector<IoResult> unreadable;
+    for (const SpanSource& source : rows.sources)
+        if (!source.io.ok() && source.io.error != IoError::NotFound)
+            unreadable.push_back(source.io);
+    return unreadable;
 }
 
 const MonthCalculation& MonthSession::recalculate() {
@@ -63,6 +77,10 @@ const MonthCalculation& MonthSession::recalculate() {
 
 MonthSaveOutcome MonthSession::save() {
     MonthSaveOutcome outcome;
+    if (m_span) {
+        outcome.refused = true;
+        return outcome;
+    }
     const std::string path = m_paths.monthFile({m_month.year, m_month.month});
     if (m_readOnly) {
         outcome.refused = true;

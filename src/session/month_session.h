@@ -4,9 +4,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/io_result.h"
 #include "core/calendar.h"
+#include "core/day_span.h"
 #include "core/month_record.h"
 #include "core/recalculate.h"
 
@@ -44,9 +46,11 @@ std::array<SummaryField, SummaryFieldCount> SummaryFields(const SummaryTexts& te
 // What a save did. A month that was refused or failed leaves the ledger
 // alone; the month then stays marked unsaved.
 struct MonthSaveOutcome {
-    bool refused = false;  // a read-only month: nothing was done at all
-    IoResult month;        // writing YYYYMM.dat (or why it was refused)
-    IoResult ledger;       // bringing Vacation.dat in step; success when untouched
+    // Nothing was done at all: a month that could not be read (`month` says
+    // why), or the days of a span, which are never saved (`month` is a success).
+    bool refused = false;
+    IoResult month;   // writing YYYYMM.dat (or why it was refused)
+    IoResult ledger;  // bringing Vacation.dat in step; success when untouched
     bool ok() const { return month.ok() && ledger.ok(); }
 };
 
@@ -66,8 +70,17 @@ public:
     // there is none (that is a success). A file that exists but cannot be
     // read gives an empty month that is read-only, and the error.
     IoResult load(YearMonth ym);
-    // The month asked for by the last load, whatever came of it.
+    // The month asked for by the last load, whatever came of it; none while
+    // a span is shown.
     std::optional<YearMonth> loadedMonth() const { return m_loaded; }
+
+    // Shows the days of a valid span in place of a month, gathered from
+    // the month files that hold them, not yet recalculated. They belong to
+    // up to three files, so nothing is saved while they are shown (the
+    // ledger included); the next load ends the span. Gives the files that
+    // exist but could not be read (their days show date and weekday only).
+    std::vector<IoResult> showSpan(const DaySpan& span);
+    std::optional<DaySpan> shownSpan() const { return m_span; }
     // Never replace a month file that could not be read: saving such a
     // month is refused until another load succeeds.
     bool readOnly() const { return m_readOnly; }
@@ -96,6 +109,7 @@ private:
     MonthRecord m_month;
     MonthCalculation m_calc;
     std::optional<YearMonth> m_loaded;
+    std::optional<DaySpan> m_span;
     bool m_readOnly = false;
 };
 

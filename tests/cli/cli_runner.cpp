@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <filesystem>
+#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +20,13 @@ std::string slurp(int fd) {
 }
 
 }  // namespace
+
+std::vector<std::string> OutputLines(const std::string& out) {
+    std::vector<std::string> v;
+    std::istringstream in(out);
+    for (std::string l; std::getline(in, l);) v.push_back(l);
+    return v;
+}
 
 CliResult CliRunner::run(const std::vector<std::string>& args) const {
     const std::string outPath = m_folder.file("stdout"), errPath = m_folder.file("stderr");

@@ -14,6 +14,9 @@ struct CliResult {
 };
 
 // Runs tokivane-cli on its own data and config folders (never the real home).
+// The lines of a command's output, without their LF (a CR stays).
+std::vector<std::string> OutputLines(const std::string& out);
+
 class CliRunner {
 public:
     CliResult run(const std::vector<std::string>& args) const;

@@ -15,6 +15,7 @@
 #include "platform/text_convert.h"
 #include "reports/ui/overtime_limits_meter.h"
 #include "reports/ui/overtime_limits_window.h"
+#include "reports/ui/toku_syukei_form.h"
 
 namespace tkv::test {
 
@@ -28,6 +29,7 @@ private slots:
 
     void meterFollowsEditsAndSavedMonths();
     void checkWindowListsTheAgreementYear();
+    void spanOfDaysShowsTheNamedMonthFromItsFile();
     void checkWindowEscapeIsTheProgramsEscape_data();
     void checkWindowEscapeIsTheProgramsEscape();
     void payWindowPremiumLine_data();
@@ -136,6 +138,29 @@ void LimitsViewTest::checkWindowListsTheAgreementYear() {
     QCOMPARE(check.cellText(0, TKyoteiCheck::MonthColumn), QString("2024/04"));
     QCOMPARE(check.cellText(11, TKyoteiCheck::MonthColumn), QString("2025/03"));
     check.close();
+}
+
+void LimitsViewTest::spanOfDaysShowsTheNamedMonthFromItsFile() {
+    MainFixture f(kNow);
+    TZangyoMain& w = f.start();
+    saveApril(f);
+    work(w, "20:00", 15);
+    f.click("SaveButton");
+    OvertimeLimitsMeter* meter = meterOf(f);
+    QCOMPARE(meter->text(), U("36協定 今月 27:00／45:00 ・ 年 90:00／360:00"));
+
+    WhenShown<TTokuSyukeiForm>(w, [](TTokuSyukeiForm& d) {
+        d.setSpan({{2025, 4, 25}, {2025, 5, 2}});
+        d.OkButtonClick();
+    });
+    w.action("TokuSyukeiMenuItem")->trigger();
+    QVERIFY(w.spanShown());
+    // The grid holds eight days of two months; the meter keeps to May as saved.
+    QCOMPARE(w.displayedMonth(), 5);
+    QCOMPARE(meter->text(), U("36協定 今月 27:00／45:00 ・ 年 90:00／360:00"));
+    w.action("KyoteiMenuItem")->trigger();
+    QCOMPARE(f.windows->kyoteiCheck().cellText(1, TKyoteiCheck::JikangaiColumn), QString("27:00"));
+    f.windows->kyoteiCheck().close();
 }
 
 void LimitsViewTest::checkWindowEscapeIsTheProgramsEscape_data() {

@@ -203,6 +203,40 @@ TEST_F(MonthSessionTest, UnreadableMonthIsNeverSaved) {
     EXPECT_TRUE(session.save().ok());
 }
 
+// The days of a span belong to up to three files: while they are shown no
+// save writes anything, the ledger included; the next load ends the span.
+TEST_F(MonthSessionTest, ShownSpanIsNeverSaved) {
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    session.month().day(10).cell(DayColumn::Arrival) = " 9:00";
+    ASSERT_TRUE(session.save().ok());
+    const std::string march = bytesOf(monthFile());
+    const std::string april = session.paths().monthFile({2004, 4});
+    std::filesystem::create_directory(april);  // exists, cannot be read
+
+    const std::vector<IoResult> unreadable = session.showSpan({{2004, 3, 10}, {2004, 4, 5}});
+    ASSERT_EQ(unreadable.size(), 1u);
+    EXPECT_EQ(unreadable[0].path, april);
+    EXPECT_EQ(session.shownSpan(), (DaySpan{{2004, 3, 10}, {2004, 4, 5}}));
+    EXPECT_FALSE(session.loadedMonth().has_value());
+    ASSERT_EQ(session.month().LastDay, 27);
+    EXPECT_EQ(session.month().year * 100 + session.month().month, 200404);
+    EXPECT_EQ(session.month().day(1).cell(DayColumn::Arrival), " 9:00");
+
+    MonthRecord& m = session.month();
+    m.day(1).cell(DayColumn::Kind) = "有";
+    m.day(2).cell(DayColumn::Memo) = "見るだけ";
+    const MonthSaveOutcome r = session.save();
+    EXPECT_TRUE(r.refused);
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(bytesOf(monthFile()), march);
+    EXPECT_FALSE(FileExists(session.paths().monthFile({2004, 5})));
+    EXPECT_FALSE(FileExists(ledgerFile()));
+
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    EXPECT_FALSE(session.shownSpan().has_value());
+    EXPECT_EQ(session.month().day(10).cell(DayColumn::Kind), "  ");
+}
+
 TEST_F(MonthSessionTest, LedgerFailureIsReportedAfterTheMonthIsSaved) {
     std::filesystem::create_directory(ledgerFile());
     ASSERT_TRUE(session.load({2004, 3}).ok());

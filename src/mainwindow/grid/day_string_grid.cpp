@@ -95,6 +95,7 @@ void DayStringGrid::setServices(GridServices* services) {
 
 void DayStringGrid::setPeriodListShown(bool shown) {
     m_periodListShown = shown;
+    attachMenu(currentDayColumn());
 }
 
 void DayStringGrid::refresh() {

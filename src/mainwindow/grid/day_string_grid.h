@@ -34,7 +34,8 @@ public:
     void setClock(const Clock* clock);
     void setServices(GridServices* services);
     // While the arbitrary-period list is shown the grid takes no keys or
-    // double clicks and asks for no recalculation.
+    // double clicks and asks for no recalculation. Either way the popup menu
+    // of the current column is attached again.
     void setPeriodListShown(bool shown);
 
     // The record changed underneath (recalculation, load): repaint and
