@@ -34,6 +34,7 @@
 #include "mainwindow/jump.h"
 #include "mainwindow/month_output.h"
 #include "mainwindow/pending_features.h"
+#include "mainwindow/save_conflicts.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "platform/colors.h"
@@ -365,7 +366,10 @@ int TZangyoMain::displayedMonth() const {
 
 void TZangyoMain::reportFileError(const IoResult& r) {
     const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
-                                                        : "ファイルに書き込めませんでした。";
+                         : r.error == IoError::Locked
+                             ? "ほかのプログラムが使用中のため、保存できませんでした。少し待ってか"
+                               "ら保存してください。"
+                             : "ファイルに書き込めませんでした。";
     platform::ShowMessage(this, "ファイルエラー", what + "\n" + Q(r.path), QMessageBox::Ok,
                           QMessageBox::Critical);
 }
@@ -382,12 +386,18 @@ void TZangyoMain::showMonth(int year, int month, bool force) {
     showSummary();
     if (!r.ok())
         reportFileError(r);
+    else if (m_session.lastDayRepaired())
+        platform::ShowMessage(
+            this, "ファイルエラー",
+            "月のファイルの日数（LastDay）が壊れていたため、暦の日数で表示しました。\n" +
+                Q(m_session.paths().monthFile({year, month})),
+            QMessageBox::Ok, QMessageBox::Warning);
     RefreshLeaveIndicator();
 }
 
 bool TZangyoMain::saveShownMonth() {
     m_grid->commitEditor();
-    const MonthSaveOutcome r = m_session.save();
+    const MonthSaveOutcome r = SaveMonthAsking(this, m_session);
     if (!r.refused) {
         m_grid->refresh();
         showSummary();
@@ -396,6 +406,8 @@ bool TZangyoMain::saveShownMonth() {
         reportFileError(r.month);
         return false;
     }
+    if (!r.conflicts.empty())
+        return false;  // the file kept changing while asked; the month stays unsaved
     if (!r.ledger.ok())
         reportFileError(r.ledger);
     RefreshLeaveIndicator();
