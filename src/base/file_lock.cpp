@@ -1,16 +1,16 @@
 #include "base/file_lock.h"
 
-#include "base/atomic_file.h"
-
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
-#include <set>
 #include <mutex>
+#include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+
+#include "base/atomic_file.h"
 
 namespace tkv {
 namespace {
@@ -45,8 +45,8 @@ FileLock::FileLock(std::string path, std::chrono::milliseconds wait) : m_path(st
             continue;
         if (err != EWOULDBLOCK || std::chrono::steady_clock::now() >= until) {
             ::close(fd);
-            m_result = IoResult::failure(err == EWOULDBLOCK ? IoError::Locked : IoError::WriteFailed,
-                                         err, m_path);
+            m_result = IoResult::failure(
+                err == EWOULDBLOCK ? IoError::Locked : IoError::WriteFailed, err, m_path);
             return;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -10,17 +10,12 @@
 #include "base/paths.h"
 #include "platform/message_box.h"
 #include "platform/single_instance.h"
+#include "platform/text_convert.h"
 #include "platform/tray_icon.h"
 
 namespace tkv {
 
-namespace {
-
-QString U(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-}  // namespace
+using platform::ToQString;
 
 TDrowselForm::TDrowselForm(int iconSelect, QWidget* parent) : QWidget(parent) {
     setObjectName("TDrowselForm");
@@ -31,15 +26,15 @@ TDrowselForm::TDrowselForm(int iconSelect, QWidget* parent) : QWidget(parent) {
     auto* image = new QLabel(this);
     image->setPixmap(platform::TrayImage(iconSelect).pixmap(32, 32));
     top->addWidget(image);
-    auto* text = new QLabel(U("Tokivane は待機しています。"), this);
+    auto* text = new QLabel(ToQString("Tokivane は待機しています。"), this);
     text->setObjectName("IdleLabel");
     top->addWidget(text, 1);
     column->addLayout(top);
     auto* buttons = new QHBoxLayout;
-    auto* open = new QPushButton(U("開く(&O)"), this);
+    auto* open = new QPushButton(ToQString("開く(&O)"), this);
     open->setObjectName("OpenButton");
     open->setDefault(true);
-    auto* exit = new QPushButton(U("終了(&X)"), this);
+    auto* exit = new QPushButton(ToQString("終了(&X)"), this);
     exit->setObjectName("ExitButton");
     buttons->addWidget(open);
     buttons->addWidget(exit);
@@ -106,8 +101,9 @@ bool Drowsel::start(const char* startSwitch, bool person) {
         return true;
     m_name.take();
     if (person)
-        platform::ShowMessage(nullptr, U("起動ｴﾗｰ"), U("tokivaneの起動に失敗しました。"),
-                              QMessageBox::Ok, QMessageBox::Critical);
+        platform::ShowMessage(nullptr, ToQString("起動ｴﾗｰ"),
+                              ToQString("tokivaneの起動に失敗しました。"), QMessageBox::Ok,
+                              QMessageBox::Critical);
     return false;
 }
 

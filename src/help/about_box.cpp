@@ -15,19 +15,18 @@
 #include "base/version.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
+#include "platform/text_convert.h"
 
 namespace tkv::help {
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::ToQString;
 
 QLineEdit* pathField(QWidget* parent, const char* name, const char* hint) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setReadOnly(true);
-    e->setToolTip(U(hint));
+    e->setToolTip(ToQString(hint));
     e->setMinimumWidth(360);
     return e;
 }
@@ -35,7 +34,7 @@ QLineEdit* pathField(QWidget* parent, const char* name, const char* hint) {
 QString qtVersionText() {
     QString text = QStringLiteral("Qt ") + QString::fromLatin1(qVersion());
     if (QString::fromLatin1(qVersion()) != QStringLiteral(QT_VERSION_STR))
-        text += U("（ビルド時 %1）").arg(QStringLiteral(QT_VERSION_STR));
+        text += ToQString("（ビルド時 %1）").arg(QStringLiteral(QT_VERSION_STR));
     return text;
 }
 
@@ -53,7 +52,7 @@ TAboutBox::TAboutBox(FactsSource facts, QWidget* parent)
       m_facts(std::move(facts)),
       m_opener([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setObjectName("TAboutBox");
-    setWindowTitle(U("バージョン情報"));
+    setWindowTitle(ToQString("バージョン情報"));
     platform::SetHelpTopic(this, platform::HelpTopic::About);
 
     auto* icon = new QLabel(this);
@@ -67,12 +66,14 @@ TAboutBox::TAboutBox(FactsSource facts, QWidget* parent)
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     name->setFont(big);
-    auto* version = new QLabel(U("バージョン %1").arg(QString::fromLatin1(ProgramVersion)), this);
+    auto* version =
+        new QLabel(ToQString("バージョン %1").arg(QString::fromLatin1(ProgramVersion)), this);
     version->setObjectName("VersionLabel");
-    auto* what = new QLabel(U("勤務時間・残業管理"), this);
+    auto* what = new QLabel(ToQString("勤務時間・残業管理"), this);
     auto* copyright = new QLabel(QString::fromUtf8(ProgramCopyright), this);
     copyright->setObjectName("CopyrightLabel");
-    auto* licence = new QLabel(U("ライセンス: %1").arg(QString::fromLatin1(ProgramLicense)), this);
+    auto* licence =
+        new QLabel(ToQString("ライセンス: %1").arg(QString::fromLatin1(ProgramLicense)), this);
     licence->setObjectName("LicenseLabel");
     auto* qt = new QLabel(qtVersionText(), this);
     qt->setObjectName("QtVersionLabel");
@@ -87,19 +88,19 @@ TAboutBox::TAboutBox(FactsSource facts, QWidget* parent)
     head->addSpacing(12);
     head->addLayout(texts, 1);
 
-    auto* places = new QGroupBox(U("このコンピューターでの保存場所"), this);
+    auto* places = new QGroupBox(ToQString("このコンピューターでの保存場所"), this);
     auto* form = new QFormLayout(places);
     m_dataFolder = pathField(places, "DataFolderEdit",
                              "月のデータ・有給休暇・祝祭日のファイルがあるフォルダです。");
     m_settingsFile = pathField(places, "SettingsFileEdit", "設定が保存されているファイルです。");
     m_settingsKey =
         pathField(places, "SettingsKeyEdit", "設定ファイルの中で、いま使っている設定のキーです。");
-    form->addRow(U("データフォルダ"), m_dataFolder);
-    form->addRow(U("設定ファイル"), m_settingsFile);
-    form->addRow(U("設定キー"), m_settingsKey);
-    auto* open = new QPushButton(U("データフォルダを開く(&O)"), places);
+    form->addRow(ToQString("データフォルダ"), m_dataFolder);
+    form->addRow(ToQString("設定ファイル"), m_settingsFile);
+    form->addRow(ToQString("設定キー"), m_settingsKey);
+    auto* open = new QPushButton(ToQString("データフォルダを開く(&O)"), places);
     open->setObjectName("OpenDataFolderButton");
-    open->setToolTip(U("データフォルダをファイルマネージャーで開きます。"));
+    open->setToolTip(ToQString("データフォルダをファイルマネージャーで開きます。"));
     open->setAutoDefault(false);
     form->addRow(QString(), open);
     connect(open, &QPushButton::clicked, this, &TAboutBox::openDataFolder);
@@ -122,7 +123,7 @@ TAboutBox::TAboutBox(FactsSource facts, QWidget* parent)
 void TAboutBox::refresh() {
     const AboutFacts facts = m_facts ? m_facts() : AboutFacts{};
     m_dataFolder->setText(facts.dataFolder);
-    m_settingsFile->setText(facts.settingsFile.isEmpty() ? U("(保存しない設定)")
+    m_settingsFile->setText(facts.settingsFile.isEmpty() ? ToQString("(保存しない設定)")
                                                          : facts.settingsFile);
     m_settingsKey->setText(facts.settingsKey);
     for (QLineEdit* e : {m_dataFolder, m_settingsFile, m_settingsKey}) e->setCursorPosition(0);
@@ -131,9 +132,9 @@ void TAboutBox::refresh() {
 void TAboutBox::openDataFolder() {
     const QString folder = m_dataFolder->text();
     if (folder.isEmpty() || !m_opener(QUrl::fromLocalFile(folder)))
-        platform::ShowMessage(this, U("ﾌｫﾙﾀﾞｴﾗｰ"),
-                              U("データフォルダを開けませんでした。\n") + folder, QMessageBox::Ok,
-                              QMessageBox::Warning);
+        platform::ShowMessage(this, ToQString("ﾌｫﾙﾀﾞｴﾗｰ"),
+                              ToQString("データフォルダを開けませんでした。\n") + folder,
+                              QMessageBox::Ok, QMessageBox::Warning);
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {

@@ -12,19 +12,17 @@
 #include <QVBoxLayout>
 
 #include "help/help_guide.h"
+#include "platform/buttons.h"
+#include "platform/text_convert.h"
 
 namespace tkv::help {
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::ToQString;
 
-QPushButton* makeButton(QWidget* parent, const char* name, const char* text, const char* hint) {
-    auto* b = new QPushButton(U(text), parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(U(hint));
-    b->setAutoDefault(false);
+// The viewer's buttons take the focus by Tab only, never by a click.
+QPushButton* tabButton(QWidget* parent, const char* name, const char* text, const char* hint) {
+    QPushButton* b = platform::MakeButton(parent, name, ToQString(text), ToQString(hint));
     b->setFocusPolicy(Qt::TabFocus);
     return b;
 }
@@ -33,22 +31,22 @@ QPushButton* makeButton(QWidget* parent, const char* name, const char* text, con
 
 THelpViewer::THelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("THelpViewer");
-    setWindowTitle(U("Tokivane ヘルプ"));
+    setWindowTitle(ToQString("Tokivane ヘルプ"));
     platform::SetHelpTopic(this, platform::HelpTopic::Contents);
 
     auto* bar = new QHBoxLayout;
-    m_back = makeButton(this, "BackButton", "◀ 戻る", "前に見ていたところへ戻ります。(Alt+←)");
-    m_forward = makeButton(this, "ForwardButton", "進む ▶", "戻る前のところへ進みます。(Alt+→)");
-    QPushButton* contents = makeButton(this, "ContentsButton", "目次", "目次を表示します。");
+    m_back = tabButton(this, "BackButton", "◀ 戻る", "前に見ていたところへ戻ります。(Alt+←)");
+    m_forward = tabButton(this, "ForwardButton", "進む ▶", "戻る前のところへ進みます。(Alt+→)");
+    QPushButton* contents = tabButton(this, "ContentsButton", "目次", "目次を表示します。");
     m_search = new QLineEdit(this);
     m_search->setObjectName("SearchEdit");
-    m_search->setPlaceholderText(U("ヘルプ内を検索 (Ctrl+F)"));
+    m_search->setPlaceholderText(ToQString("ヘルプ内を検索 (Ctrl+F)"));
     m_search->setToolTip(
-        U("検索する語句を入力して Enter を押します。Shift+Enter で前を検索します。"));
+        ToQString("検索する語句を入力して Enter を押します。Shift+Enter で前を検索します。"));
     m_search->setClearButtonEnabled(true);
-    QPushButton* next = makeButton(this, "FindNextButton", "次を検索", "次の一致を探します。(F3)");
+    QPushButton* next = tabButton(this, "FindNextButton", "次を検索", "次の一致を探します。(F3)");
     QPushButton* previous =
-        makeButton(this, "FindPreviousButton", "前を検索", "前の一致を探します。(Shift+F3)");
+        tabButton(this, "FindPreviousButton", "前を検索", "前の一致を探します。(Shift+F3)");
     m_searchNote = new QLabel(this);
     m_searchNote->setObjectName("SearchNoteLabel");
     bar->addWidget(m_back);
@@ -105,9 +103,9 @@ void THelpViewer::setGuide(const QString& folder, const QStringList& searched) {
     }
     QString list;
     for (const QString& f : searched) list += "<li>" + f.toHtmlEscaped() + "</li>";
-    m_browser->setHtml(U("<h2>ヘルプファイルが見つかりません</h2>"
-                         "<p>次の場所に index.html がありませんでした。</p><ul>") +
-                       list + U("</ul><p>Tokivane を入れ直すと直ります。</p>"));
+    m_browser->setHtml(ToQString("<h2>ヘルプファイルが見つかりません</h2>"
+                                 "<p>次の場所に index.html がありませんでした。</p><ul>") +
+                       list + ToQString("</ul><p>Tokivane を入れ直すと直ります。</p>"));
 }
 
 void THelpViewer::showTopic(platform::HelpTopic topic) {
@@ -139,7 +137,7 @@ bool THelpViewer::find(const QString& text, bool backward) {
         m_browser->setTextCursor(c);
         found = m_browser->find(text, flags);
     }
-    m_searchNote->setText(found ? QString() : U("「%1」は見つかりません。").arg(text));
+    m_searchNote->setText(found ? QString() : ToQString("「%1」は見つかりません。").arg(text));
     m_searchNote->setVisible(!found);
     return found;
 }

@@ -13,7 +13,7 @@
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 JumpTarget ClampJumpTarget(const std::string& yearText, const std::string& monthText) {
     return {YearClamp(yearText), MonthClamp(monthText)};
@@ -22,9 +22,9 @@ JumpTarget ClampJumpTarget(const std::string& yearText, const std::string& month
 TJump::TJump(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TJump", 209, 95);
     platform::SetHelpTopic(this, platform::HelpTopic::Jump);
-    setWindowTitle(U("指定月へ移動"));
+    setWindowTitle(ToQString("指定月へ移動"));
 
-    auto* help = new QLabel(U("指定した月に移動します。"), this);
+    auto* help = new QLabel(ToQString("指定した月に移動します。"), this);
     help->setObjectName("HelpLabel");
     help->setGeometry(8, 8, 193, 16);
 
@@ -34,22 +34,22 @@ TJump::TJump(QWidget* parent) : QDialog(parent) {
         edit->setObjectName(QString::fromLatin1(name));
         edit->setGeometry(x, 31, width, 22);
         edit->setAlignment(Qt::AlignRight);
-        edit->setToolTip(U(hint));
+        edit->setToolTip(ToQString(hint));
         edit->installEventFilter(this);
-        auto* label = new QLabel(U(unit), this);
+        auto* label = new QLabel(ToQString(unit), this);
         label->setGeometry(x + width + 4, 34, 16, 16);
         return edit;
     };
     m_year = makeField("YearMemo", "年", "移動したい年を入力します。", 24, 49);
     m_month = makeField("MonthMemo", "月", "移動したい月を入力します。", 105, 33);
 
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("移動"), QRect(34, 62, 80, 25),
-                                    U("指定した月に移動します。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", ToQString("移動"), QRect(34, 62, 80, 25),
+                                    ToQString("指定した月に移動します。"));
     m_ok->setDefault(true);
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(121, 62, 80, 25),
-                                        U("移動をｷｬﾝｾﾙします。"));
+    m_cancel = dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"),
+                                        QRect(121, 62, 80, 25), ToQString("移動をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), m_cancel->geometry());
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->setAutoDefault(false);
     m_esc->stackUnder(m_cancel);
@@ -78,7 +78,7 @@ void TJump::placeAtCentreOf(const QRect& frame) {
 
 JumpTarget TJump::clampedTarget() {
     const JumpTarget target =
-        ClampJumpTarget(platform::S(m_year->text()), platform::S(m_month->text()));
+        ClampJumpTarget(platform::ToUtf8(m_year->text()), platform::ToUtf8(m_month->text()));
     setMonth(target.year, target.month);
     return target;
 }

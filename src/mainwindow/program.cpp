@@ -30,7 +30,7 @@ namespace {
 std::vector<std::string> argumentsOf(const QApplication& app) {
     std::vector<std::string> args;
     const QStringList all = app.arguments();
-    for (qsizetype i = 1; i < all.size(); ++i) args.push_back(platform::S(all[i]));
+    for (qsizetype i = 1; i < all.size(); ++i) args.push_back(platform::ToUtf8(all[i]));
     return args;
 }
 
@@ -38,8 +38,8 @@ void reportSettingsError(const IoResult& r) {
     if (r.ok())
         return;
     platform::ShowMessage(nullptr, "設定エラー",
-                          "設定を保存できませんでした。\n" + platform::Q(r.path), QMessageBox::Ok,
-                          QMessageBox::Warning);
+                          "設定を保存できませんでした。\n" + platform::ToQString(r.path),
+                          QMessageBox::Ok, QMessageBox::Warning);
 }
 
 }  // namespace
@@ -80,7 +80,7 @@ int RunProgram(QApplication& app) {
     RunFolders folders = PrepareFolders(os::ReadFolderInputs(), ctx.currentUser);
     if (!folders.io.ok()) {
         platform::ShowMessage(nullptr, "起動ｴﾗｰ",
-                              "フォルダを作成できません。\n" + platform::Q(folders.io.path),
+                              "フォルダを作成できません。\n" + platform::ToQString(folders.io.path),
                               QMessageBox::Ok, QMessageBox::Critical);
         return 1;
     }

@@ -40,8 +40,8 @@ namespace tkv {
 namespace {
 
 help::AboutFacts aboutFacts(const AppContext& app) {
-    return {platform::Q(app.paths().folder()), platform::Q(app.settingsFile),
-            platform::Q(UserRegKey(app.currentUser))};
+    return {platform::ToQString(app.paths().folder()), platform::ToQString(app.settingsFile),
+            platform::ToQString(UserRegKey(app.currentUser))};
 }
 
 }  // namespace
@@ -146,7 +146,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_tray = platform::MakeSystemTrayIcon();
     m_resident = std::make_unique<Resident>(app, *main, *m_pass);
     m_resident->setTrayIcon(m_tray.get());
-    m_resident->setProgramFolder(platform::S(QCoreApplication::applicationDirPath()));
+    m_resident->setProgramFolder(platform::ToUtf8(QCoreApplication::applicationDirPath()));
     m_timeAdjust->setExitCommandEnabler(
         [this](bool enabled) { m_resident->setTimeAdjustOpen(!enabled); });
     if (app.multiUser) {
@@ -171,7 +171,7 @@ void ProgramWindows::saveSettings() {
         if (io->ok())
             continue;
         platform::ShowMessage(m_main.get(), "設定エラー",
-                              "設定を保存できませんでした。\n" + platform::Q(io->path),
+                              "設定を保存できませんでした。\n" + platform::ToQString(io->path),
                               QMessageBox::Ok, QMessageBox::Warning);
     }
 }
@@ -181,7 +181,7 @@ bool PassStartGate(const AppContext& app, TPass& prompt) {
         return true;
     if (app.settings.StartPassSkip || app.settings.Pass.empty())
         return true;
-    return AskPassword(nullptr, prompt, platform::Q(app.settings.Pass));
+    return AskPassword(nullptr, prompt, platform::ToQString(app.settings.Pass));
 }
 
 }  // namespace tkv

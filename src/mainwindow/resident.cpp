@@ -17,7 +17,7 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
@@ -159,7 +159,7 @@ void Resident::OpenFromTray() {
     if (passwordOnRestore()) {
         m_promptOpen = true;
         const bool accepted =
-            AskPassword(nullptr, m_prompt, Q(m_app.store->startUserCopies().password));
+            AskPassword(nullptr, m_prompt, ToQString(m_app.store->startUserCopies().password));
         m_promptOpen = false;
         if (!accepted || m_ending)
             return;  // stays in the tray

@@ -12,17 +12,18 @@ namespace {
 QString rowText(const DayRow& row) {
     QStringList parts;
     for (DayColumn c : {DayColumn::Kind, DayColumn::Arrival, DayColumn::Leaving, DayColumn::Memo})
-        parts << platform::Q(Trim(row.cell(c)));
+        parts << platform::ToQString(Trim(row.cell(c)));
     return parts.join(QString::fromUtf8(" / "));
 }
 
 bool keepMine(QWidget* parent, const DayConflict& c) {
     const QString text =
-        QString::fromUtf8("%1 の行は、この画面で変更した後、ほかのプログラムでも変更されました。\n\n"
-                          "この画面：%2\nファイル：%3\n\n"
-                          "この画面の内容を残しますか？\n"
-                          "「いいえ」を選ぶと、ファイルの内容を残します。")
-            .arg(platform::Q(Trim(c.mine.cell(DayColumn::Date))), rowText(c.mine),
+        QString::fromUtf8(
+            "%1 の行は、この画面で変更した後、ほかのプログラムでも変更されました。\n\n"
+            "この画面：%2\nファイル：%3\n\n"
+            "この画面の内容を残しますか？\n"
+            "「いいえ」を選ぶと、ファイルの内容を残します。")
+            .arg(platform::ToQString(Trim(c.mine.cell(DayColumn::Date))), rowText(c.mine),
                  rowText(c.theirs));
     return platform::ShowMessage(parent, QString::fromUtf8("変更の競合"), text,
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,

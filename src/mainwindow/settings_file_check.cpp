@@ -14,7 +14,8 @@ namespace {
 QString reasonOf(const IoResult& r) {
     if (r.error == IoError::Damaged)
         return QString::fromUtf8("内容が壊れています。");
-    return QString::fromUtf8("読み込めません（%1）。").arg(QString::fromLocal8Bit(std::strerror(r.sysErrno)));
+    return QString::fromUtf8("読み込めません（%1）。")
+        .arg(QString::fromLocal8Bit(std::strerror(r.sysErrno)));
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ std::unique_ptr<IniRegistryStore> OpenSettingsFile(const std::string& configDir,
     if (read.ok())
         return registry;
 
-    const QString path = platform::Q(read.path);
+    const QString path = platform::ToQString(read.path);
     const auto answer = platform::ShowMessage(
         nullptr, QString::fromUtf8("設定エラー"),
         QString::fromUtf8("設定ファイルが%1\n%2\n\n"
@@ -40,16 +41,17 @@ std::unique_ptr<IniRegistryStore> OpenSettingsFile(const std::string& configDir,
     std::string keptAs;
     const IoResult moved = SetAsideRegistryFile(configDir, clock.now(), keptAs);
     if (!moved.ok()) {
-        platform::ShowMessage(nullptr, QString::fromUtf8("設定エラー"),
-                              QString::fromUtf8("設定ファイルを別名で残せませんでした。終了します。\n%1")
-                                  .arg(platform::Q(describe(moved))),
-                              QMessageBox::Ok, QMessageBox::Critical);
+        platform::ShowMessage(
+            nullptr, QString::fromUtf8("設定エラー"),
+            QString::fromUtf8("設定ファイルを別名で残せませんでした。終了します。\n%1")
+                .arg(platform::ToQString(describe(moved))),
+            QMessageBox::Ok, QMessageBox::Critical);
         return nullptr;
     }
     registry = OpenRegistry(configDir);
     platform::ShowMessage(nullptr, QString::fromUtf8("設定エラー"),
                           QString::fromUtf8("元の設定ファイルは次の名前で残しました。\n%1")
-                              .arg(platform::Q(keptAs)),
+                              .arg(platform::ToQString(keptAs)),
                           QMessageBox::Ok, QMessageBox::Information);
     return registry->loadResult().ok() ? std::move(registry) : nullptr;
 }

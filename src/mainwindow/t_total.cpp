@@ -192,10 +192,10 @@ QLineEdit* TTotal::field(const QString& name) const {
 
 void TTotal::showFigures(const MonthCalculation& calc, const Settings& s) {
     for (const PayField& f : PayWindowFields(calc, s)) {
-        QLineEdit* e = field(platform::Q(f.name));
+        QLineEdit* e = field(platform::ToQString(f.name));
         if (e == nullptr)
             continue;
-        e->setText(platform::Q(f.text));
+        e->setText(platform::ToQString(f.text));
         e->setEnabled(f.enabled);
         QPalette p = e->palette();
         p.setColor(QPalette::Text, f.negativeTime ? platform::ToQColor(platform::RedColor, p)

@@ -85,9 +85,9 @@ TargetBarPanel::TargetBarPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TargetBarPanel::setState(const TargetBarState& state) {
-    m_par->setText(platform::Q(state.percentText));
+    m_par->setText(platform::ToQString(state.percentText));
     setTextColor(m_par, state.percentRed);
-    m_mokuZan->setText(platform::Q(state.perDayText));
+    m_mokuZan->setText(platform::ToQString(state.perDayText));
     static_cast<BarPaintBox*>(m_box)->setState(state);
 }
 
@@ -95,7 +95,7 @@ void TargetBarPanel::setLeave(bool visible, double daysAboveReserve) {
     m_yukyu->setVisible(visible);
     if (!visible)
         return;
-    m_yukyu->setText(platform::Q(FloatToStrDec(5, 1, daysAboveReserve)));
+    m_yukyu->setText(platform::ToQString(FloatToStrDec(5, 1, daysAboveReserve)));
     setTextColor(m_yukyu, daysAboveReserve < 0);
 }
 

@@ -14,8 +14,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 UserMenu::UserMenu(AppContext& app, TZangyoMain& main, QMenu& menu, const QWidget* payWindow)
     : QObject(&menu), m_app(app), m_main(main), m_payWindow(payWindow) {
@@ -25,20 +25,22 @@ UserMenu::UserMenu(AppContext& app, TZangyoMain& main, QMenu& menu, const QWidge
     for (std::string& name : MenuUsers(DataFolderEntries(app.dataDir), *app.registry))
         users.push_back(std::move(name));
     for (std::size_t item = 0; item < users.size(); ++item) {
-        QAction* a = menu.addAction(Q(UserMenuCaption(static_cast<int>(item), users[item])));
+        QAction* a =
+            menu.addAction(ToQString(UserMenuCaption(static_cast<int>(item), users[item])));
         a->setObjectName(QString("UserMenuItem%1").arg(item));
         a->setCheckable(true);
         // The name itself, not the caption: a name is taken whole, whatever it looks like.
-        a->setData(Q(users[item]));
+        a->setData(ToQString(users[item]));
         m_group->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] { switchTo(S(a->data().toString())); });
+        connect(a, &QAction::triggered, this,
+                [this, a] { switchTo(ToUtf8(a->data().toString())); });
     }
     m_group->actions().front()->setChecked(true);
 }
 
 void UserMenu::checkOpenUser() {
     for (QAction* a : m_group->actions()) {
-        if (S(a->data().toString()) == m_app.currentUser) {
+        if (ToUtf8(a->data().toString()) == m_app.currentUser) {
             a->setChecked(true);
             return;
         }
@@ -61,8 +63,8 @@ bool UserMenu::switchTo(const std::string& user) {
     for (const IoResult* r : {&loaded.registry, &loaded.setFile}) {
         if (!r->ok())
             platform::ShowMessage(&m_main, "設定エラー",
-                                  "設定を保存できませんでした。\n" + Q(r->path), QMessageBox::Ok,
-                                  QMessageBox::Warning);
+                                  "設定を保存できませんでした。\n" + ToQString(r->path),
+                                  QMessageBox::Ok, QMessageBox::Warning);
     }
     // After the load: the title follows the settings of the user now open.
     m_main.updateTitle();

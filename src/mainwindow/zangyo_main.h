@@ -49,6 +49,13 @@ enum class Attendance {
 // The main window: one accounting month in the day grid, its totals beside
 // it, the navigation above, the target bar below and the menu bar. It
 // forwards commands to the core and shows what comes back.
+//
+// Its code is spread by concern: zangyo_main.cpp (construction, wiring,
+// start and close), main_window_build.cpp (menus, panels, the summary
+// fields), month_commands.cpp (load, save, recalculation, navigation,
+// automatic time input), window_commands.cpp (the other windows and the
+// month's outputs), target_bar_switch.cpp (the target bar and the leave
+// indicator on it), window_size.cpp (size limits and placement).
 class TZangyoMain final : public QMainWindow {
     Q_OBJECT
 public:
@@ -134,6 +141,9 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // The name the window's placement is stored under.
+    static constexpr const char* kClassName = "TZangyoMain";
+
     void buildMenus();
     void buildPanels();
     QLineEdit* addSummaryField(QWidget* panel, QGridLayout* grid, int row, const QString& label,

@@ -10,9 +10,9 @@ QString FirstUnstorable(const QString& text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             return QString(c);
     std::string bad;
-    if (cp932::canEncode(S(text), &bad))
+    if (cp932::canEncode(ToUtf8(text), &bad))
         return {};
-    const QString all = Q(bad);
+    const QString all = ToQString(bad);
     return all.left(all.isEmpty() ? 0 : (all.at(0).isHighSurrogate() ? 2 : 1));
 }
 

@@ -8,10 +8,10 @@
 namespace tkv::platform {
 
 // The boundary between the core's UTF-8 strings and Qt's QString.
-inline QString Q(std::string_view utf8) {
+inline QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
-inline std::string S(const QString& text) {
+inline std::string ToUtf8(const QString& text) {
     return text.toStdString();
 }
 

@@ -102,9 +102,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, AcceptedTime, ::testing::ValuesIn(kTimes), test:
 TEST(FileText, ControlCharactersReadFromAFileBecomeBlanks) {
     CliRunner cli;
     // A hand-edited month whose memo holds a CR and a TAB inside the line.
-    cli.writeData("202404.dat",
-                  cp932::fromUtf8("[System]\r\nLastDay=30\r\n[DayData]\r\n"
-                  " 5= 4/ 5,金,  ,,,,,a\rb\tc,,,,,,,\r\n 6= 4/ 6,土,  ,,,,,six,,,,,,,\r\n"));
+    cli.writeData(
+        "202404.dat",
+        cp932::fromUtf8("[System]\r\nLastDay=30\r\n[DayData]\r\n"
+                        " 5= 4/ 5,金,  ,,,,,a\rb\tc,,,,,,,\r\n 6= 4/ 6,土,  ,,,,,six,,,,,,,\r\n"));
     ASSERT_EQ(cli.run({"recalc", "2024", "4"}).exitCode, 0);
     IniFile ini;
     ini.load(cli.dataDir() + "/202404.dat");
@@ -121,9 +122,9 @@ TEST(Concurrency, TwoDayCommandsLoseNothing) {
         const std::string memo = "m" + std::to_string(round);
         const int leaveDay = 15 + round % 14;
         const std::string leaveDate = "2024-04-" + std::to_string(leaveDay);
-        const auto r = cli.runTogether({{"day", "2024-04-0" + std::to_string(1 + round % 9), "--memo", memo},
-                                        {"day", leaveDate, "--kind", round % 2 ? "有給" : "前",
-                                         "--memo", memo}});
+        const auto r = cli.runTogether(
+            {{"day", "2024-04-0" + std::to_string(1 + round % 9), "--memo", memo},
+             {"day", leaveDate, "--kind", round % 2 ? "有給" : "前", "--memo", memo}});
         ASSERT_EQ(r[0].exitCode, 0) << r[0].err;
         ASSERT_EQ(r[1].exitCode, 0) << r[1].err;
         IniFile month;
@@ -136,7 +137,8 @@ TEST(Concurrency, TwoDayCommandsLoseNothing) {
             << "round " << round;
         const std::string ledger = cli.run({"ledger"}).out;
         ASSERT_NE(ledger.find("2024/04/" + std::to_string(leaveDay)), std::string::npos)
-            << "round " << round << "\n" << ledger;
+            << "round " << round << "\n"
+            << ledger;
     }
     // Every leave day once, with the kind of its last round.
     const std::string ledger = cli.run({"ledger"}).out;

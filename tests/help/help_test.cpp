@@ -20,6 +20,7 @@
 #include "help/help_viewer.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
+#include "platform/qt_helpers.h"
 
 namespace tkv::help {
 
@@ -27,9 +28,7 @@ using platform::HelpTopic;
 
 namespace {
 
-QString U(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::U;
 
 QString sourceGuide() {
     return QStringLiteral(TOKIVANE_SOURCE_HELP_DIR);

@@ -22,7 +22,7 @@
 
 namespace tkv::test {
 
-using platform::S;
+using platform::ToUtf8;
 
 class MainWindowTest final : public QObject {
     Q_OBJECT
@@ -153,7 +153,7 @@ void MainWindowTest::typedTimesRecalculateSaveAndComeBack() {
         QTest::keyClicks(f.grid().cellEditor(), "19:45");
         f.click("CalcButton");
         QCOMPARE(f.main().month().day(12).cell(DayColumn::Arrival), std::string(" 8:30"));
-        QVERIFY(StrToMinutes(S(f.field("ZanTMemo"))) > 0);
+        QVERIFY(StrToMinutes(ToUtf8(f.field("ZanTMemo"))) > 0);
         QCOMPARE(
             f.field("ZanTMemo").trimmed(),
             QString::fromStdString(f.main().month().day(12).cell(DayColumn::Overtime)).trimmed());

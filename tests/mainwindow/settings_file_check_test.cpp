@@ -37,8 +37,8 @@ void SettingsFileCheckTest::unreadableFileIsKeptOrSetAside_data() {
     QTest::newRow("unreadable, start on defaults") << good << true << true;
     QTest::newRow("NUL byte, quit") << nul << false << false;
     QTest::newRow("NUL byte, start on defaults") << nul << false << true;
-    QTest::newRow("line outside a section, quit") << QByteArray("garbage\r\n" + good) << false
-                                                  << false;
+    QTest::newRow("line outside a section, quit")
+        << QByteArray("garbage\r\n" + good) << false << false;
     QTest::newRow("cut header, start on defaults")
         << QByteArray("[Software\\Varn") << false << true;
 }

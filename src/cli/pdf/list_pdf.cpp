@@ -45,7 +45,8 @@ IoResult writeListPdf(const Make& make, const std::string& path) {
     {
         const std::unique_ptr<ListReport> report = make();
         const QSizeF paper = PaperFor(report->orientationSetting(), platform::A4Portrait);
-        pdf = platform::PdfDocument(report->generate(paper), platform::Q(report->jobTitle()));
+        pdf =
+            platform::PdfDocument(report->generate(paper), platform::ToQString(report->jobTitle()));
     }
     app.reset();
     qInstallMessageHandler(previous);

@@ -16,7 +16,7 @@
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 namespace {
 constexpr int kHeight = 92;
@@ -27,15 +27,15 @@ VacDeleteDialog::VacDeleteDialog(const char* className, const char* caption, int
     : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, className, width, kHeight);
     platform::SetHelpTopic(this, platform::HelpTopic::LeaveDelete);
-    setWindowTitle(U(caption));
+    setWindowTitle(ToQString(caption));
     const int buttonsLeft = (width - 2 * 80 - 8) / 2;
-    m_delete = dialog_parts::MakeButton(this, "DeleteButton", U("削 除"),
-                                        QRect(buttonsLeft, 56, 80, 25), U(deleteHint));
-    m_cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"),
-                                 QRect(buttonsLeft + 88, 56, 80, 25), U("削除をｷｬﾝｾﾙします。"));
+    m_delete = dialog_parts::MakeButton(this, "DeleteButton", ToQString("削 除"),
+                                        QRect(buttonsLeft, 56, 80, 25), ToQString(deleteHint));
+    m_cancel = dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"),
+                                        QRect(buttonsLeft + 88, 56, 80, 25),
+                                        ToQString("削除をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key.
-    auto* esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
+    auto* esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), m_cancel->geometry());
     esc->setFocusPolicy(Qt::NoFocus);
     esc->setAutoDefault(false);
     esc->stackUnder(m_cancel);
@@ -82,16 +82,16 @@ TVacDel::TVacDel(QWidget* parent)
     m_count->setObjectName("DelNoMemo");
     m_count->setGeometry(16, 18, 49, 22);
     m_count->setAlignment(Qt::AlignRight);
-    m_count->setToolTip(U("有給休暇を削除する件数を設定してください。"));
+    m_count->setToolTip(ToQString("有給休暇を削除する件数を設定してください。"));
     m_count->setText("1");
     m_count->installEventFilter(this);
-    auto* label = new QLabel(U("件の古い有給休暇を削除します。"), this);
+    auto* label = new QLabel(ToQString("件の古い有給休暇を削除します。"), this);
     label->setGeometry(70, 21, 190, 16);
     setField(m_count);
 }
 
 int TVacDel::count() const {
-    return StrToIntDef(ToHankaku(platform::S(m_count->text())), 0);
+    return StrToIntDef(ToHankaku(platform::ToUtf8(m_count->text())), 0);
 }
 
 // Enter in the field would press a button; a half-typed count must not delete.
@@ -113,8 +113,8 @@ TVacDel2::TVacDel2(const Date& today, QWidget* parent)
     m_picker->setDisplayFormat("yyyy/MM/dd");
     m_picker->setCalendarPopup(true);
     m_picker->setGeometry(16, 18, 110, 22);
-    m_picker->setToolTip(U("有給休暇を削除する日付を設定してください。"));
-    auto* label = new QLabel(U("日以前の有給休暇を削除します。"), this);
+    m_picker->setToolTip(ToQString("有給休暇を削除する日付を設定してください。"));
+    auto* label = new QLabel(ToQString("日以前の有給休暇を削除します。"), this);
     label->setGeometry(132, 21, 172, 16);
     setField(m_picker);
 }

@@ -8,8 +8,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 VacGridModel::VacGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -69,13 +69,14 @@ QVariant VacGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !m_ledger || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
     const int slot = slotOfRow(index.row());
-    return Q(LedgerCellText(m_ledger->entry(slot), slot, LedgerColumnAt(index.column())));
+    return ToQString(LedgerCellText(m_ledger->entry(slot), slot, LedgerColumnAt(index.column())));
 }
 
 bool VacGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid())
         return false;
-    return setCellText(slotOfRow(index.row()), LedgerColumnAt(index.column()), S(value.toString()));
+    return setCellText(slotOfRow(index.row()), LedgerColumnAt(index.column()),
+                       ToUtf8(value.toString()));
 }
 
 Qt::ItemFlags VacGridModel::flags(const QModelIndex& index) const {
@@ -90,7 +91,7 @@ Qt::ItemFlags VacGridModel::flags(const QModelIndex& index) const {
 QVariant VacGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    return Q(LedgerColumnTitle(LedgerColumnAt(section)));
+    return ToQString(LedgerColumnTitle(LedgerColumnAt(section)));
 }
 
 VacGridDelegate::VacGridDelegate(QObject* parent)

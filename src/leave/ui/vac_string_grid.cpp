@@ -18,7 +18,7 @@
 namespace tkv {
 
 using platform::GridLineWidth;
-using platform::Q;
+using platform::ToQString;
 
 VacStringGrid::VacStringGrid(QWidget* parent)
     : platform::EditingGrid(parent),
@@ -43,7 +43,7 @@ void VacStringGrid::buildMenus() {
     m_kindMenu = new QMenu(this);
     m_kindMenu->setObjectName("KindPopupMenu");
     for (int code = 1; code <= LeaveKindCount; ++code) {
-        QAction* a = m_kindMenu->addAction(Q(LeaveKindCaption(*LeaveKindFromCode(code))));
+        QAction* a = m_kindMenu->addAction(ToQString(LeaveKindCaption(*LeaveKindFromCode(code))));
         a->setObjectName(QStringLiteral("KindItem%1").arg(code));
         connect(a, &QAction::triggered, this, [this, code] { KindMenuClick(code); });
     }
@@ -288,8 +288,8 @@ bool VacStringGrid::viewportEvent(QEvent* e) {
         }
         // The hint holds while the mouse stays in its cell: a new cell with
         // another text replaces it at once.
-        QToolTip::showText(he->globalPos() + QPoint(16, 0), Q(hint), viewport(), visualRect(i),
-                           10000);
+        QToolTip::showText(he->globalPos() + QPoint(16, 0), ToQString(hint), viewport(),
+                           visualRect(i), 10000);
         return true;
     }
     return platform::EditingGrid::viewportEvent(e);

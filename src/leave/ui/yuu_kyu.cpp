@@ -23,6 +23,7 @@
 #include "leave/ledger_grid.h"
 #include "leave/ui/vac_del.h"
 #include "leave/ui/vac_string_grid.h"
+#include "platform/buttons.h"
 #include "platform/colors.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
@@ -37,8 +38,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 namespace {
 
@@ -46,15 +47,6 @@ constexpr const char* kClassName = "TYuuKyu";
 // Rows the window shows at least, and the memo's growth at most, in blanks.
 constexpr int kMinimumRows = 10;
 constexpr int kMemoGrowth = 50;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QRect workArea() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -156,11 +148,13 @@ void TYuuKyu::buildPanels() {
     balances->addStretch(1);
     m_nowZan->setReadOnly(true);
     m_kuriZan->installEventFilter(this);
-    m_calc =
-        makeButton(top, "CalcButton", "再計算", "日付での並べ替えと残日数の再計算を行います。");
-    QPushButton* save = makeButton(top, "SaveButton", "保 存", "有給休暇を保存します。");
-    m_cancel = makeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
-    QPushButton* jump = makeButton(top, "JumpButton", "移動", "ｶｰｿﾙのある日のﾃﾞｰﾀへ移動します。");
+    m_calc = platform::MakeButton(top, "CalcButton", "再計算",
+                                  "日付での並べ替えと残日数の再計算を行います。");
+    QPushButton* save = platform::MakeButton(top, "SaveButton", "保 存", "有給休暇を保存します。");
+    m_cancel = platform::MakeButton(top, "CancelButton", "閉じる",
+                                    "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
+    QPushButton* jump =
+        platform::MakeButton(top, "JumpButton", "移動", "ｶｰｿﾙのある日のﾃﾞｰﾀへ移動します。");
     // Narrower than the style's usual button: as wide as the longest caption needs.
     const int buttonWidth = m_calc->fontMetrics().horizontalAdvance(m_calc->text()) + 24;
     for (QPushButton* b : {m_calc, save, m_cancel, jump}) {
@@ -187,7 +181,7 @@ void TYuuKyu::buildPanels() {
     setCentralWidget(central);
 
     connect(m_kuriZan, &QLineEdit::textEdited, this,
-            [this](const QString& text) { m_ledger.setKuriZan(S(text)); });
+            [this](const QString& text) { m_ledger.setKuriZan(ToUtf8(text)); });
     connect(m_calc, &QPushButton::clicked, this, &TYuuKyu::CalcButtonClick);
     connect(save, &QPushButton::clicked, this, &TYuuKyu::SaveButtonClick);
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
@@ -221,8 +215,8 @@ bool TYuuKyu::eventFilter(QObject* watched, QEvent* event) {
         m_esc->setGeometry(m_cancel->geometry());
     // The carry-over is rewritten as a day count once the field is left.
     if (watched == m_kuriZan && event->type() == QEvent::FocusOut) {
-        const std::string text = TenthsText(TenthsOf(S(m_kuriZan->text())), 0);
-        m_kuriZan->setText(Q(text));
+        const std::string text = TenthsText(TenthsOf(ToUtf8(m_kuriZan->text())), 0);
+        m_kuriZan->setText(ToQString(text));
         m_ledger.setKuriZan(text);
     }
     return QMainWindow::eventFilter(watched, event);
@@ -263,8 +257,8 @@ void TYuuKyu::recalculate(bool scroll) {
 void TYuuKyu::showLedger(bool scroll) {
     m_recalculating = true;
     m_grid->refresh();
-    m_kuriZan->setText(Q(m_ledger.KuriZan()));
-    m_nowZan->setText(Q(m_ledger.NowZan()));
+    m_kuriZan->setText(ToQString(m_ledger.KuriZan()));
+    m_nowZan->setText(ToQString(m_ledger.NowZan()));
     if (scroll) {
         const LedgerScroll target = m_ledger.scrollTarget(m_grid->visibleRows());
         if (target.topRow)
@@ -284,7 +278,7 @@ bool TYuuKyu::reportIo(const IoResult& r) {
         return true;
     const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
                                                         : "ファイルに書き込めませんでした。";
-    platform::ShowMessage(this, "ファイルエラー", what + "\n" + Q(r.path), QMessageBox::Ok,
+    platform::ShowMessage(this, "ファイルエラー", what + "\n" + ToQString(r.path), QMessageBox::Ok,
                           QMessageBox::Critical);
     return false;
 }

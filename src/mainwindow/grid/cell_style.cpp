@@ -1,7 +1,7 @@
 #include "mainwindow/grid/cell_style.h"
 
 #include "base/text_util.h"
-#include "mainwindow/grid/grid_commands.h"
+#include "mainwindow/grid/grid_rules.h"
 #include "settings/settings.h"
 
 namespace tkv {

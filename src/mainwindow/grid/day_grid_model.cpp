@@ -5,8 +5,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 DayGridModel::DayGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -89,10 +89,10 @@ QVariant DayGridModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return Q(row->cells[static_cast<std::size_t>(index.column())]);
+            return ToQString(row->cells[static_cast<std::size_t>(index.column())]);
         case Qt::ToolTipRole: {
             const std::string hint = CellHint(*row, ColumnAt(index.column()));
-            return hint.empty() ? QVariant() : QVariant(Q(hint));
+            return hint.empty() ? QVariant() : QVariant(ToQString(hint));
         }
         default:
             return {};
@@ -103,7 +103,7 @@ bool DayGridModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (role != Qt::EditRole || !dayRowAt(index) || !IsEditableColumn(ColumnAt(index.column()))) {
         return false;
     }
-    return setCellText(dayOfRow(index.row()), index.column(), S(value.toString()));
+    return setCellText(dayOfRow(index.row()), index.column(), ToUtf8(value.toString()));
 }
 
 Qt::ItemFlags DayGridModel::flags(const QModelIndex& index) const {
@@ -120,7 +120,7 @@ QVariant DayGridModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole)
-        return Q(ColumnTitle(ColumnAt(section)));
+        return ToQString(ColumnTitle(ColumnAt(section)));
     return {};
 }
 

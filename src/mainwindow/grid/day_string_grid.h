@@ -19,6 +19,10 @@ struct Settings;
 // The day grid of the main window: one row per day of the displayed month,
 // the title row as the header. Edits go straight into the MonthRecord; the
 // commands below act on the current cell and do nothing outside day rows.
+//
+// day_string_grid.cpp holds the view and its editor (keys, mouse, hints),
+// grid_menus.cpp the popup menus, grid_entry_commands.cpp the entry
+// commands; their widget-free rules are in grid_rules.h.
 class DayStringGrid final : public platform::EditingGrid {
     Q_OBJECT
 public:

@@ -13,26 +13,27 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 bool SaveCsvFile(QWidget* parent, Settings& settings, SettingsStore& store,
                  const std::string& fileName, const std::string& bytes) {
-    const QString path = platform::AskSaveFileName(
-        parent, {"CSVﾌｧｲﾙ出力", Q(settings.SaveInitialDir), Q(fileName), "CSVﾌｧｲﾙ (*.csv)"});
+    const QString path =
+        platform::AskSaveFileName(parent, {"CSVﾌｧｲﾙ出力", ToQString(settings.SaveInitialDir),
+                                           ToQString(fileName), "CSVﾌｧｲﾙ (*.csv)"});
     if (path.isEmpty())
         return false;
 
-    settings.SaveInitialDir = S(QFileInfo(path).absolutePath());
+    settings.SaveInitialDir = ToUtf8(QFileInfo(path).absolutePath());
     const SettingsSaveResult saved = store.SaveSettings(settings);
     for (const IoResult* io : {&saved.registry, &saved.setFile}) {
         if (!io->ok())
             platform::ShowMessage(parent, "設定エラー",
-                                  "設定を保存できませんでした。\n" + Q(io->path), QMessageBox::Ok,
-                                  QMessageBox::Warning);
+                                  "設定を保存できませんでした。\n" + ToQString(io->path),
+                                  QMessageBox::Ok, QMessageBox::Warning);
     }
 
-    const IoResult r = WriteFileAtomically(S(path), bytes, 0600);
+    const IoResult r = WriteFileAtomically(ToUtf8(path), bytes, 0600);
     if (r.ok())
         return true;
     QString text = "ファイルに書き込めませんでした。\n" + path;

@@ -13,16 +13,16 @@
 namespace tkv {
 
 using platform::BandKind;
-using platform::Q;
 using platform::ReportBand;
 using platform::ReportText;
+using platform::ToQString;
 
 namespace {
 
 const QColor kSilver(192, 192, 192);
 
 QFont fontOf(const std::string& face, int size, int style) {
-    return platform::StyledFont(Q(face), size, style);
+    return platform::StyledFont(ToQString(face), size, style);
 }
 
 std::string dateText(const DateTime& now) {
@@ -73,7 +73,7 @@ void ListReport::build() {
     r.hasAnotherRecord = [this] {
         ++m_counter;
         if (m_counter <= m_records)
-            m_line->text = Q(recordLine(m_counter, m_memoCut));
+            m_line->text = ToQString(recordLine(m_counter, m_memoCut));
         return m_counter <= m_records;
     };
     r.detail.beforePrint = [this](ReportBand& band) {
@@ -138,7 +138,7 @@ void ListReport::prepare(QSizeF paper) {
         ReportBand& band = r.addTitleBand();
         ReportText& t = band.addText();
         t.font = listFont;
-        t.text = Q(l.text);
+        t.text = ToQString(l.text);
         band.rules = {true, false, true, true};
         m_firstPageBands.push_back(&band);
         m_firstPageCaption.push_back(l.caption);
@@ -151,10 +151,10 @@ void ListReport::prepare(QSizeF paper) {
 
     // 5. Texts (before the layout: heights are measured on them).
     const std::optional<std::string> month = monthText();
-    m_title->text = Q(titleText());
-    m_name->text = Q(namePrefix() + s.NameTitle);
-    m_month->text = Q(month.value_or(std::string()));
-    m_header->text = Q(headerLine());
+    m_title->text = ToQString(titleText());
+    m_name->text = ToQString(namePrefix() + s.NameTitle);
+    m_month->text = ToQString(month.value_or(std::string()));
+    m_header->text = ToQString(headerLine());
     m_page->prefix = QStringLiteral("Page ");
     m_line->text.clear();
 
@@ -169,7 +169,7 @@ void ListReport::prepare(QSizeF paper) {
 
     fitWidth();
     // 7. The print date.
-    m_date->text = Q(dateText(m_clock.now()));
+    m_date->text = ToQString(dateText(m_clock.now()));
     placeItems();
 }
 
@@ -231,7 +231,7 @@ void ListReport::fitWidth() {
     const std::string header = headerLine();
     const int bytes = cp932::byteLength(header);
     m_memoCut = static_cast<int>(std::ceil(bytes * -spare / headerWidth));
-    m_header->text = Q(FixedWidth(header, std::max(0, bytes - m_memoCut)));
+    m_header->text = ToQString(FixedWidth(header, std::max(0, bytes - m_memoCut)));
 }
 
 void ListReport::placeItems() {

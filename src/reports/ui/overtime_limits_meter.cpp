@@ -8,13 +8,9 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QString T(long long minutes) {
     return LimitTimeQText(minutes);
@@ -25,17 +21,17 @@ constexpr int kPadding = 6;
 }  // namespace
 
 QString LimitTimeQText(long long minutes) {
-    return Q(LimitTimeText(minutes));
+    return ToQString(LimitTimeText(minutes));
 }
 
 QString YearMonthListText(const std::vector<YearMonth>& months) {
     QStringList list;
-    for (const YearMonth& m : months) list << Q(YearMonthText(m));
-    return list.join(U("、"));
+    for (const YearMonth& m : months) list << ToQString(YearMonthText(m));
+    return list.join(ToQString("、"));
 }
 
 QString OvertimeLimitsCaveat() {
-    return U(
+    return ToQString(
         "記録した出社・退社時刻と会社の定時から求めた目安です。"
         "法定の数え方（1日8時間・週40時間を超える時間）とは異なることがあります。");
 }
@@ -43,36 +39,38 @@ QString OvertimeLimitsCaveat() {
 QString OvertimeLimitsToolTip(const OvertimeLimits& r) {
     const OvertimeLimitRules& rules = r.rules;
     QStringList lines;
-    lines << U("36協定の目安（%1年%2月）").arg(r.month.year).arg(r.month.month);
-    lines << U("時間外 %1 ／ 月の上限 %2（残り %3）")
+    lines << ToQString("36協定の目安（%1年%2月）").arg(r.month.year).arg(r.month.month);
+    lines << ToQString("時間外 %1 ／ 月の上限 %2（残り %3）")
                  .arg(T(r.jikangai), T(rules.monthLimit), T(r.headroomMonth));
-    lines << U("休日労働 %1、合計 %2 ／ %3 未満（残り %4）")
+    lines << ToQString("休日労働 %1、合計 %2 ／ %3 未満（残り %4）")
                  .arg(T(r.kyujitsuRodo), T(r.total), T(rules.singleMonthLimit),
                       T(r.headroomSingleMonth));
-    lines << U("年の累計（%1から） %2 ／ %3（残り %4）")
-                 .arg(Q(YearMonthText(r.yearFrom)), T(r.yearJikangai), T(rules.yearLimitInForce()),
-                      T(r.headroomYear));
-    lines << U("%1 を超えた月 %2回 ／ %3回まで")
+    lines << ToQString("年の累計（%1から） %2 ／ %3（残り %4）")
+                 .arg(ToQString(YearMonthText(r.yearFrom)), T(r.yearJikangai),
+                      T(rules.yearLimitInForce()), T(r.headroomYear));
+    lines << ToQString("%1 を超えた月 %2回 ／ %3回まで")
                  .arg(T(rules.monthLimit))
                  .arg(r.monthsOverLimit)
                  .arg(rules.monthsOverInForce());
     QStringList averages;
-    for (int k = 2; k <= 6; ++k) averages << U("%1か月 %2").arg(k).arg(T(r.average(k)));
-    lines << U("平均 %1 ／ %2（残り %3）")
-                 .arg(averages.join(U("・")), T(rules.averageLimit), T(r.headroomAverage));
+    for (int k = 2; k <= 6; ++k) averages << ToQString("%1か月 %2").arg(k).arg(T(r.average(k)));
+    lines << ToQString("平均 %1 ／ %2（残り %3）")
+                 .arg(averages.join(ToQString("・")), T(rules.averageLimit), T(r.headroomAverage));
     if (rules.premium60Rate > 0)
-        lines << U("60時間超 %1、割増 %2円").arg(T(r.over60)).arg(r.premium60);
+        lines << ToQString("60時間超 %1、割増 %2円").arg(T(r.over60)).arg(r.premium60);
     if (r.forecast) {
         const QString cross =
             r.forecast->cross
-                ? U("%1 を超える日 %2").arg(T(rules.monthLimit), Q(IsoDateText(*r.forecast->cross)))
-                : U("%1 を超えない見込み").arg(T(rules.monthLimit));
-        lines << U("予測：月末 %1、%2").arg(T(r.forecast->monthEnd), cross);
+                ? ToQString("%1 を超える日 %2")
+                      .arg(T(rules.monthLimit), ToQString(IsoDateText(*r.forecast->cross)))
+                : ToQString("%1 を超えない見込み").arg(T(rules.monthLimit));
+        lines << ToQString("予測：月末 %1、%2").arg(T(r.forecast->monthEnd), cross);
     } else {
-        lines << U("予測：この月の予測はありません");
+        lines << ToQString("予測：この月の予測はありません");
     }
     if (!r.missing.empty())
-        lines << U("ファイルのない月（0時間として計算）：%1").arg(YearMonthListText(r.missing));
+        lines << ToQString("ファイルのない月（0時間として計算）：%1")
+                     .arg(YearMonthListText(r.missing));
     lines << OvertimeLimitsCaveat();
     return lines.join('\n');
 }
@@ -95,9 +93,9 @@ void OvertimeLimitsMeter::setLimits(const std::optional<OvertimeLimits>& limits)
 
 QString OvertimeLimitsMeter::text() const {
     if (!m_limits)
-        return U("36協定 --");
+        return ToQString("36協定 --");
     const OvertimeLimits& r = *m_limits;
-    return U("36協定 今月 %1／%2 ・ 年 %3／%4")
+    return ToQString("36協定 今月 %1／%2 ・ 年 %3／%4")
         .arg(T(r.jikangai), T(r.rules.monthLimit), T(r.yearJikangai),
              T(r.rules.yearLimitInForce()));
 }

@@ -15,34 +15,31 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 QString T(long long minutes) {
     return LimitTimeQText(minutes);
 }
 
 QString Check(bool passed) {
-    return passed ? U("○") : U("×");
+    return passed ? ToQString("○") : ToQString("×");
 }
 
 // The limits the year is checked against, in one line.
 QString LimitsLine(const OvertimeLimits& r) {
     const OvertimeLimitRules& rules = r.rules;
-    QString line = U("上限：月 %1・年 %2").arg(T(rules.monthLimit), T(rules.yearLimitInForce()));
+    QString line =
+        ToQString("上限：月 %1・年 %2").arg(T(rules.monthLimit), T(rules.yearLimitInForce()));
     if (rules.specialClause)
-        line += U("（特別条項：%1 超は年%2回まで）")
+        line += ToQString("（特別条項：%1 超は年%2回まで）")
                     .arg(T(rules.monthLimit))
                     .arg(rules.monthsOverAllowed);
-    line +=
-        U("・単月 %1 未満・2～6か月平均 %2").arg(T(rules.singleMonthLimit), T(rules.averageLimit));
+    line += ToQString("・単月 %1 未満・2～6か月平均 %2")
+                .arg(T(rules.singleMonthLimit), T(rules.averageLimit));
     if (rules.variableHours)
-        line += U("（1年単位の変形労働時間制）");
+        line += ToQString("（1年単位の変形労働時間制）");
     return line;
 }
 
@@ -50,10 +47,10 @@ QString LimitsLine(const OvertimeLimits& r) {
 
 TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
     setObjectName("TKyoteiCheck");
-    setWindowTitle(U("36協定チェック"));
+    setWindowTitle(ToQString("36協定チェック"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFont(platform::FontFor(U(platform::ProportionalFontName), 9));
+    setFont(platform::FontFor(ToQString(platform::ProportionalFontName), 9));
     platform::SetHelpTopic(this, platform::HelpTopic::KyoteiCheck);
 
     m_limits = new QLabel(this);
@@ -62,10 +59,12 @@ TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
 
     m_grid = new QTableWidget(12, ColumnCount, this);
     m_grid->setObjectName("KyoteiCheckGrid");
-    m_grid->setHorizontalHeaderLabels({U("年月"), U("時間外"), U("休日労働"), U("合計"),
-                                       U("年累計"), U("2か月"), U("3か月"), U("4か月"), U("5か月"),
-                                       U("6か月"), U("月上限"), U("超過回数"), U("年上限"),
-                                       U("単月"), U("平均"), U("60h超"), U("割増額")});
+    m_grid->setHorizontalHeaderLabels(
+        {ToQString("年月"), ToQString("時間外"), ToQString("休日労働"), ToQString("合計"),
+         ToQString("年累計"), ToQString("2か月"), ToQString("3か月"), ToQString("4か月"),
+         ToQString("5か月"), ToQString("6か月"), ToQString("月上限"), ToQString("超過回数"),
+         ToQString("年上限"), ToQString("単月"), ToQString("平均"), ToQString("60h超"),
+         ToQString("割増額")});
     m_grid->verticalHeader()->hide();
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -73,23 +72,23 @@ TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
     m_grid->setFont(platform::GridFont());
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     const QString tips[ColumnCount] = {
-        U("会計上の月（締日で区切った月）"),
-        U("普通残業と深夜残業の合計（法定休日を除く）"),
-        U("法定休日の勤務時間"),
-        U("時間外＋休日労働"),
-        U("協定年度の初めからの時間外の累計"),
-        U("この月までの2か月の平均（時間外＋休日労働）"),
-        U("この月までの3か月の平均"),
-        U("この月までの4か月の平均"),
-        U("この月までの5か月の平均"),
-        U("この月までの6か月の平均"),
-        U("時間外が月の上限以内か"),
-        U("月の上限を超えた月の数（この月まで）"),
-        U("年の累計が年の上限以内か"),
-        U("時間外＋休日労働が単月の上限未満か"),
-        U("2～6か月の平均がすべて上限以内か"),
-        U("60時間を超えた時間外"),
-        U("60時間超の割増額（円）"),
+        ToQString("会計上の月（締日で区切った月）"),
+        ToQString("普通残業と深夜残業の合計（法定休日を除く）"),
+        ToQString("法定休日の勤務時間"),
+        ToQString("時間外＋休日労働"),
+        ToQString("協定年度の初めからの時間外の累計"),
+        ToQString("この月までの2か月の平均（時間外＋休日労働）"),
+        ToQString("この月までの3か月の平均"),
+        ToQString("この月までの4か月の平均"),
+        ToQString("この月までの5か月の平均"),
+        ToQString("この月までの6か月の平均"),
+        ToQString("時間外が月の上限以内か"),
+        ToQString("月の上限を超えた月の数（この月まで）"),
+        ToQString("年の累計が年の上限以内か"),
+        ToQString("時間外＋休日労働が単月の上限未満か"),
+        ToQString("2～6か月の平均がすべて上限以内か"),
+        ToQString("60時間を超えた時間外"),
+        ToQString("60時間超の割増額（円）"),
     };
     for (int c = 0; c < ColumnCount; ++c) m_grid->horizontalHeaderItem(c)->setToolTip(tips[c]);
 
@@ -101,7 +100,7 @@ TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
     m_note = new QLabel(OvertimeLimitsCaveat(), this);
     m_note->setObjectName("NoteLabel");
     m_note->setWordWrap(true);
-    m_close = new QPushButton(U("閉じる"), this);
+    m_close = new QPushButton(ToQString("閉じる"), this);
     m_close->setObjectName("CloseButton");
     m_close->setDefault(true);
     connect(m_close, &QPushButton::clicked, this, &QDialog::close);
@@ -129,15 +128,16 @@ void TKyoteiCheck::setYear(const AgreementYearLimits& year) {
     const OvertimeLimits& first = year.months.front();
     const bool premium = first.rules.premium60Rate > 0;
     m_grid->setColumnHidden(PremiumColumn, !premium);
-    m_limits->setText(U("協定年度 %1～%2\n%3")
-                          .arg(Q(YearMonthText(year.yearFrom)),
-                               Q(YearMonthText(year.months.back().month)), LimitsLine(first)));
+    m_limits->setText(ToQString("協定年度 %1～%2\n%3")
+                          .arg(ToQString(YearMonthText(year.yearFrom)),
+                               ToQString(YearMonthText(year.months.back().month)),
+                               LimitsLine(first)));
 
     const OvertimeLimits* running = nullptr;
     for (int row = 0; row < 12; ++row) {
         const OvertimeLimits& r = year.months[static_cast<std::size_t>(row)];
         QString texts[ColumnCount];
-        texts[MonthColumn] = Q(YearMonthText(r.month));
+        texts[MonthColumn] = ToQString(YearMonthText(r.month));
         // Months not begun yet stay empty: their zeros would read as facts.
         if (r.begun) {
             texts[JikangaiColumn] = T(r.jikangai);
@@ -148,7 +148,7 @@ void TKyoteiCheck::setYear(const AgreementYearLimits& year) {
             texts[MonthCheckColumn] = Check(r.monthPassed);
             texts[MonthsOverColumn] =
                 r.rules.specialClause
-                    ? U("%1/%2").arg(r.monthsOverLimit).arg(r.rules.monthsOverAllowed)
+                    ? ToQString("%1/%2").arg(r.monthsOverLimit).arg(r.rules.monthsOverAllowed)
                     : QString::number(r.monthsOverLimit);
             texts[YearCheckColumn] = Check(r.yearPassed);
             texts[SingleMonthCheckColumn] = Check(r.singleMonthPassed);
@@ -194,17 +194,18 @@ void TKyoteiCheck::setYear(const AgreementYearLimits& year) {
         const OvertimeForecast& f = *running->forecast;
         const QString limit = T(running->rules.monthLimit);
         m_forecast->setText(
-            U("%1 の予測：月末 %2（出勤 %3日、残り %4日の同じペースで）、%5")
-                .arg(Q(YearMonthText(running->month)), T(f.monthEnd))
+            ToQString("%1 の予測：月末 %2（出勤 %3日、残り %4日の同じペースで）、%5")
+                .arg(ToQString(YearMonthText(running->month)), T(f.monthEnd))
                 .arg(f.workedDays)
                 .arg(f.daysLeft)
-                .arg(f.cross ? U("%1 を超える見込みの日 %2").arg(limit, Q(IsoDateText(*f.cross)))
-                             : U("%1 を超えない見込み").arg(limit)));
+                .arg(f.cross ? ToQString("%1 を超える見込みの日 %2")
+                                   .arg(limit, ToQString(IsoDateText(*f.cross)))
+                             : ToQString("%1 を超えない見込み").arg(limit)));
     } else {
-        m_forecast->setText(U("予測：この協定年度に今日を含む月はありません"));
+        m_forecast->setText(ToQString("予測：この協定年度に今日を含む月はありません"));
     }
     m_missing->setText(
-        U("ファイルのない月（0時間として計算）：%1").arg(YearMonthListText(year.missing)));
+        ToQString("ファイルのない月（0時間として計算）：%1").arg(YearMonthListText(year.missing)));
     m_missing->setVisible(!year.missing.empty());
 
     // Wide enough for every column, as tall as the twelve rows.

@@ -11,7 +11,7 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
@@ -138,14 +138,14 @@ int PeriodGridModel::columnCount(const QModelIndex& parent) const {
 QVariant PeriodGridModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid())
         return {};
-    return Q(m_grid.row(index.row() + 1)[static_cast<std::size_t>(index.column())]);
+    return ToQString(m_grid.row(index.row() + 1)[static_cast<std::size_t>(index.column())]);
 }
 
 QVariant PeriodGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= PeriodColumnCount)
         return {};
-    return Q(PeriodColumnTitles()[static_cast<std::size_t>(section)]);
+    return ToQString(PeriodColumnTitles()[static_cast<std::size_t>(section)]);
 }
 
 MonthStringGrid::MonthStringGrid(QWidget* parent) : QTableView(parent) {

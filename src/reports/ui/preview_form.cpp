@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "base/atomic_file.h"
+#include "platform/buttons.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/report_engine.h"
@@ -28,21 +29,13 @@
 
 namespace tkv {
 
-using platform::Q;
+using platform::ToQString;
 
 namespace {
 
 constexpr const char* kClassName = "TPreviewForm";
 constexpr int kFitWidthEntry = 8;
 constexpr int kFitPageEntry = 9;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(hint);
-    return b;
-}
 
 QSizeF paperOf(const QPrinter& printer) {
     return printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
@@ -67,17 +60,18 @@ TPreviewForm::TPreviewForm(QWidget* parent)
     top->setObjectName("TopPanel");
     auto* row = new QHBoxLayout(top);
     row->setContentsMargins(4, 4, 4, 4);
-    m_print = makeButton(top, "PrintButton", "印刷開始", "印刷を開始します。");
+    m_print = platform::MakeButton(top, "PrintButton", "印刷開始", "印刷を開始します。");
     m_print->setDefault(true);
     m_zoom = new QComboBox(top);
     m_zoom->setObjectName("ZoomComboBox");
     m_zoom->setToolTip("表示のｽﾞｰﾑ(拡大/縮小)を選択します。");
     m_zoom->addItems({"500%", "200%", "150%", "100%", "75%", "50%", "25%", "10%", "ﾍﾟｰｼﾞ幅を基準に",
                       "ﾍﾟｰｼﾞ全体を表示"});
-    m_setup = makeButton(top, "SetupButton", "ﾌﾟﾘﾝﾀ設定...", "ﾌﾟﾘﾝﾀの設定を行います。");
-    m_cancel = makeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
-    m_prePage = makeButton(top, "PrePageButton", "前ﾍﾟｰｼﾞ", "前のページを表示します。");
-    m_nextPage = makeButton(top, "NextPageButton", "次ﾍﾟｰｼﾞ", "次のページを表示します。");
+    m_setup = platform::MakeButton(top, "SetupButton", "ﾌﾟﾘﾝﾀ設定...", "ﾌﾟﾘﾝﾀの設定を行います。");
+    m_cancel = platform::MakeButton(top, "CancelButton", "閉じる",
+                                    "ｳｨﾝﾄﾞｳを閉じて、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。");
+    m_prePage = platform::MakeButton(top, "PrePageButton", "前ﾍﾟｰｼﾞ", "前のページを表示します。");
+    m_nextPage = platform::MakeButton(top, "NextPageButton", "次ﾍﾟｰｼﾞ", "次のページを表示します。");
     m_pageNumber = new QLineEdit(top);
     m_pageNumber->setObjectName("PageNumberMemo");
     m_pageNumber->setToolTip("表示ﾍﾟｰｼﾞ数/全体ﾍﾟｰｼﾞ数");
@@ -174,7 +168,7 @@ void TPreviewForm::onShow() {
     if (m_issuer)
         m_issuer->setEnabled(false);
     if (m_report)
-        m_printer->setDocName(Q(m_report->jobTitle()));
+        m_printer->setDocName(ToQString(m_report->jobTitle()));
     {
         // Choosing the entry would zoom through zoomChanged; the fit follows below.
         const QSignalBlocker block(m_zoom);
@@ -259,14 +253,15 @@ void TPreviewForm::PrintButtonClick() {
 }
 
 bool TPreviewForm::printToPdf() {
-    const QString title = Q(m_report->jobTitle());
+    const QString title = ToQString(m_report->jobTitle());
     const QString path = platform::AskSaveFileName(
         this, {"PDFﾌｧｲﾙに印刷", QString(), title + ".pdf", "PDFﾌｧｲﾙ (*.pdf)"});
     if (path.isEmpty())
         return false;
     const QByteArray pdf = platform::PdfDocument(m_report->generate(paperOf(*m_printer)), title);
-    IoResult r = pdf.isEmpty() ? IoResult::failure(IoError::WriteFailed, 0, platform::S(path))
-                               : WriteFileAtomically(platform::S(path), pdf.toStdString(), 0600);
+    IoResult r = pdf.isEmpty()
+                     ? IoResult::failure(IoError::WriteFailed, 0, platform::ToUtf8(path))
+                     : WriteFileAtomically(platform::ToUtf8(path), pdf.toStdString(), 0600);
     if (r.ok())
         return true;
     QString text = "ファイルに書き込めませんでした。\n" + path;

@@ -15,7 +15,7 @@
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 namespace {
 
@@ -33,7 +33,7 @@ QDateEdit* makePicker(QWidget* parent, const char* name, const char* hint, int x
     picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setCalendarPopup(true);
     picker->setGeometry(x, 22, 112, 22);
-    picker->setToolTip(U(hint));
+    picker->setToolTip(ToQString(hint));
     return picker;
 }
 
@@ -42,30 +42,31 @@ QDateEdit* makePicker(QWidget* parent, const char* name, const char* hint, int x
 TTokuSyukeiForm::TTokuSyukeiForm(const Clock& clock, QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TTokuSyukeiForm", 290, 136);
     platform::SetHelpTopic(this, platform::HelpTopic::PeriodList);
-    setWindowTitle(U("任意期間一覧"));
+    setWindowTitle(ToQString("任意期間一覧"));
 
-    auto* group = new QGroupBox(U("任意期間"), this);
+    auto* group = new QGroupBox(ToQString("任意期間"), this);
     group->setObjectName("SpanGroupBox");
     group->setGeometry(8, 4, 274, 56);
     m_start = makePicker(group, "StartDateTimePicker", "残業一覧を表示する開始日。", 12);
-    auto* tilde = new QLabel(U("～"), group);
+    auto* tilde = new QLabel(ToQString("～"), group);
     tilde->setGeometry(128, 25, 18, 16);
     tilde->setAlignment(Qt::AlignCenter);
     m_end = makePicker(group, "EndDateTimePicker", "残業一覧を表示する終了日。", 150);
 
-    auto* note = new QLabel(U("任意の期間を 31日の範囲で入力してください。"), this);
+    auto* note = new QLabel(ToQString("任意の期間を 31日の範囲で入力してください。"), this);
     note->setObjectName("NotePanel");
     note->setGeometry(8, 66, 274, 26);
     note->setAlignment(Qt::AlignCenter);
     note->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(57, 101, 80, 25),
-                                    U("設定した期間の残業一覧を表示します。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", ToQString("OK"), QRect(57, 101, 80, 25),
+                                    ToQString("設定した期間の残業一覧を表示します。"));
     m_ok->setDefault(true);
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(153, 101, 80, 25),
-                                        U("任意期間一覧をｷｬﾝｾﾙします。"));
+    m_cancel =
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(153, 101, 80, 25),
+                                 ToQString("任意期間一覧をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), m_cancel->geometry());
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->setAutoDefault(false);
     m_esc->stackUnder(m_cancel);
@@ -96,8 +97,9 @@ void TTokuSyukeiForm::setSpan(const DaySpan& span) {
 
 void TTokuSyukeiForm::OkButtonClick() {
     if (!IsValidSpan(span())) {
-        platform::ShowMessage(this, platform::Q(SpanErrorCaption), platform::Q(SpanErrorText),
-                              QMessageBox::Ok, QMessageBox::Critical);
+        platform::ShowMessage(this, platform::ToQString(SpanErrorCaption),
+                              platform::ToQString(SpanErrorText), QMessageBox::Ok,
+                              QMessageBox::Critical);
         return;
     }
     accept();

@@ -22,6 +22,7 @@
 #include "base/clock.h"
 #include "base/registry_store.h"
 #include "base/text_util.h"
+#include "platform/buttons.h"
 #include "platform/message_box.h"
 #include "platform/text_convert.h"
 #include "platform/waiting_form.h"
@@ -37,8 +38,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 namespace {
 
@@ -46,16 +47,6 @@ constexpr const char* kClassName = "TYearTotal";
 // The progress bar is repainted at most this often: painting every month
 // would cost more than reading it.
 constexpr int kPaintIntervalMs = 30;
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint = {}) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLineEdit* makeSpanField(QWidget* parent, const char* name, int digits) {
     auto* e = new QLineEdit(parent);
@@ -159,9 +150,9 @@ void TYearTotal::buildPanels() {
     spanRow->addWidget(new QLabel("月", top));
     spanRow->addStretch(1);
     QPushButton* calc =
-        makeButton(top, "CalcButton", "期間集計", "設定した期間の残業時間を集計します。");
+        platform::MakeButton(top, "CalcButton", "期間集計", "設定した期間の残業時間を集計します。");
     QPushButton* all =
-        makeButton(top, "AllCalcButton", "全期間", "ﾃﾞｰﾀのある全ての月を集計します。");
+        platform::MakeButton(top, "AllCalcButton", "全期間", "ﾃﾞｰﾀのある全ての月を集計します。");
     spanRow->addWidget(calc);
     spanRow->addWidget(all);
     rows->addLayout(spanRow);
@@ -177,14 +168,14 @@ void TYearTotal::buildPanels() {
         {"NextYearButton", "次年 >>", "次年の期間を集計します。",
          &TYearTotal::NextYearButtonClick}};
     for (const auto& [name, caption, hint, handler] : moves) {
-        QPushButton* b = makeButton(top, name, caption, hint);
+        QPushButton* b = platform::MakeButton(top, name, caption, hint);
         connect(b, &QPushButton::clicked, this, handler);
         moveRow->addWidget(b);
     }
     moveRow->addStretch(1);
     QPushButton* jump =
-        makeButton(top, "JumpButton", "移動", "選択した月をﾒｲﾝｳｨﾝﾄﾞｳに表示します。");
-    m_cancel = makeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じます。");
+        platform::MakeButton(top, "JumpButton", "移動", "選択した月をﾒｲﾝｳｨﾝﾄﾞｳに表示します。");
+    m_cancel = platform::MakeButton(top, "CancelButton", "閉じる", "ｳｨﾝﾄﾞｳを閉じます。");
     moveRow->addWidget(jump);
     moveRow->addWidget(m_cancel);
     rows->addLayout(moveRow);
@@ -218,8 +209,8 @@ bool TYearTotal::eventFilter(QObject* watched, QEvent* event) {
 }
 
 PeriodSpan TYearTotal::enteredSpan() const {
-    return ClampSpan(S(m_startYear->text()), S(m_startMonth->text()), S(m_endYear->text()),
-                     S(m_endMonth->text()));
+    return ClampSpan(ToUtf8(m_startYear->text()), ToUtf8(m_startMonth->text()),
+                     ToUtf8(m_endYear->text()), ToUtf8(m_endMonth->text()));
 }
 
 void TYearTotal::setSpanFields(const PeriodSpan& span) {
@@ -297,7 +288,7 @@ bool TYearTotal::calculate(PeriodMonthReader* given) {
 
     if (!reader.failures().empty()) {
         QString text = "ファイルを読み込めませんでした。この月は空欄です。";
-        for (const IoResult& r : reader.failures()) text += "\n" + Q(r.path);
+        for (const IoResult& r : reader.failures()) text += "\n" + ToQString(r.path);
         platform::ShowMessage(this, "ファイルエラー", text, QMessageBox::Ok, QMessageBox::Warning);
     }
     return true;
@@ -320,7 +311,7 @@ void TYearTotal::moveStart(int months) {
 void TYearTotal::TodayButtonClick() {
     const DateTime now = m_ctx.clock->now();
     setSpanFields(
-        CurrentYearSpan(MonthClamp(S(m_startMonth->text())), {now.year, now.month, now.day}));
+        CurrentYearSpan(MonthClamp(ToUtf8(m_startMonth->text())), {now.year, now.month, now.day}));
     if (isVisible())
         calculate(nullptr);
 }
@@ -359,7 +350,7 @@ void TYearTotal::closeEvent(QCloseEvent* event) {
 }
 
 void TYearTotal::storeStartMonth() {
-    const int month = StrToIntDef(S(m_startMonth->text()), 1);
+    const int month = StrToIntDef(ToUtf8(m_startMonth->text()), 1);
     if (m_ctx.settings)
         m_ctx.settings->SyukeiMonth = month;
     if (m_ctx.registry && m_ctx.store)
@@ -387,8 +378,8 @@ void TYearTotal::savePlacement() {
     const IoResult r = placement.flush();
     if (!r.ok())
         platform::ShowMessage(this, "ファイルエラー",
-                              "ファイルに書き込めませんでした。\n" + Q(r.path), QMessageBox::Ok,
-                              QMessageBox::Critical);
+                              "ファイルに書き込めませんでした。\n" + ToQString(r.path),
+                              QMessageBox::Ok, QMessageBox::Critical);
 }
 
 }  // namespace tkv

@@ -12,16 +12,14 @@
 namespace tkv {
 
 namespace {
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
+using platform::ToQString;
 }  // namespace
 
 BreakStringGrid::BreakStringGrid(QWidget* parent)
     : SettingStringGrid(10, 3, parent), m_menu(new QMenu(this)) {
     setObjectName("BreakStringGrid");
-    setToolTip(U("休憩時間を設定します。"));
-    setTitles({U("No"), U("開 始"), U("終 了")});
+    setToolTip(ToQString("休憩時間を設定します。"));
+    setTitles({ToQString("No"), ToQString("開 始"), ToQString("終 了")});
     QStringList numbers;
     for (int i = 1; i <= 10; ++i) numbers << QStringLiteral("%1").arg(i, 2);
     setRowTitles(numbers);
@@ -30,7 +28,7 @@ BreakStringGrid::BreakStringGrid(QWidget* parent)
     m_menu->setObjectName("BreakPopupMenu");
     auto add = [this](const char* name, const char* text, void (BreakStringGrid::*slot)(),
                       const QKeySequence& key = {}) {
-        QAction* a = m_menu->addAction(U(text));
+        QAction* a = m_menu->addAction(ToQString(text));
         a->setObjectName(QString::fromLatin1(name));
         // The keys themselves are taken by the grid (gridKey); the menu only shows them.
         if (!key.isEmpty()) {
@@ -55,7 +53,8 @@ BreakCells BreakStringGrid::breaks() {
     commitEditor();
     BreakCells cells;
     for (int r = 1; r <= 10; ++r) {
-        cells[static_cast<std::size_t>(r - 1)] = {platform::S(cell(r, 1)), platform::S(cell(r, 2))};
+        cells[static_cast<std::size_t>(r - 1)] = {platform::ToUtf8(cell(r, 1)),
+                                                  platform::ToUtf8(cell(r, 2))};
     }
     return cells;
 }
@@ -63,8 +62,8 @@ BreakCells BreakStringGrid::breaks() {
 void BreakStringGrid::setBreaks(const BreakCells& cells) {
     for (int r = 1; r <= 10; ++r) {
         const auto& row = cells[static_cast<std::size_t>(r - 1)];
-        setCell(r, 1, platform::Q(row[0]));
-        setCell(r, 2, platform::Q(row[1]));
+        setCell(r, 1, platform::ToQString(row[0]));
+        setCell(r, 2, platform::ToQString(row[1]));
     }
 }
 

@@ -9,13 +9,10 @@
 #include <QString>
 
 #include "platform/fonts.h"
+#include "platform/text_convert.h"
 
 // Small pieces the fixed-layout dialogs of this folder share.
 namespace tkv::dialog_parts {
-
-inline QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // A dialog with a fixed client size, a title bar with only the close box,
 // and the program's proportional dialog font.
@@ -24,7 +21,7 @@ inline void MakeFixedDialog(QDialog& dialog, const char* className, int clientWi
     dialog.setObjectName(QString::fromLatin1(className));
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | extra);
-    dialog.setFont(platform::FontFor(U(platform::ProportionalFontName), 9));
+    dialog.setFont(platform::FontFor(platform::ToQString(platform::ProportionalFontName), 9));
     dialog.setFixedSize(clientWidth, clientHeight);
 }
 

@@ -21,7 +21,7 @@ YearHolidayStringGrid::YearHolidayStringGrid(QWidget* parent) : SettingStringGri
     setTitles({QString::fromUtf8(" 日  付 "), QString::fromUtf8("休日"),
                QString::fromUtf8("   メ  モ   ")});
     QStringList dates;
-    for (int r = 1; r <= 366; ++r) dates << platform::Q(AnnualHolidayTable::DateText(r));
+    for (int r = 1; r <= 366; ++r) dates << platform::ToQString(AnnualHolidayTable::DateText(r));
     setRowTitles(dates);
     setColumnChars({8, 4, 12});
 }
@@ -31,8 +31,8 @@ AnnualHolidayTable YearHolidayStringGrid::rows() {
     AnnualHolidayTable table;
     for (int r = 1; r <= 366; ++r) {
         HolidayEntry& e = table.row(r);
-        e.mark = platform::S(cell(r, 1));
-        e.memo = platform::S(cell(r, 2));
+        e.mark = platform::ToUtf8(cell(r, 1));
+        e.memo = platform::ToUtf8(cell(r, 2));
     }
     return table;
 }
@@ -41,8 +41,8 @@ void YearHolidayStringGrid::setRows(const AnnualHolidayTable& rows) {
     finishEditing();
     for (int r = 1; r <= 366; ++r) {
         const HolidayEntry& e = rows.row(r);
-        setCell(r, 1, platform::Q(e.mark));
-        setCell(r, 2, platform::Q(e.memo));
+        setCell(r, 1, platform::ToQString(e.mark));
+        setCell(r, 2, platform::ToQString(e.memo));
     }
 }
 

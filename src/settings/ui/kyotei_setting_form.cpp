@@ -20,9 +20,8 @@
 
 namespace tkv {
 
-using dialog_parts::U;
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 using namespace setting_parts;
 
 namespace {
@@ -48,7 +47,7 @@ TKyoteiSettingForm::TKyoteiSettingForm(Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     dialog_parts::MakeFixedDialog(*this, "TKyoteiSettingForm", 360, 300);
     platform::SetHelpTopic(this, platform::HelpTopic::KyoteiSetting);
-    setWindowTitle(U("36協定・60時間超割増の設定"));
+    setWindowTitle(ToQString("36協定・60時間超割増の設定"));
     m_rules = new FieldRules(this);
 
     QGroupBox* agreement = Group(this, "36協定（時間外・休日労働の上限）", {8, 6, 344, 204});
@@ -109,13 +108,13 @@ TKyoteiSettingForm::TKyoteiSettingForm(Settings& settings, QWidget* parent)
     m_rules->onEnter(m_premium, [](std::string_view t) { return AmountEditText(t); });
     m_rules->onLeave(m_premium, PremiumText);
 
-    QPushButton* ok =
-        dialog_parts::MakeButton(this, "OkButton", U("確 定"), QRect(182, 268, 82, 26),
-                                 U("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
-                                   "ﾎﾞﾀﾝで最終的に登録されます。"));
+    QPushButton* ok = dialog_parts::MakeButton(
+        this, "OkButton", ToQString("確 定"), QRect(182, 268, 82, 26),
+        ToQString("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
+                  "ﾎﾞﾀﾝで最終的に登録されます。"));
     ok->setDefault(true);
     QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(270, 268, 82, 26));
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(270, 268, 82, 26));
     cancel->setAutoDefault(false);
 
     connect(m_special, &QCheckBox::toggled, this, &TKyoteiSettingForm::applyEnableRules);
@@ -136,15 +135,15 @@ void TKyoteiSettingForm::FormShow() {
     const Settings& s = m_settings;
     m_startMonth->setText(QString::number(s.KyoteiStartMonth));
     m_variable->setChecked(s.KyoteiVariable);
-    m_monthLimit->setText(Q(s.KyoteiMonthLimit.text()));
-    m_yearLimit->setText(Q(s.KyoteiYearLimit.text()));
-    m_singleMonthLimit->setText(Q(s.KyoteiSingleMonthLimit.text()));
-    m_averageLimit->setText(Q(s.KyoteiAverageLimit.text()));
+    m_monthLimit->setText(ToQString(s.KyoteiMonthLimit.text()));
+    m_yearLimit->setText(ToQString(s.KyoteiYearLimit.text()));
+    m_singleMonthLimit->setText(ToQString(s.KyoteiSingleMonthLimit.text()));
+    m_averageLimit->setText(ToQString(s.KyoteiAverageLimit.text()));
     m_special->setChecked(s.KyoteiSpecial);
-    m_specialYearLimit->setText(Q(s.KyoteiSpecialYearLimit.text()));
+    m_specialYearLimit->setText(ToQString(s.KyoteiSpecialYearLimit.text()));
     m_overMonths->setText(QString::number(s.KyoteiOverMonths));
     m_warnPercent->setText(QString::number(s.KyoteiWarnPercent));
-    m_premium->setText(Q(AmountFieldText(std::to_string(s.Premium60Rate))));
+    m_premium->setText(ToQString(AmountFieldText(std::to_string(s.Premium60Rate))));
     applyEnableRules();
 }
 
@@ -158,8 +157,8 @@ void TKyoteiSettingForm::KyoteiVariableCheckBoxClick(bool variable) {
     const SchemeLimits from = SchemeLimitsFor(!variable);
     const SchemeLimits to = SchemeLimitsFor(variable);
     auto propose = [](SingleLineEdit* field, int fromMinutes, int toMinutes) {
-        if (StrToMinutes(S(field->text())) == fromMinutes)
-            field->setText(Q(LimitText(toMinutes)));
+        if (StrToMinutes(ToUtf8(field->text())) == fromMinutes)
+            field->setText(ToQString(LimitText(toMinutes)));
     };
     propose(m_monthLimit, from.month, to.month);
     propose(m_yearLimit, from.year, to.year);
@@ -168,17 +167,17 @@ void TKyoteiSettingForm::KyoteiVariableCheckBoxClick(bool variable) {
 void TKyoteiSettingForm::OkButtonClick() {
     m_rules->applyLeaveRules();
     Settings& s = m_settings;
-    s.KyoteiStartMonth = StrToIntDef(S(m_startMonth->text()), kDefaults.startMonth);
+    s.KyoteiStartMonth = StrToIntDef(ToUtf8(m_startMonth->text()), kDefaults.startMonth);
     s.KyoteiVariable = m_variable->isChecked();
     s.KyoteiSpecial = m_special->isChecked();
-    s.KyoteiMonthLimit = S(m_monthLimit->text());
-    s.KyoteiYearLimit = S(m_yearLimit->text());
-    s.KyoteiSingleMonthLimit = S(m_singleMonthLimit->text());
-    s.KyoteiAverageLimit = S(m_averageLimit->text());
-    s.KyoteiSpecialYearLimit = S(m_specialYearLimit->text());
-    s.KyoteiOverMonths = StrToIntDef(S(m_overMonths->text()), kDefaults.monthsOverAllowed);
-    s.KyoteiWarnPercent = StrToIntDef(S(m_warnPercent->text()), kDefaults.warnPercent);
-    s.Premium60Rate = AmountOf(S(m_premium->text()));
+    s.KyoteiMonthLimit = ToUtf8(m_monthLimit->text());
+    s.KyoteiYearLimit = ToUtf8(m_yearLimit->text());
+    s.KyoteiSingleMonthLimit = ToUtf8(m_singleMonthLimit->text());
+    s.KyoteiAverageLimit = ToUtf8(m_averageLimit->text());
+    s.KyoteiSpecialYearLimit = ToUtf8(m_specialYearLimit->text());
+    s.KyoteiOverMonths = StrToIntDef(ToUtf8(m_overMonths->text()), kDefaults.monthsOverAllowed);
+    s.KyoteiWarnPercent = StrToIntDef(ToUtf8(m_warnPercent->text()), kDefaults.warnPercent);
+    s.Premium60Rate = AmountOf(ToUtf8(m_premium->text()));
     accept();
 }
 

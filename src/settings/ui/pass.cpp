@@ -6,19 +6,20 @@
 #include <QTimer>
 
 #include "platform/help_topic.h"
+#include "platform/text_convert.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 TPass::TPass(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TPass", 267, 82, Qt::WindowStaysOnTopHint);
     platform::SetHelpTopic(this, platform::HelpTopic::Password);
-    setWindowTitle(U("ﾊﾟｽﾜｰﾄﾞ入力"));
+    setWindowTitle(ToQString("ﾊﾟｽﾜｰﾄﾞ入力"));
 
-    auto* label = new QLabel(U("ﾊﾟｽﾜｰﾄﾞを入力してください｡"), this);
+    auto* label = new QLabel(ToQString("ﾊﾟｽﾜｰﾄﾞを入力してください｡"), this);
     label->setObjectName("PassLabel");
     label->setGeometry(8, 6, 251, 16);
     m_passEdit = new SingleLineEdit(this);
@@ -27,10 +28,10 @@ TPass::TPass(QWidget* parent) : QDialog(parent) {
     dialog_parts::MaskWithAsterisks(*m_passEdit);
 
     QPushButton* ok =
-        dialog_parts::MakeButton(this, "OkButton", U("入  力"), QRect(98, 52, 78, 25));
+        dialog_parts::MakeButton(this, "OkButton", ToQString("入  力"), QRect(98, 52, 78, 25));
     ok->setDefault(true);
     QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(181, 52, 78, 25));
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(181, 52, 78, 25));
 
     m_focusTimer = new QTimer(this);
     m_focusTimer->setObjectName("FocusTimer");

@@ -7,21 +7,22 @@
 
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
+#include "platform/text_convert.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 TPassChangeForm::TPassChangeForm(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TPassChangeForm", 245, 104);
     platform::SetHelpTopic(this, platform::HelpTopic::Password);
-    setWindowTitle(U("ﾊﾟｽﾜｰﾄﾞ変更"));
+    setWindowTitle(ToQString("ﾊﾟｽﾜｰﾄﾞ変更"));
 
     auto makeRow = [this](int row, const char* text) {
         const int y = 10 + row * 28;
-        auto* label = new QLabel(U(text), this);
+        auto* label = new QLabel(ToQString(text), this);
         label->setObjectName(QStringLiteral("PassLabel%1").arg(row + 1));
         label->setGeometry(8, y + 3, 54, 16);
         auto* edit = new SingleLineEdit(this);
@@ -33,9 +34,10 @@ TPassChangeForm::TPassChangeForm(QWidget* parent) : QDialog(parent) {
     m_first = makeRow(0, "ﾊﾟｽﾜｰﾄﾞ ");
     m_second = makeRow(1, "再入力");
 
-    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(76, 72, 78, 25));
+    QPushButton* ok =
+        dialog_parts::MakeButton(this, "OkButton", ToQString("OK"), QRect(76, 72, 78, 25));
     QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(159, 72, 78, 25));
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(159, 72, 78, 25));
 
     connect(ok, &QPushButton::clicked, this, &TPassChangeForm::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -71,8 +73,9 @@ void TPassChangeForm::keyPressEvent(QKeyEvent* event) {
 
 void TPassChangeForm::OkButtonClick() {
     if (m_first->text() != m_second->text()) {
-        platform::ShowMessage(this, U("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"), U("入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"),
-                              QMessageBox::Ok, QMessageBox::Critical);
+        platform::ShowMessage(this, ToQString("ﾊﾟｽﾜｰﾄﾞｴﾗｰ"),
+                              ToQString("入力された2つのﾊﾟｽﾜｰﾄﾞが異なります。"), QMessageBox::Ok,
+                              QMessageBox::Critical);
         return;
     }
     accept();

@@ -19,7 +19,7 @@ bool AskPassword(QWidget* parent, TPass& prompt, const QString& expected) {
         prompt.clearEntry();
         if (prompt.exec() != QDialog::Accepted)
             return false;
-        if (PasswordMatches(platform::S(prompt.entry()), platform::S(expected))) {
+        if (PasswordMatches(platform::ToUtf8(prompt.entry()), platform::ToUtf8(expected))) {
             prompt.clearEntry();
             return true;
         }

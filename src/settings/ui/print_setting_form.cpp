@@ -23,9 +23,8 @@
 
 namespace tkv {
 
-using dialog_parts::U;
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 namespace {
 
@@ -68,7 +67,7 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     dialog_parts::MakeFixedDialog(*this, "TPrintSettingForm", 440, 350);
     platform::SetHelpTopic(this, platform::HelpTopic::PrintLayout);
-    setWindowTitle(U("ﾍｯﾀﾞ文字列・印刷ﾌｫﾝﾄ設定"));
+    setWindowTitle(ToQString("ﾍｯﾀﾞ文字列・印刷ﾌｫﾝﾄ設定"));
 
     QGroupBox* titles = setting_parts::Group(this, "ﾍｯﾀﾞ文字列設定", {8, 6, 424, 120});
     auto titleRow = [&](int row, const char* label, const char* name, const char* mukiName) {
@@ -79,7 +78,8 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
         edit->setFont(font());
         QComboBox* muki = nullptr;
         if (mukiName != nullptr)
-            muki = setting_parts::Combo(titles, mukiName, {U("縦"), U("横")}, {366, y, 50, 20});
+            muki = setting_parts::Combo(titles, mukiName, {ToQString("縦"), ToQString("横")},
+                                        {366, y, 50, 20});
         return std::pair{edit, muki};
     };
     std::tie(m_zangyoTitle, m_zangyoMuki) =
@@ -102,7 +102,7 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
         row.sample->setGeometry(96, y, 202, 22);
         row.sample->setReadOnly(true);
         row.sample->setFocusPolicy(Qt::ClickFocus);
-        row.font = new QPushButton(U("ﾌｫﾝﾄ"), fonts);
+        row.font = new QPushButton(ToQString("ﾌｫﾝﾄ"), fonts);
         row.font->setObjectName(prefix + "FontButton");
         row.font->setGeometry(300, y, 50, 22);
         row.font->setAutoDefault(false);
@@ -112,20 +112,21 @@ TPrintSettingForm::TPrintSettingForm(Settings& settings, QWidget* parent)
         if (it.position != nullptr) {
             row.position =
                 setting_parts::Combo(fonts, (prefix + "PositionComboBox").toLatin1().constData(),
-                                     {U("左寄せ"), U("中央"), U("右寄せ")}, {354, y + 1, 66, 20});
+                                     {ToQString("左寄せ"), ToQString("中央"), ToQString("右寄せ")},
+                                     {354, y + 1, 66, 20});
         }
     }
 
-    QPushButton* ok =
-        dialog_parts::MakeButton(this, "OkButton", U("確 定"), QRect(262, 316, 82, 26),
-                                 U("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
-                                   "ﾎﾞﾀﾝで最終的に登録されます。"));
+    QPushButton* ok = dialog_parts::MakeButton(
+        this, "OkButton", ToQString("確 定"), QRect(262, 316, 82, 26),
+        ToQString("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
+                  "ﾎﾞﾀﾝで最終的に登録されます。"));
     ok->setDefault(true);
     QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(350, 316, 82, 26));
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(350, 316, 82, 26));
     cancel->setAutoDefault(false);
     // Never seen: it only stands for the Esc key.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), QRect(350, 318, 30, 20));
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), QRect(350, 318, 30, 20));
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->setAutoDefault(false);
     m_esc->stackUnder(cancel);
@@ -162,16 +163,16 @@ void TPrintSettingForm::showEvent(QShowEvent* event) {
 void TPrintSettingForm::FormShow() {
     dialog_parts::CentreOnScreen(*this);
     const Settings& s = m_settings;
-    m_zangyoTitle->setText(Q(s.ZangyoTitle));
-    m_yearTitle->setText(Q(s.YearTitle));
-    m_yukyuTitle->setText(Q(s.YukyuTitle));
-    m_nameTitle->setText(Q(s.NameTitle));
+    m_zangyoTitle->setText(ToQString(s.ZangyoTitle));
+    m_yearTitle->setText(ToQString(s.YearTitle));
+    m_yukyuTitle->setText(ToQString(s.YukyuTitle));
+    m_nameTitle->setText(ToQString(s.NameTitle));
     m_zangyoMuki->setCurrentIndex(static_cast<int>(s.ZangyoPrintMuki));
     m_yearMuki->setCurrentIndex(static_cast<int>(s.YearPrintMuki));
     m_yukyuMuki->setCurrentIndex(static_cast<int>(s.YukyuPrintMuki));
     for (int i = 0; i < ItemCount; ++i) {
         const ItemSettings& it = kItems[static_cast<std::size_t>(i)];
-        m_fonts[static_cast<std::size_t>(i)] = {Q(s.*it.face), s.*it.size, s.*it.style};
+        m_fonts[static_cast<std::size_t>(i)] = {ToQString(s.*it.face), s.*it.size, s.*it.style};
         if (it.position != nullptr)
             m_rows[static_cast<std::size_t>(i)].position->setCurrentIndex(
                 static_cast<int>(s.*it.position));
@@ -182,7 +183,7 @@ void TPrintSettingForm::FormShow() {
 void TPrintSettingForm::showFont(Item item) {
     const WorkingFont& f = m_fonts[static_cast<std::size_t>(item)];
     SingleLineEdit* sample = m_rows[static_cast<std::size_t>(item)].sample;
-    sample->setText(f.face + U("  ") + QString::number(f.size) + U("ﾎﾟｲﾝﾄ"));
+    sample->setText(f.face + ToQString("  ") + QString::number(f.size) + ToQString("ﾎﾟｲﾝﾄ"));
     // Drawn in the face and style; the size is kept to what the field can show.
     sample->setFont(platform::StyledFont(f.face, std::clamp(f.size, 1, 11), f.style));
     sample->setCursorPosition(0);
@@ -210,31 +211,32 @@ void TPrintSettingForm::OkButtonClick() {
     if (clash(name, m_rows[Month].position)) {
         name->setFocus();
         platform::ShowMessage(
-            this, U("設定エラー"),
-            U("[所属と氏名]と[一覧表年月]の印刷位置を同じ設定にする事はできません。"),
+            this, ToQString("設定エラー"),
+            ToQString("[所属と氏名]と[一覧表年月]の印刷位置を同じ設定にする事はできません。"),
             QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
     if (clash(page, m_rows[Date].position)) {
         page->setFocus();
-        platform::ShowMessage(this, U("設定エラー"),
-                              U("[ﾍﾟｰｼﾞ数]と[印刷日付]の印刷位置を同じ設定にする事はできません。"),
-                              QMessageBox::Ok, QMessageBox::Warning);
+        platform::ShowMessage(
+            this, ToQString("設定エラー"),
+            ToQString("[ﾍﾟｰｼﾞ数]と[印刷日付]の印刷位置を同じ設定にする事はできません。"),
+            QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
 
     Settings& s = m_settings;
-    s.ZangyoTitle = S(m_zangyoTitle->text());
-    s.YearTitle = S(m_yearTitle->text());
-    s.YukyuTitle = S(m_yukyuTitle->text());
-    s.NameTitle = S(m_nameTitle->text());
+    s.ZangyoTitle = ToUtf8(m_zangyoTitle->text());
+    s.YearTitle = ToUtf8(m_yearTitle->text());
+    s.YukyuTitle = ToUtf8(m_yukyuTitle->text());
+    s.NameTitle = ToUtf8(m_nameTitle->text());
     Take(m_zangyoMuki, s.ZangyoPrintMuki);
     Take(m_yearMuki, s.YearPrintMuki);
     Take(m_yukyuMuki, s.YukyuPrintMuki);
     for (int i = 0; i < ItemCount; ++i) {
         const ItemSettings& it = kItems[static_cast<std::size_t>(i)];
         const WorkingFont& f = m_fonts[static_cast<std::size_t>(i)];
-        s.*it.face = S(f.face);
+        s.*it.face = ToUtf8(f.face);
         s.*it.size = f.size;
         s.*it.style = f.style;
         if (it.position != nullptr)

@@ -15,15 +15,14 @@
 
 namespace tkv {
 
-using dialog_parts::U;
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 TPrivateInfoForm::TPrivateInfoForm(Settings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
     dialog_parts::MakeFixedDialog(*this, "TPrivateInfoForm", 360, 262);
     platform::SetHelpTopic(this, platform::HelpTopic::PrivateInfo);
-    setWindowTitle(U("個人情報・CSVﾌｧｲﾙ出力設定"));
+    setWindowTitle(ToQString("個人情報・CSVﾌｧｲﾙ出力設定"));
 
     auto text = [](QWidget* group, const char* label, const char* name, int y) {
         setting_parts::Label(group, label, {28, y + 2, 74, 16});
@@ -51,13 +50,13 @@ TPrivateInfoForm::TPrivateInfoForm(Settings& settings, QWidget* parent)
     m_monthAdd = setting_parts::Check(
         csv, "CSVMonthAddCheckBox", "「ﾃﾞｰﾀ年月」を CSVﾌｧｲﾙ出力ﾃﾞｰﾀに出力する", {10, 114, 324, 18});
 
-    QPushButton* ok =
-        dialog_parts::MakeButton(this, "OkButton", U("確 定"), QRect(182, 228, 82, 26),
-                                 U("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
-                                   "ﾎﾞﾀﾝで最終的に登録されます。"));
+    QPushButton* ok = dialog_parts::MakeButton(
+        this, "OkButton", ToQString("確 定"), QRect(182, 228, 82, 26),
+        ToQString("このｳｨﾝﾄﾞｳの設定内容を確定します。\r\n【注意】環境設定の[登録]"
+                  "ﾎﾞﾀﾝで最終的に登録されます。"));
     ok->setDefault(true);
     QPushButton* cancel =
-        dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(270, 228, 82, 26));
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(270, 228, 82, 26));
     cancel->setAutoDefault(false);
 
     for (QCheckBox* box : {m_nameDisp, m_fileNameAdd, m_infoAdd})
@@ -76,11 +75,11 @@ void TPrivateInfoForm::FormShow() {
     dialog_parts::CentreOnScreen(*this);
     const Settings& s = m_settings;
     m_nameDisp->setChecked(s.PrivateNameDisp);
-    m_name->setText(Q(s.PrivateName));
+    m_name->setText(ToQString(s.PrivateName));
     m_fileNameAdd->setChecked(s.CSVNameAdd);
-    m_fileName->setText(Q(s.CSVFileName));
+    m_fileName->setText(ToQString(s.CSVFileName));
     m_infoAdd->setChecked(s.CSVPrivateInfoAdd);
-    m_info->setText(Q(s.CSVPrivateInfo));
+    m_info->setText(ToQString(s.CSVPrivateInfo));
     m_monthAdd->setChecked(s.CSVMonthAdd);
     applyEnableRules();
 }
@@ -94,11 +93,11 @@ void TPrivateInfoForm::applyEnableRules() {
 void TPrivateInfoForm::OkButtonClick() {
     Settings& s = m_settings;
     s.PrivateNameDisp = m_nameDisp->isChecked();
-    s.PrivateName = S(m_name->text());
+    s.PrivateName = ToUtf8(m_name->text());
     s.CSVNameAdd = m_fileNameAdd->isChecked();
-    s.CSVFileName = S(m_fileName->text());
+    s.CSVFileName = ToUtf8(m_fileName->text());
     s.CSVPrivateInfoAdd = m_infoAdd->isChecked();
-    s.CSVPrivateInfo = S(m_info->text());
+    s.CSVPrivateInfo = ToUtf8(m_info->text());
     s.CSVMonthAdd = m_monthAdd->isChecked();
     accept();
 }

@@ -37,9 +37,8 @@
 
 namespace tkv {
 
-using dialog_parts::U;
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 
 namespace {
 
@@ -72,7 +71,7 @@ TSetting::TSetting(SettingDialogContext context, QWidget* parent)
     : QDialog(parent), m_ctx(std::move(context)) {
     dialog_parts::MakeFixedDialog(*this, "TSetting", kDesignSize.width(), kDesignSize.height());
     platform::SetHelpTopic(this, platform::HelpTopic::SettingsWork);
-    setWindowTitle(U("環境設定"));
+    setWindowTitle(ToQString("環境設定"));
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName("PageControl");
@@ -85,20 +84,22 @@ TSetting::TSetting(SettingDialogContext context, QWidget* parent)
     m_time = new SettingTimePage(m_pages);
     m_holiday = new SettingHolidayPage(m_pages);
     m_print = new SettingPrintPage(m_ctx.passChange, m_pages);
-    m_pages->addTab(m_work, U("勤務・金額設定"));
-    m_pages->addTab(m_time, U("時刻調整設定"));
-    m_pages->addTab(m_holiday, U("休日・ｶﾚﾝﾀﾞｰ設定"));
-    m_pages->addTab(m_print, U("印刷・その他の設定"));
+    m_pages->addTab(m_work, ToQString("勤務・金額設定"));
+    m_pages->addTab(m_time, ToQString("時刻調整設定"));
+    m_pages->addTab(m_holiday, ToQString("休日・ｶﾚﾝﾀﾞｰ設定"));
+    m_pages->addTab(m_print, ToQString("印刷・その他の設定"));
     m_pages->setCurrentIndex(0);
 
-    m_readCurrent = dialog_parts::MakeButton(this, "ReadCurrentButton", U("ｶﾚﾝﾄ設定読み込み"), {},
-                                             U("ｶﾚﾝﾄの環境設定を読み込みます。"));
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), {}, U("環境設定を登録します。"));
+    m_readCurrent =
+        dialog_parts::MakeButton(this, "ReadCurrentButton", ToQString("ｶﾚﾝﾄ設定読み込み"), {},
+                                 ToQString("ｶﾚﾝﾄの環境設定を読み込みます。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", ToQString("登 録"), {},
+                                    ToQString("環境設定を登録します。"));
     m_ok->setDefault(true);
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), {},
-                                        U("ｷｬﾝｾﾙし、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。"));
+    m_cancel = dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), {},
+                                        ToQString("ｷｬﾝｾﾙし、ﾒｲﾝｳｲﾝﾄﾞｳに戻ります。"));
     // Never seen or tabbed to: it only stands for the Esc key.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), {});
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), {});
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->stackUnder(m_cancel);
     for (QPushButton* b : {m_readCurrent, m_cancel, m_esc}) b->setAutoDefault(false);
@@ -210,17 +211,20 @@ void TSetting::EscButtonClick() {
 }
 
 void TSetting::reportSettingsError(const IoResult& r) {
-    const QString what = r.error == IoError::ReadFailed ? U("設定を読み込めませんでした。")
-                                                        : U("設定を保存できませんでした。");
-    platform::ShowMessage(this, U("設定エラー"), what + "\n" + Q(r.path) + reasonOf(r),
-                          QMessageBox::Ok, QMessageBox::Warning);
+    const QString what = r.error == IoError::ReadFailed ? ToQString("設定を読み込めませんでした。")
+                                                        : ToQString("設定を保存できませんでした。");
+    platform::ShowMessage(this, ToQString("設定エラー"),
+                          what + "\n" + ToQString(r.path) + reasonOf(r), QMessageBox::Ok,
+                          QMessageBox::Warning);
 }
 
 void TSetting::reportFileError(const IoResult& r) {
-    const QString what = r.error == IoError::ReadFailed ? U("ファイルを読み込めませんでした。")
-                                                        : U("ファイルに書き込めませんでした。");
-    platform::ShowMessage(this, U("ファイルエラー"), what + "\n" + Q(r.path) + reasonOf(r),
-                          QMessageBox::Ok, QMessageBox::Critical);
+    const QString what = r.error == IoError::ReadFailed
+                             ? ToQString("ファイルを読み込めませんでした。")
+                             : ToQString("ファイルに書き込めませんでした。");
+    platform::ShowMessage(this, ToQString("ファイルエラー"),
+                          what + "\n" + ToQString(r.path) + reasonOf(r), QMessageBox::Ok,
+                          QMessageBox::Critical);
 }
 
 void TSetting::OkButtonClick() {
@@ -228,14 +232,14 @@ void TSetting::OkButtonClick() {
     m_work->breakGrid()->commitEditor();
     holidayGrid->commitEditor();
 
-    const int simeDay = ClosingDayOf(S(m_work->closingDayText()));
+    const int simeDay = ClosingDayOf(ToUtf8(m_work->closingDayText()));
     if (simeDay != m_shownSimeDay) {
-        const auto answer =
-            platform::ShowMessage(this, U("締日変更確認"),
-                                  U("今月のﾃﾞｰﾀを新しい締日で、初期化作成しますか？\n"
-                                    "初期化作成すると、今月の入力済みﾃﾞｰﾀはすべて消去されます。"),
-                                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                  QMessageBox::Question, QMessageBox::Cancel);
+        const auto answer = platform::ShowMessage(
+            this, ToQString("締日変更確認"),
+            ToQString("今月のﾃﾞｰﾀを新しい締日で、初期化作成しますか？\n"
+                      "初期化作成すると、今月の入力済みﾃﾞｰﾀはすべて消去されます。"),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
+            QMessageBox::Cancel);
         if (answer != QMessageBox::Yes && answer != QMessageBox::No)
             return;  // the dialog stays open as it is
         m_outcome.simeDayChanged = answer == QMessageBox::Yes;
@@ -243,7 +247,7 @@ void TSetting::OkButtonClick() {
 
     platform::TWaitingForm* waiting = m_ctx.waiting;
     if (waiting != nullptr)
-        waiting->begin(this, U("登録中"), 366);
+        waiting->begin(this, ToQString("登録中"), 366);
     auto finishWaiting = [waiting] {
         if (waiting != nullptr)
             waiting->finish();

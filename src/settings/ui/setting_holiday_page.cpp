@@ -15,17 +15,11 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 using namespace setting_parts;
 
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 SettingHolidayPage::SettingHolidayPage(QWidget* parent)
     : SettingPage("HoliDayTabSheet", platform::HelpTopic::SettingsHoliday, parent) {
@@ -42,7 +36,8 @@ SettingHolidayPage::SettingHolidayPage(QWidget* parent)
                   {8 + (i / 4) * 82, 17 + (i % 4) * 18, 78, 18}, "会社の休日を設定します。");
     }
     Label(week, "区切り線", {8, 95, 50, 16});
-    m_gridLine = Combo(week, "GridLineSelectComboBox", {U("なし"), U("日曜日"), U("月曜日")},
+    m_gridLine = Combo(week, "GridLineSelectComboBox",
+                       {ToQString("なし"), ToQString("日曜日"), ToQString("月曜日")},
                        {62, 93, 100, 20}, "一覧表の区切り線を選択します。");
 
     // 以下の日を休日とする: the movable holidays and the switch for the current law.
@@ -56,11 +51,12 @@ SettingHolidayPage::SettingHolidayPage(QWidget* parent)
     m_sport = holiday(3, "SportDayCheckBox", "体育の日", "体育の日を休日とします。");
     m_ocean = holiday(4, "OceanDayCheckBox", "海の日", "海の日を休日とします。");
     m_oldMan = holiday(5, "OldManDayCheckBox", "敬老の日", "敬老の日を休日とします。");
-    m_holidayLaw = new WrappingCheckBox(U("現行の祝日法で祝日を判定する（2007年以降）"), movable);
+    m_holidayLaw =
+        new WrappingCheckBox(ToQString("現行の祝日法で祝日を判定する（2007年以降）"), movable);
     m_holidayLaw->setObjectName("HolidayLawCheckBox");
     m_holidayLaw->setGeometry(8, 73, 161, 33);
     m_holidayLaw->setToolTip(
-        U("2007年以降の祝日を、現行の祝日法（振替休日・国民の休日を含む）で判定します。"));
+        ToQString("2007年以降の祝日を、現行の祝日法（振替休日・国民の休日を含む）で判定します。"));
 
     // 半日有給休暇.
     QGroupBox* half = Group(page, "半日有給休暇", {6, 240, 175, 66});
@@ -103,15 +99,16 @@ SettingHolidayPage::SettingHolidayPage(QWidget* parent)
     // 背景色: one slot at a time, chosen in the list.
     QGroupBox* colors = Group(page, "背景色", {186, 218, 225, 49});
     m_colorList = Combo(colors, "CellColorComboBox",
-                        {U("休日"), U("有給"), U("午前"), U("午後"), U("代休"), U("欠勤"),
-                         U("半ドン"), U("土曜"), U("日曜")},
+                        {ToQString("休日"), ToQString("有給"), ToQString("午前"), ToQString("午後"),
+                         ToQString("代休"), ToQString("欠勤"), ToQString("半ドン"),
+                         ToQString("土曜"), ToQString("日曜")},
                         {8, 19, 74, 20}, "背景色を設定する日の種類を選択します。");
     m_colorCheck = Check(colors, "CellColorCheckBox", "", {88, 20, 18, 18},
                          "ﾁｪｯｸすると、選択した日の背景に色を付けます。");
     m_colorPanel = new ColorPanel(colors);
     m_colorPanel->setObjectName("CellColorPanel");
     m_colorPanel->setGeometry(108, 17, 108, 24);
-    m_colorPanel->setToolTip(U("ｸﾘｯｸすると背景色を選択できます。"));
+    m_colorPanel->setToolTip(ToQString("ｸﾘｯｸすると背景色を選択できます。"));
 
     m_holidays->setTabExits(m_hanDayPM, m_yuukyuKinmu);
     setTabOrder(m_hanDayPM, m_holidays);
@@ -161,13 +158,13 @@ void SettingHolidayPage::load(const Settings& s) {
     m_ocean->setChecked(s.OceanDay);
     m_oldMan->setChecked(s.OldManDay);
     m_holidayLaw->setChecked(s.HolidayLaw);
-    m_hanDayAM->setText(Q(s.HanDayAM.text()));
-    m_hanDayPM->setText(Q(s.HanDayPM.text()));
+    m_hanDayAM->setText(ToQString(s.HanDayAM.text()));
+    m_hanDayPM->setText(ToQString(s.HanDayPM.text()));
     m_yuukyuKinmu->setChecked(s.YuukyuKinmu);
     m_hankyu05->setChecked(s.Hankyu05);
     m_yukyuMonth->setText(QString::number(s.YukyuMonth));
     m_mokuZanDisp->setChecked(s.YukyuMokuZanDisp);
-    m_mokuZan->setText(Q(s.YukyuMokuZan.text()));
+    m_mokuZan->setText(ToQString(s.YukyuMokuZan.text()));
     m_colorFlags = s.CellColorCheck;
     m_colors = s.CellColor;
     CellColorComboBoxChange();
@@ -185,13 +182,13 @@ void SettingHolidayPage::store(Settings& s) {
     s.OceanDay = m_ocean->isChecked();
     s.OldManDay = m_oldMan->isChecked();
     s.HolidayLaw = m_holidayLaw->isChecked();
-    s.HanDayAM = DecimalFieldText(S(m_hanDayAM->text()), DecimalSign::NeverPositive);
-    s.HanDayPM = DecimalFieldText(S(m_hanDayPM->text()), DecimalSign::NeverPositive);
+    s.HanDayAM = DecimalFieldText(ToUtf8(m_hanDayAM->text()), DecimalSign::NeverPositive);
+    s.HanDayPM = DecimalFieldText(ToUtf8(m_hanDayPM->text()), DecimalSign::NeverPositive);
     s.YuukyuKinmu = m_yuukyuKinmu->isChecked();
     s.Hankyu05 = m_hankyu05->isChecked();
-    s.YukyuMonth = LeaveStartMonthOf(S(m_yukyuMonth->text()), 4);
+    s.YukyuMonth = LeaveStartMonthOf(ToUtf8(m_yukyuMonth->text()), 4);
     s.YukyuMokuZanDisp = m_mokuZanDisp->isChecked();
-    s.YukyuMokuZan = DecimalFieldText(S(m_mokuZan->text()), DecimalSign::Kept);
+    s.YukyuMokuZan = DecimalFieldText(ToUtf8(m_mokuZan->text()), DecimalSign::Kept);
     s.CellColorCheck = m_colorFlags;
     s.CellColor = m_colors;
 }

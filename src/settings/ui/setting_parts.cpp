@@ -20,16 +20,10 @@
 namespace tkv {
 
 namespace setting_parts {
-namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
-}  // namespace
+using platform::ToQString;
 
 QLabel* Label(QWidget* parent, const char* text, const QRect& geometry) {
-    auto* label = new QLabel(U(text), parent);
+    auto* label = new QLabel(ToQString(text), parent);
     label->setGeometry(geometry);
     return label;
 }
@@ -43,17 +37,17 @@ SingleLineEdit* Field(QWidget* parent, const char* name, const QRect& geometry, 
     if (rightAligned)
         field->setAlignment(Qt::AlignRight);
     if (hint != nullptr)
-        field->setToolTip(U(hint));
+        field->setToolTip(ToQString(hint));
     return field;
 }
 
 QCheckBox* Check(QWidget* parent, const char* name, const char* text, const QRect& geometry,
                  const char* hint) {
-    auto* box = new QCheckBox(U(text), parent);
+    auto* box = new QCheckBox(ToQString(text), parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(geometry);
     if (hint != nullptr)
-        box->setToolTip(U(hint));
+        box->setToolTip(ToQString(hint));
     return box;
 }
 
@@ -64,29 +58,30 @@ QComboBox* Combo(QWidget* parent, const char* name, const QStringList& items, co
     combo->addItems(items);
     combo->setGeometry(geometry);
     if (hint != nullptr)
-        combo->setToolTip(U(hint));
+        combo->setToolTip(ToQString(hint));
     return combo;
 }
 
 QGroupBox* Group(QWidget* parent, const char* title, const QRect& geometry) {
-    auto* group = new QGroupBox(U(title), parent);
+    auto* group = new QGroupBox(ToQString(title), parent);
     group->setGeometry(geometry);
     return group;
 }
 
 QStringList RoundMethodItems() {
-    return {U("しない"), U("切り捨て"), U("四捨五入"), U("切り上げ")};
+    return {ToQString("しない"), ToQString("切り捨て"), ToQString("四捨五入"),
+            ToQString("切り上げ")};
 }
 
 QStringList RoundUnitItems() {
     QStringList items;
     for (const char* minutes : {"5", "6", "10", "15", "20", "30", "60"})
-        items << U("%1分間隔で調整する。").arg(QString::fromLatin1(minutes));
+        items << ToQString("%1分間隔で調整する。").arg(QString::fromLatin1(minutes));
     return items;
 }
 
 QStringList AutoInputItems() {
-    return {U("しない"), U("完全自動"), U("ｳｨﾝﾄﾞｳ入力")};
+    return {ToQString("しない"), ToQString("完全自動"), ToQString("ｳｨﾝﾄﾞｳ入力")};
 }
 
 }  // namespace setting_parts
@@ -167,7 +162,7 @@ void FieldRules::onEnter(QLineEdit* field, Rule rule) {
 void FieldRules::apply(QLineEdit* field, const Rule& rule) {
     if (!rule)
         return;
-    const QString text = platform::Q(rule(platform::S(field->text())));
+    const QString text = platform::ToQString(rule(platform::ToUtf8(field->text())));
     if (text != field->text())
         field->setText(text);
 }

@@ -19,19 +19,16 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 using namespace setting_parts;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const char* text, const QRect& geometry,
                     const char* hint) {
-    QPushButton* b = dialog_parts::MakeButton(parent, name, U(text), geometry, U(hint));
+    QPushButton* b =
+        dialog_parts::MakeButton(parent, name, ToQString(text), geometry, ToQString(hint));
     b->setAutoDefault(false);
     return b;
 }
@@ -45,9 +42,10 @@ SettingPrintPage::SettingPrintPage(TPassChangeForm* passChange, QWidget* parent)
 
     // 印刷設定.
     QGroupBox* print = Group(page, "印刷設定", {6, 4, 405, 160});
-    m_printForm = Combo(print, "PrintFormComboBox",
-                        {U("中間色を使用したﾌｫｰﾑで印刷"), U("ｼﾝﾌﾟﾙな罫線のみのﾌｫｰﾑで印刷")},
-                        {8, 18, 200, 20}, "印刷するﾌｫｰﾑの種類を選択してください。");
+    m_printForm =
+        Combo(print, "PrintFormComboBox",
+              {ToQString("中間色を使用したﾌｫｰﾑで印刷"), ToQString("ｼﾝﾌﾟﾙな罫線のみのﾌｫｰﾑで印刷")},
+              {8, 18, 200, 20}, "印刷するﾌｫｰﾑの種類を選択してください。");
     Label(print, "ﾒﾓの印刷文字数", {8, 44, 90, 16});
     m_printMemoLen = Field(print, "PrintMemoLenMemo", {100, 42, 32, 20},
                            "ﾒﾓを印刷する文字数を設定します。\r\n最小値は、漢字で10文字です。\r\n"
@@ -135,9 +133,10 @@ SettingPrintPage::SettingPrintPage(TPassChangeForm* passChange, QWidget* parent)
     m_iconImage = new QLabel(other);
     m_iconImage->setObjectName("IconImage");
     m_iconImage->setGeometry(206, 18 + 3 * 22 + 2, 16, 16);
-    m_iconSelect = Combo(
-        other, "IconSelectComboBox", {U("残業ｱｲｺﾝ（従来版）"), U("ﾊﾟｿｺﾝｱｲｺﾝ（目立たない）")},
-        {226, 18 + 3 * 22, 172, 20}, "最小化したときにﾄﾚｲに表示されるｱｲｺﾝを選択してください。");
+    m_iconSelect = Combo(other, "IconSelectComboBox",
+                         {ToQString("残業ｱｲｺﾝ（従来版）"), ToQString("ﾊﾟｿｺﾝｱｲｺﾝ（目立たない）")},
+                         {226, 18 + 3 * 22, 172, 20},
+                         "最小化したときにﾄﾚｲに表示されるｱｲｺﾝを選択してください。");
 
     // The overtime agreement: its own small dialog, like the layout dialogs.
     QGroupBox* agreement = Group(page, "36協定・60時間超割増", {6, 363, 405, 40});
@@ -183,11 +182,12 @@ void SettingPrintPage::changePassword(SingleLineEdit* field) {
 
 void SettingPrintPage::showKyoteiSummary(const Settings& s) {
     const OvertimeLimitRules r = OvertimeLimitRulesOf(s);
-    QString text = U("%1月から・月 %2・年 %3")
+    QString text = ToQString("%1月から・月 %2・年 %3")
                        .arg(r.startMonth)
-                       .arg(Q(LimitTimeText(r.monthLimit)), Q(LimitTimeText(r.yearLimitInForce())));
+                       .arg(ToQString(LimitTimeText(r.monthLimit)),
+                            ToQString(LimitTimeText(r.yearLimitInForce())));
     if (r.specialClause)
-        text += U("・特別条項");
+        text += ToQString("・特別条項");
     m_kyoteiSummary->setText(text);
 }
 
@@ -206,12 +206,12 @@ void SettingPrintPage::load(const Settings& s) {
     m_printPage->setChecked(s.PrintPage);
     m_printGray->setChecked(s.PrintGary);
     m_printName->setChecked(s.PrintName);
-    m_topMargin->setText(Q(s.PageTopMargin.text()));
-    m_bottomMargin->setText(Q(s.PageBottomMargin.text()));
-    m_leftMargin->setText(Q(s.PageLeftMargin.text()));
-    m_rightMargin->setText(Q(s.PageRightMargin.text()));
-    m_pass->setText(Q(s.Pass));
-    m_kinPass->setText(Q(s.KinPass));
+    m_topMargin->setText(ToQString(s.PageTopMargin.text()));
+    m_bottomMargin->setText(ToQString(s.PageBottomMargin.text()));
+    m_leftMargin->setText(ToQString(s.PageLeftMargin.text()));
+    m_rightMargin->setText(ToQString(s.PageRightMargin.text()));
+    m_pass->setText(ToQString(s.Pass));
+    m_kinPass->setText(ToQString(s.KinPass));
     m_reOpenPassIn->setChecked(s.ReOpenPassIn);
     m_escKeyMin->setChecked(s.EscKeyMin);
     m_windowSize->setChecked(s.WindowSize);
@@ -229,21 +229,21 @@ void SettingPrintPage::load(const Settings& s) {
 void SettingPrintPage::store(Settings& s) {
     if (m_printForm->currentIndex() >= 0)
         s.PrintForm = static_cast<ReportForm>(m_printForm->currentIndex());
-    s.PrintMemo = MemoPrintLengthOf(S(m_printMemoLen->text()), 10);
+    s.PrintMemo = MemoPrintLengthOf(ToUtf8(m_printMemoLen->text()), 10);
     s.PrintTime = m_printTime->isChecked();
     s.PrintDate = m_printDate->isChecked();
     s.PrintPage = m_printPage->isChecked();
     s.PrintGary = m_printGray->isChecked();
     s.PrintName = m_printName->isChecked();
     auto margin = [](const SingleLineEdit* f) {
-        return DecimalText(DecimalFieldText(S(f->text()), DecimalSign::NeverNegative));
+        return DecimalText(DecimalFieldText(ToUtf8(f->text()), DecimalSign::NeverNegative));
     };
     s.PageTopMargin = margin(m_topMargin);
     s.PageBottomMargin = margin(m_bottomMargin);
     s.PageLeftMargin = margin(m_leftMargin);
     s.PageRightMargin = margin(m_rightMargin);
-    s.Pass = S(m_pass->text());
-    s.KinPass = S(m_kinPass->text());
+    s.Pass = ToUtf8(m_pass->text());
+    s.KinPass = ToUtf8(m_kinPass->text());
     s.ReOpenPassIn = m_reOpenPassIn->isChecked();
     s.EscKeyMin = m_escKeyMin->isChecked();
     s.WindowSize = m_windowSize->isChecked();

@@ -11,15 +11,11 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 using namespace setting_parts;
 
 namespace {
-
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
 
 // A list shows the stored code as its index; a code the list does not have
 // selects nothing and is kept as it was.
@@ -72,20 +68,22 @@ SettingTimePage::SettingTimePage(QWidget* parent)
              "出社時刻をどのように調整する(丸める)のかを設定します。", "StartTimeComboBox",
              "出社時刻を調整する(丸める)ときの調整間隔を設定します。", "StartAutoInRadioGroup",
              "起動時の自動入力", "起動時の自動入力機能を選択します。", "StartTeijiInComboBox",
-             {U("定時入力を行わない"), U("定時より早い場合定時を入力"), U("常に定時を入力する")},
+             {ToQString("定時入力を行わない"), ToQString("定時より早い場合定時を入力"),
+              ToQString("常に定時を入力する")},
              "[起動時の自動入力]が「しない」以外の時、\r\n定時の自動入力を行うかを選択します。");
     m_startAdjust = start.adjust;
     m_startTime = start.unit;
     m_startAutoIn = start.autoIn;
     m_startTeijiIn = start.extra;
-    const Side end = side(
-        216, "退社時刻調整", "EndAdjustRadioGroup",
-        "退社時刻をどのように調整する(丸める)のかを設定します。", "EndTimeComboBox",
-        "退社時刻を調整する(丸める)ときの調整間隔を設定します。", "EndAutoInRadioGroup",
-        "終了時の自動入力", "終了時の自動入力機能を選択します。", "EndOverWriteComboBox",
-        {U("退社時刻を上書きする"), U("退社時刻の上書き確認をする"), U("退社時刻を上書きしない")},
-        "[終了時の自動入力]"
-        "が「完全自動」で、すでに退社時刻が\r\n入力されている時の処理を選択します。");
+    const Side end =
+        side(216, "退社時刻調整", "EndAdjustRadioGroup",
+             "退社時刻をどのように調整する(丸める)のかを設定します。", "EndTimeComboBox",
+             "退社時刻を調整する(丸める)ときの調整間隔を設定します。", "EndAutoInRadioGroup",
+             "終了時の自動入力", "終了時の自動入力機能を選択します。", "EndOverWriteComboBox",
+             {ToQString("退社時刻を上書きする"), ToQString("退社時刻の上書き確認をする"),
+              ToQString("退社時刻を上書きしない")},
+             "[終了時の自動入力]"
+             "が「完全自動」で、すでに退社時刻が\r\n入力されている時の処理を選択します。");
     m_endAdjust = end.adjust;
     m_endTime = end.unit;
     m_endAutoIn = end.autoIn;
@@ -102,10 +100,10 @@ SettingTimePage::SettingTimePage(QWidget* parent)
     m_startAutoMinimize = Check(options, "StartAutoMinimizeCheckBox", "自動入力後、ｱｲｺﾝ化する",
                                 {8, 74, 181, 18}, "出社時刻自動入力後、ｱｲｺﾝ化します。");
 
-    m_clickAuto =
-        new RadioGroup(page, "ClickAutoRadioGroup", "表のﾀﾞﾌﾞﾙｸﾘｯｸ動作",
-                       {U("定時時刻 / +Shiftで現在時刻"), U("現在時刻 / +Shiftで定時時刻")}, 1,
-                       {6, 319, 195, 58}, "残業時間一覧表のをﾀﾞﾌﾞﾙｸﾘｯｸした時の動作を設定します。");
+    m_clickAuto = new RadioGroup(
+        page, "ClickAutoRadioGroup", "表のﾀﾞﾌﾞﾙｸﾘｯｸ動作",
+        {ToQString("定時時刻 / +Shiftで現在時刻"), ToQString("現在時刻 / +Shiftで定時時刻")}, 1,
+        {6, 319, 195, 58}, "残業時間一覧表のをﾀﾞﾌﾞﾙｸﾘｯｸした時の動作を設定します。");
 
     QGroupBox* overtime = Group(page, "残業時間調整", {216, 217, 195, 132});
     m_zangyoAdjust = new RadioGroup(
@@ -159,7 +157,7 @@ void SettingTimePage::load(const Settings& s) {
     m_clickAuto->setIndex(static_cast<int>(s.ClickAutoSelect));
     m_zangyoAdjust->setIndex(static_cast<int>(s.ZangyoAdjustSelect));
     Show(m_zangyoTime, s.ZangyoTime2);
-    m_zanLowLimit->setText(Q(s.times.minimumOvertime.text()));
+    m_zanLowLimit->setText(ToQString(s.times.minimumOvertime.text()));
     // Last: its rule may clear the two check boxes above.
     m_startAutoIn->setIndex(static_cast<int>(s.StartAutoIn));
     StartAutoInRadioGroupClick(m_startAutoIn->index());
@@ -181,7 +179,7 @@ void SettingTimePage::store(Settings& s) {
     Take(m_clickAuto, s.ClickAutoSelect);
     Take(m_zangyoAdjust, s.ZangyoAdjustSelect);
     Take(m_zangyoTime, s.ZangyoTime2);
-    s.times.minimumOvertime = S(m_zanLowLimit->text());
+    s.times.minimumOvertime = ToUtf8(m_zanLowLimit->text());
 }
 
 }  // namespace tkv

@@ -17,8 +17,8 @@
 
 namespace tkv {
 
-using platform::Q;
-using platform::S;
+using platform::ToQString;
+using platform::ToUtf8;
 using namespace setting_parts;
 
 namespace {
@@ -180,57 +180,57 @@ void SettingWorkPage::load(const Settings& s) {
     m_simeDay->setText(QString::number(s.SimeDay));
     m_flexTime->setChecked(s.FlexTime);
     m_kake->setText(QString::number(s.pay.takeHomePercent));
-    m_start->setText(Q(t.standardStart.text()));
-    m_end->setText(Q(t.standardEnd.text()));
-    m_sinya->setText(Q(t.lateNightStart.text()));
-    m_sinyaEnd->setText(Q(t.lateNightEnd.text()));
-    m_handon->setText(Q(t.shortDayStart.text()));
-    m_handonEnd->setText(Q(t.shortDayEnd.text()));
+    m_start->setText(ToQString(t.standardStart.text()));
+    m_end->setText(ToQString(t.standardEnd.text()));
+    m_sinya->setText(ToQString(t.lateNightStart.text()));
+    m_sinyaEnd->setText(ToQString(t.lateNightEnd.text()));
+    m_handon->setText(ToQString(t.shortDayStart.text()));
+    m_handonEnd->setText(ToQString(t.shortDayEnd.text()));
     BreakCells cells;
     for (std::size_t i = 0; i < cells.size(); ++i)
         cells[i] = {t.breaks[i].first.text(), t.breaks[i].second.text()};
     m_breaks->setBreaks(cells);
     for (std::size_t i = 0; i < kAmounts.size(); ++i)
-        m_amounts[i]->setText(Q(ThousandsStr(std::to_string(s.pay.*kAmounts[i].member))));
-    m_hyojunAll->setText(Q(t.standardWork.text()));
-    m_handonKinmu->setText(Q(t.shortDayWork.text()));
-    m_hyojunAM->setText(Q(t.morningLeaveWork.text()));
-    m_hyojunPM->setText(Q(t.afternoonLeaveWork.text()));
+        m_amounts[i]->setText(ToQString(ThousandsStr(std::to_string(s.pay.*kAmounts[i].member))));
+    m_hyojunAll->setText(ToQString(t.standardWork.text()));
+    m_handonKinmu->setText(ToQString(t.shortDayWork.text()));
+    m_hyojunAM->setText(ToQString(t.morningLeaveWork.text()));
+    m_hyojunPM->setText(ToQString(t.afternoonLeaveWork.text()));
     m_daikyu->setChecked(s.DaikyuZanCalc);
-    m_daikyuMemo->setText(Q(t.compensatoryCredit.text()));
+    m_daikyuMemo->setText(ToQString(t.compensatoryCredit.text()));
     m_mokuTime->setChecked(s.MokuhyoTime);
     m_mokuTedori->setChecked(!s.MokuhyoTime);
-    m_mokuTimeMemo->setText(Q(t.targetOvertime.text()));
-    m_mokuMemo->setText(Q(ThousandsStr(std::to_string(s.pay.targetTakeHome))));
+    m_mokuTimeMemo->setText(ToQString(t.targetOvertime.text()));
+    m_mokuMemo->setText(ToQString(ThousandsStr(std::to_string(s.pay.targetTakeHome))));
     applyEnableRules();
 }
 
 void SettingWorkPage::store(Settings& s) {
     TimeSettings& t = s.times;
-    s.SimeDay = ClosingDayOf(S(m_simeDay->text()));
+    s.SimeDay = ClosingDayOf(ToUtf8(m_simeDay->text()));
     s.FlexTime = m_flexTime->isChecked();
-    s.pay.takeHomePercent = TakeHomePercentOf(S(m_kake->text()));
+    s.pay.takeHomePercent = TakeHomePercentOf(ToUtf8(m_kake->text()));
     // The late-night end is on the next morning; the field shows what is stored.
-    m_sinyaEnd->setText(Q(WrapLateNightEnd(S(m_sinyaEnd->text()))));
-    t.standardStart = S(m_start->text());
-    t.standardEnd = S(m_end->text());
-    t.lateNightStart = S(m_sinya->text());
-    t.lateNightEnd = S(m_sinyaEnd->text());
-    t.shortDayStart = S(m_handon->text());
-    t.shortDayEnd = S(m_handonEnd->text());
+    m_sinyaEnd->setText(ToQString(WrapLateNightEnd(ToUtf8(m_sinyaEnd->text()))));
+    t.standardStart = ToUtf8(m_start->text());
+    t.standardEnd = ToUtf8(m_end->text());
+    t.lateNightStart = ToUtf8(m_sinya->text());
+    t.lateNightEnd = ToUtf8(m_sinyaEnd->text());
+    t.shortDayStart = ToUtf8(m_handon->text());
+    t.shortDayEnd = ToUtf8(m_handonEnd->text());
     const BreakCells cells = m_breaks->breaks();
     for (std::size_t i = 0; i < cells.size(); ++i) t.breaks[i] = {cells[i][0], cells[i][1]};
     for (std::size_t i = 0; i < kAmounts.size(); ++i)
-        s.pay.*kAmounts[i].member = AmountOf(S(m_amounts[i]->text()));
-    t.standardWork = S(m_hyojunAll->text());
-    t.shortDayWork = S(m_handonKinmu->text());
-    t.morningLeaveWork = S(m_hyojunAM->text());
-    t.afternoonLeaveWork = S(m_hyojunPM->text());
+        s.pay.*kAmounts[i].member = AmountOf(ToUtf8(m_amounts[i]->text()));
+    t.standardWork = ToUtf8(m_hyojunAll->text());
+    t.shortDayWork = ToUtf8(m_handonKinmu->text());
+    t.morningLeaveWork = ToUtf8(m_hyojunAM->text());
+    t.afternoonLeaveWork = ToUtf8(m_hyojunPM->text());
     s.DaikyuZanCalc = m_daikyu->isChecked();
-    t.compensatoryCredit = CompensatoryFieldText(S(m_daikyuMemo->text()));
+    t.compensatoryCredit = CompensatoryFieldText(ToUtf8(m_daikyuMemo->text()));
     s.MokuhyoTime = m_mokuTime->isChecked();
-    t.targetOvertime = S(m_mokuTimeMemo->text());
-    s.pay.targetTakeHome = AmountOf(S(m_mokuMemo->text()));
+    t.targetOvertime = ToUtf8(m_mokuTimeMemo->text());
+    s.pay.targetTakeHome = AmountOf(ToUtf8(m_mokuMemo->text()));
 }
 
 }  // namespace tkv

@@ -19,7 +19,7 @@
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 namespace {
 // Two days: the largest time the buttons run up to.
@@ -35,7 +35,7 @@ TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
     m_helpLabel->setObjectName("HelpLabel");
     m_helpLabel->setGeometry(8, 5, 325, 16);
 
-    m_nowGroup = new QGroupBox(U("現在時刻"), this);
+    m_nowGroup = new QGroupBox(ToQString("現在時刻"), this);
     m_nowGroup->setObjectName("NowGroupBox");
     m_nowGroup->setGeometry(8, 23, 98, 58);
     m_nowMemo = new SingleLineEdit(m_nowGroup);
@@ -44,7 +44,7 @@ TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
     m_nowMemo->setReadOnly(true);
     m_nowMemo->setFocusPolicy(Qt::ClickFocus);
     m_nowMemo->setAlignment(Qt::AlignRight);
-    m_nowMemo->setToolTip(U("現在の時刻です。"));
+    m_nowMemo->setToolTip(ToQString("現在の時刻です。"));
 
     m_adjustGroup = new QGroupBox(this);
     m_adjustGroup->setObjectName("AdjustGroupBox");
@@ -53,14 +53,14 @@ TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
     m_timeMemo->setObjectName("TimeMemo");
     m_timeMemo->setGeometry(10, 24, 78, 22);
     m_timeMemo->setAlignment(Qt::AlignRight);
-    m_timeMemo->setToolTip(U("現在時刻から自動調整した時刻です。"));
+    m_timeMemo->setToolTip(ToQString("現在時刻から自動調整した時刻です。"));
 
     // Speed buttons: they act without taking the focus away from the field.
     auto makeSpeed = [this](const char* name, const char* text, const char* hint, int y) {
         auto* b = new QToolButton(m_adjustGroup);
         b->setObjectName(QString::fromLatin1(name));
         b->setText(QString::fromLatin1(text));
-        b->setToolTip(U(hint));
+        b->setToolTip(ToQString(hint));
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoRaise(false);
         b->setGeometry(92, y, 20, 16);
@@ -69,13 +69,14 @@ TTimeAdjust::TTimeAdjust(const Settings& settings, QWidget* parent)
     m_up = makeSpeed("SpeedButtonUp", "+", "時刻を進めます。", 19);
     m_down = makeSpeed("DownSpeedButton", "-", "時刻を遅らせます。", 36);
 
-    m_ok = dialog_parts::MakeButton(this, "OkButton", U("OK"), QRect(244, 27, 89, 25),
-                                    U("表示されている時刻を確定します。"));
+    m_ok = dialog_parts::MakeButton(this, "OkButton", ToQString("OK"), QRect(244, 27, 89, 25),
+                                    ToQString("表示されている時刻を確定します。"));
     m_ok->setDefault(true);
-    m_cancel = dialog_parts::MakeButton(this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(244, 56, 89, 25),
-                                        U("自動入力をｷｬﾝｾﾙします。"));
+    m_cancel =
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(244, 56, 89, 25),
+                                 ToQString("自動入力をｷｬﾝｾﾙします。"));
     // Never seen or tabbed to: it only stands for the Esc key of arrival mode.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), m_cancel->geometry());
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), m_cancel->geometry());
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->setAutoDefault(false);
     m_esc->stackUnder(m_cancel);
@@ -121,10 +122,10 @@ int TTimeAdjust::stepMinutes() const {
 }
 
 void TTimeAdjust::ApplyTexts() {
-    const QString kind = m_mode == Leaving ? U("退社時刻") : U("出社時刻");
-    setWindowTitle(kind + U("自動入力"));
+    const QString kind = m_mode == Leaving ? ToQString("退社時刻") : ToQString("出社時刻");
+    setWindowTitle(kind + ToQString("自動入力"));
     m_adjustGroup->setTitle(kind);
-    m_helpLabel->setText(m_dateLabel + U("の") + kind + U("を自動入力します。"));
+    m_helpLabel->setText(m_dateLabel + ToQString("の") + kind + ToQString("を自動入力します。"));
 }
 
 // Spontaneous show and hide events come from minimising and restoring the
@@ -160,8 +161,9 @@ void TTimeAdjust::keyPressEvent(QKeyEvent* event) {
 }
 
 void TTimeAdjust::Shift(int direction) {
-    const int v = StrToMinutes(platform::S(m_timeMemo->text())) + direction * stepMinutes();
-    m_timeMemo->setText(platform::Q(MinutesToStr(std::clamp(v, 0, MaxShiftedMinutes), 2, true)));
+    const int v = StrToMinutes(platform::ToUtf8(m_timeMemo->text())) + direction * stepMinutes();
+    m_timeMemo->setText(
+        platform::ToQString(MinutesToStr(std::clamp(v, 0, MaxShiftedMinutes), 2, true)));
 }
 
 void TTimeAdjust::SpeedButtonUpClick() {
@@ -172,8 +174,8 @@ void TTimeAdjust::DownSpeedButtonClick() {
 }
 
 void TTimeAdjust::OkButtonClick() {
-    m_timeMemo->setText(
-        platform::Q(MinutesToStr(StrToMinutes(platform::S(m_timeMemo->text())), 2, true)));
+    m_timeMemo->setText(platform::ToQString(
+        MinutesToStr(StrToMinutes(platform::ToUtf8(m_timeMemo->text())), 2, true)));
     accept();
 }
 

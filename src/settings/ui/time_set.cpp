@@ -7,12 +7,13 @@
 #include <QShowEvent>
 
 #include "platform/help_topic.h"
+#include "platform/text_convert.h"
 #include "settings/ui/dialog_parts.h"
 #include "settings/ui/single_line_edit.h"
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 TTimeSet::TTimeSet(QWidget* parent) : QDialog(parent) {
     dialog_parts::MakeFixedDialog(*this, "TTimeSet", 269, 86);
@@ -21,17 +22,17 @@ TTimeSet::TTimeSet(QWidget* parent) : QDialog(parent) {
     m_noCalc = new QCheckBox(this);
     m_noCalc->setObjectName("NoCalcCheckBox");
     m_noCalc->setGeometry(8, 6, 255, 18);
-    m_legalHoliday = new QCheckBox(U("法定休日である （給与計算で使用）"), this);
+    m_legalHoliday = new QCheckBox(ToQString("法定休日である （給与計算で使用）"), this);
     m_legalHoliday->setObjectName("HouteiKyujituCheckBox");
     m_legalHoliday->setGeometry(8, 27, 255, 18);
-    m_legalHoliday->setToolTip(U("ﾁｪｯｸすると法定休日の単価で残業が計算されます。"));
+    m_legalHoliday->setToolTip(ToQString("ﾁｪｯｸすると法定休日の単価で残業が計算されます。"));
 
     m_label = new QLabel(this);
     m_label->setObjectName("ZanTimeLabel");
     m_label->setGeometry(8, 58, 200, 16);
 
     // The hidden Esc button sits behind the field, as it has no place of its own.
-    m_esc = dialog_parts::MakeButton(this, "EscButton", U("Esc"), QRect(218, 55, 40, 22));
+    m_esc = dialog_parts::MakeButton(this, "EscButton", ToQString("Esc"), QRect(218, 55, 40, 22));
     m_esc->setFocusPolicy(Qt::NoFocus);
     m_esc->setAutoDefault(false);
     m_time = new SingleLineEdit(this);
@@ -45,16 +46,17 @@ TTimeSet::TTimeSet(QWidget* parent) : QDialog(parent) {
 
     setTabOrder(m_noCalc, m_legalHoliday);
     setTabOrder(m_legalHoliday, m_time);
-    setColumn(U("残業時間"), QString());
-    m_label->setText(U("99月99日(＊)の普通残業時間"));
+    setColumn(ToQString("残業時間"), QString());
+    m_label->setText(ToQString("99月99日(＊)の普通残業時間"));
 }
 
 void TTimeSet::setColumn(const QString& name, const QString& dateLabel) {
-    setWindowTitle(name + U("入力"));
-    m_noCalc->setText(name + U("を[再計算]の対象外とする"));
-    m_noCalc->setToolTip(U("ﾁｪｯｸすると") + name + U("が[再計算]の対象外となります。"));
-    m_time->setToolTip(U("任意の") + name + U("を入力します。"));
-    m_label->setText(dateLabel + U("の") + name);
+    setWindowTitle(name + ToQString("入力"));
+    m_noCalc->setText(name + ToQString("を[再計算]の対象外とする"));
+    m_noCalc->setToolTip(ToQString("ﾁｪｯｸすると") + name +
+                         ToQString("が[再計算]の対象外となります。"));
+    m_time->setToolTip(ToQString("任意の") + name + ToQString("を入力します。"));
+    m_label->setText(dateLabel + ToQString("の") + name);
 }
 
 void TTimeSet::setNoCalc(bool on) {

@@ -13,7 +13,7 @@
 
 namespace tkv {
 
-using dialog_parts::U;
+using platform::ToQString;
 
 namespace {
 // A set time in its one display form; an empty one stays empty ("未設定").
@@ -29,26 +29,28 @@ TUseTimeSetForm::TUseTimeSetForm(Settings& settings, std::function<void()> saveS
     : QDialog(parent), m_settings(settings), m_saveSettings(std::move(saveSettings)) {
     dialog_parts::MakeFixedDialog(*this, "TUseTimeSetForm", 152, 195);
     platform::SetHelpTopic(this, platform::HelpTopic::Templates);
-    setWindowTitle(U("良く使う時刻を設定"));
+    setWindowTitle(ToQString("良く使う時刻を設定"));
 
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
         const int y = 8 + static_cast<int>(i) * 25;
         const QString n = QString::number(i + 1);
-        auto* label = new QLabel(U("良く使う時刻 (%1)").arg(n), this);
+        auto* label = new QLabel(ToQString("良く使う時刻 (%1)").arg(n), this);
         label->setObjectName(QStringLiteral("UseTime%1Label").arg(n));
         label->setGeometry(8, y + 3, 92, 16);
         auto* field = new SingleLineEdit(this);
         field->setObjectName(QStringLiteral("UseTime%1Memo").arg(n));
         field->setGeometry(102, y, 42, 22);
         field->setAlignment(Qt::AlignRight);
-        field->setToolTip(U("良く使う時刻を設定します。"));
+        field->setToolTip(ToQString("良く使う時刻を設定します。"));
         m_fields[i] = field;
     }
-    QPushButton* ok = dialog_parts::MakeButton(this, "OkButton", U("登 録"), QRect(8, 162, 66, 25),
-                                               U("設定を登録します。"));
+    QPushButton* ok =
+        dialog_parts::MakeButton(this, "OkButton", ToQString("登 録"), QRect(8, 162, 66, 25),
+                                 ToQString("設定を登録します。"));
     ok->setDefault(true);
-    QPushButton* cancel = dialog_parts::MakeButton(
-        this, "CancelButton", U("ｷｬﾝｾﾙ"), QRect(78, 162, 66, 25), U("設定をｷｬﾝｾﾙします。"));
+    QPushButton* cancel =
+        dialog_parts::MakeButton(this, "CancelButton", ToQString("ｷｬﾝｾﾙ"), QRect(78, 162, 66, 25),
+                                 ToQString("設定をｷｬﾝｾﾙします。"));
 
     connect(ok, &QPushButton::clicked, this, &TUseTimeSetForm::OkButtonClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -65,12 +67,12 @@ void TUseTimeSetForm::showEvent(QShowEvent* event) {
 void TUseTimeSetForm::FormShow() {
     dialog_parts::CentreOnScreen(*this);
     for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_fields[i]->setText(platform::Q(NormalTime(m_settings.UseTime[i])));
+        m_fields[i]->setText(platform::ToQString(NormalTime(m_settings.UseTime[i])));
 }
 
 void TUseTimeSetForm::OkButtonClick() {
     for (std::size_t i = 0; i < m_fields.size(); ++i)
-        m_settings.UseTime[i] = NormalTime(platform::S(m_fields[i]->text()));
+        m_settings.UseTime[i] = NormalTime(platform::ToUtf8(m_fields[i]->text()));
     if (m_saveSettings)
         m_saveSettings();
     accept();

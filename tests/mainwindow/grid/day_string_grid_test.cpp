@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "mainwindow/grid/day_grid_delegate.h"
-#include "mainwindow/grid/grid_commands.h"
 #include "mainwindow/grid/grid_fixture.h"
+#include "mainwindow/grid/grid_rules.h"
 #include "platform/colors.h"
 
 namespace tkv {

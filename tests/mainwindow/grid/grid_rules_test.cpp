@@ -1,7 +1,8 @@
+#include "mainwindow/grid/grid_rules.h"
+
 #include <QtTest>
 
 #include "mainwindow/grid/cell_style.h"
-#include "mainwindow/grid/grid_commands.h"
 #include "mainwindow/grid/grid_layout.h"
 #include "settings/settings.h"
 

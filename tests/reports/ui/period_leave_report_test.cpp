@@ -157,7 +157,7 @@ void PeriodLeaveReportTest::periodListTextsAndNoCut() {
     const auto widePages = wide.generate(platform::A4Portrait);
     QCOMPARE(wide.memoCut(), 0);
     const QString line = textOf(*bandsOf(widePages.at(0), BandKind::ColumnHeader).at(0));
-    QCOMPARE(line, platform::Q(PeriodListHeader()));
+    QCOMPARE(line, platform::ToQString(PeriodListHeader()));
 }
 
 void PeriodLeaveReportTest::leaveListHeaderFollowsPrintMemo_data() {
@@ -176,10 +176,10 @@ void PeriodLeaveReportTest::leaveListHeaderFollowsPrintMemo() {
     const auto pages = report.generate();
     QCOMPARE(report.memoCut(), 0);
     const QString header = textOf(*bandsOf(pages.at(0), BandKind::ColumnHeader).at(0));
-    QCOMPARE(cp932::byteLength(platform::S(header)), bytes);
+    QCOMPARE(cp932::byteLength(platform::ToUtf8(header)), bytes);
     const auto details = bandsOf(pages.at(0), BandKind::Detail);
     QCOMPARE(details.size(), std::size_t{3});
-    QCOMPARE(cp932::byteLength(platform::S(textOf(*details[0]))), bytes);
+    QCOMPARE(cp932::byteLength(platform::ToUtf8(textOf(*details[0]))), bytes);
     QVERIFY(textOf(*details[2]).startsWith(U8("   3  2024/04/03  水  有給   -1.0   37.0  通院")));
     // Alternate lines shaded.
     QCOMPARE(details[0]->background, kWhite);
@@ -196,11 +196,11 @@ void PeriodLeaveReportTest::leaveListWiderThanThePageCutsEveryMemo() {
     TYukyuPrintForm report(ledgerOf(4, memo), s, m_clock);
     const auto pages = report.generate();
     QVERIFY(report.memoCut() > 0);
-    const int headerBytes =
-        cp932::byteLength(platform::S(textOf(*bandsOf(pages.at(0), BandKind::ColumnHeader)[0])));
+    const int headerBytes = cp932::byteLength(
+        platform::ToUtf8(textOf(*bandsOf(pages.at(0), BandKind::ColumnHeader)[0])));
     QCOMPARE(headerBytes, cp932::byteLength(LeaveListHeader(s)) - report.memoCut());
     for (const PlacedBand* d : bandsOf(pages.at(0), BandKind::Detail))
-        QCOMPARE(cp932::byteLength(platform::S(textOf(*d))), headerBytes);
+        QCOMPARE(cp932::byteLength(platform::ToUtf8(textOf(*d))), headerBytes);
 }
 
 void PeriodLeaveReportTest::leaveListWithoutNameIsOnlyAsTallAsTheTitle() {

@@ -51,8 +51,8 @@ void PasswordTest::rule() {
     QFETCH(QString, entry);
     QFETCH(QString, expected);
     QFETCH(bool, matches);
-    QCOMPARE(PasswordMatches(platform::S(entry), platform::S(expected)), matches);
-    QCOMPARE(PasswordMatches(platform::S(expected), platform::S(entry)), matches);
+    QCOMPARE(PasswordMatches(platform::ToUtf8(entry), platform::ToUtf8(expected)), matches);
+    QCOMPARE(PasswordMatches(platform::ToUtf8(expected), platform::ToUtf8(entry)), matches);
 }
 
 void PasswordTest::prompt_data() {

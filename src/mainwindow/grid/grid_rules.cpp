@@ -1,4 +1,4 @@
-#include "mainwindow/grid/grid_commands.h"
+#include "mainwindow/grid/grid_rules.h"
 
 #include <algorithm>
 
