@@ -183,7 +183,7 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     for (const SettingField& f : SettingsSchema()) {
         const std::string& k = f.section == SettingSection::System ? sys : set;
         const auto v = raw(k, f.name);
-        m_stored[f.name] = v;
+        m_stored[k + '\n' + f.name] = v;
         if (f.type == SettingType::Password) {
             f.assign(s, v ? cp932::toUtf8(ReverseText(*v)) : "", defaults);
         } else if (v) {
@@ -231,13 +231,13 @@ SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
             bytes = ReverseText(bytes);
         // Only what this program changed since its load: a value another
         // program stored meanwhile is not put back to this record's old one.
-        const auto loaded = m_stored.find(f.name);
+        const auto loaded = m_stored.find(k + '\n' + f.name);
         if (loaded != m_stored.end() && loaded->second == bytes) {
             unchanged.push_back(&f);
             continue;
         }
         m_registry.writeValue(k, f.name, bytes);
-        m_stored[f.name] = bytes;
+        m_stored[k + '\n' + f.name] = bytes;
     }
     // The registry and the .SET file are written as one: neither is renamed
     // before both are ready.
@@ -255,11 +255,12 @@ SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
         for (const SettingField* f : unchanged) {
             const std::string k = sub(key, sectionName(f->section));
             const auto v = m_registry.readValue(k, f->name);
-            if (!v || *v == m_stored[f->name])
+            std::optional<std::string>& seen = m_stored[k + '\n' + f->name];
+            if (!v || *v == seen)
                 continue;
             f->assign(s, cp932::toUtf8(f->type == SettingType::Password ? ReverseText(*v) : *v),
                       fallback);
-            m_stored[f->name] = v;
+            seen = v;
         }
         return RegistryStore::CompanionFile{setPath, BuildSetFile(s)};
     });

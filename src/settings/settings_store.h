@@ -68,8 +68,9 @@ private:
     std::string m_startUser;
     std::string m_currentUser;
     StartUserCopies m_copies;
-    // Each value's stored bytes as the last load read them or the last save
-    // wrote them: a save writes only the values that differ from these.
+    // Each value's stored bytes (by key path and name) as the last load read
+    // them or the last save wrote them: a save writes only the values that
+    // differ from these.
     std::map<std::string, std::optional<std::string>> m_stored;
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,21 @@ TEST(Concurrency, TwoDayCommandsLoseNothing) {
     // Every leave day once, with the kind of its last round.
     const std::string ledger = cli.run({"ledger"}).out;
     EXPECT_EQ(std::count(ledger.begin(), ledger.end(), '\n'), 2 + 14) << ledger;
+}
+
+// A month file the person made read-only is reported and left alone. The
+// check is on the file's mode, so it holds for root as well.
+TEST(ReadOnly, AMonthFileWithoutWriteBitsIsLeftAlone) {
+    CliRunner cli;
+    ASSERT_EQ(cli.run({"day", "2024-04-05", "--memo", "kept"}).exitCode, 0);
+    const std::string path = cli.dataDir() + "/202404.dat";
+    const std::string before = cli.readData("202404.dat");
+    ASSERT_EQ(::chmod(path.c_str(), 0400), 0);
+    const auto r = cli.run({"day", "2024-04-05", "--memo", "changed"});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("202404.dat"), std::string::npos) << r.err;
+    EXPECT_EQ(cli.readData("202404.dat"), before);
+    EXPECT_EQ(cli.run({"ledger"}).exitCode, 0);
 }
 
 }  // namespace
