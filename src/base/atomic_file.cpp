@@ -3,7 +3,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,13 +22,21 @@ std::string describe(const IoResult& result) {
             return result.path + ": cannot read: " + std::strerror(result.sysErrno);
         case IoError::WriteFailed:
             return result.path + ": cannot write: " + std::strerror(result.sysErrno);
+        case IoError::Damaged:
+            return result.path + ": damaged; left as it is";
+        case IoError::Locked:
+            return result.path + ": busy: another program keeps it locked; try again";
     }
     return "unknown error";
 }
 
+namespace {
+bool faultStrikes(FileStep step);
+}  // namespace
+
 IoResult ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = faultStrikes(FileStep::Read) ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         return IoResult::failure(err == ENOENT ? IoError::NotFound : IoError::ReadFailed, err,
@@ -55,10 +65,13 @@ namespace {
 
 std::optional<FileFault> g_fault;
 int g_faultCalls = 0;
+std::function<void(FileStep)> g_stepHook;
 
 // True when the armed fault strikes this call; errno is then set as the
 // failing call would set it.
 bool faultStrikes(FileStep step) {
+    if (g_stepHook)
+        g_stepHook(step);
     if (!g_fault || g_fault->step != step || ++g_faultCalls < g_fault->nth)
         return false;
     errno = g_fault->err;
@@ -93,8 +106,25 @@ bool writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
-                             unsigned newFileMode) {
+PreparedFile::~PreparedFile() {
+    drop();
+}
+
+PreparedFile::PreparedFile(PreparedFile&& other) noexcept
+    : m_path(std::move(other.m_path)), m_temp(std::move(other.m_temp)) {
+    other.m_temp.clear();
+}
+
+void PreparedFile::drop() {
+    if (!m_temp.empty())
+        ::unlink(m_temp.c_str());
+    m_temp.clear();
+}
+
+IoResult PreparedFile::prepare(const std::string& path, const std::string& bytes,
+                               unsigned newFileMode) {
+    drop();
+    m_path = path;
     mode_t mode = static_cast<mode_t>(newFileMode);
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0) {
@@ -105,7 +135,7 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
             return IoResult::failure(IoError::WriteFailed, EACCES, path);
     }
 
-    std::string tmpl = path + ".tmpXXXXXX";
+    std::string tmpl = TemporaryFileStem(path) + "XXXXXX";
     const int fd = faultStrikes(FileStep::Create) ? -1 : ::mkstemp(tmpl.data());
     if (fd < 0)
         return IoResult::failure(IoError::WriteFailed, errno, path);
@@ -128,18 +158,119 @@ IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
         ::unlink(tmpl.c_str());
         return IoResult::failure(IoError::WriteFailed, err, path);
     }
-    if (faultStrikes(FileStep::Rename) || ::rename(tmpl.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmpl.c_str());
-        return IoResult::failure(IoError::WriteFailed, err, path);
-    }
+    m_temp = std::move(tmpl);
+    return IoResult::success();
+}
+
+IoResult PreparedFile::commit() {
+    // On failure the temporary file stays until drop() or the destructor.
+    if (faultStrikes(FileStep::Rename) || ::rename(m_temp.c_str(), m_path.c_str()) != 0)
+        return IoResult::failure(IoError::WriteFailed, errno, m_path);
+    m_temp.clear();
     // Make the rename itself durable.
-    const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = ::open(folderOf(m_path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);
         ::close(dir);
     }
     return IoResult::success();
+}
+
+IoResult WriteFileAtomically(const std::string& path, const std::string& bytes,
+                             unsigned newFileMode) {
+    PreparedFile file;  // a temporary file left unrenamed goes with it
+    const IoResult prepared = file.prepare(path, bytes, newFileMode);
+    return prepared.ok() ? file.commit() : prepared;
+}
+
+std::string TemporaryFileStem(const std::string& path) {
+    return path + std::string(kTemporaryMark);
+}
+
+IoResult CommitTogether(const std::vector<PreparedFile*>& files, const std::string& intentPath) {
+    std::string intent;
+    for (const PreparedFile* f : files) {
+        if (!f->prepared())
+            continue;
+        intent += f->temporaryPath() + '\t' + f->path() + '\n';
+    }
+    if (const IoResult r = WriteFileAtomically(intentPath, intent, 0600); !r.ok())
+        return r;  // nothing renamed: the old files stand, the temporaries go
+    bool renamedAny = false;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        PreparedFile* f = files[i];
+        if (!f->prepared())
+            continue;
+        if (const IoResult r = f->commit(); !r.ok()) {
+            if (!renamedAny) {
+                ::unlink(intentPath.c_str());  // nothing changed at all
+                return r;
+            }
+            // Half done: the record and the temporaries left stay, and the
+            // next run finishes the renames.
+            for (std::size_t j = i; j < files.size(); ++j) files[j]->keep();
+            return r;
+        }
+        renamedAny = true;
+    }
+    faultStrikes(FileStep::Remove);
+    ::unlink(intentPath.c_str());
+    return IoResult::success();
+}
+
+IoResult ReplayIntent(const std::string& intentPath, bool* replayed) {
+    if (replayed)
+        *replayed = false;
+    if (!FileExists(intentPath))
+        return IoResult::success();
+    std::string text;
+    const IoResult read = ReadWholeFile(intentPath, text);
+    if (read.error == IoError::NotFound)
+        return IoResult::success();
+    if (!read.ok())
+        return read;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(pos, end - pos);
+        pos = end + 1;
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos)
+            continue;
+        const std::string temp = line.substr(0, tab), target = line.substr(tab + 1);
+        // Only our own temporaries beside their file are ever renamed.
+        if (temp.rfind(TemporaryFileStem(target), 0) != 0 || !FileExists(temp))
+            continue;
+        if (::rename(temp.c_str(), target.c_str()) != 0)
+            return IoResult::failure(IoError::WriteFailed, errno, target);
+        if (replayed)
+            *replayed = true;
+    }
+    ::unlink(intentPath.c_str());
+    return IoResult::success();
+}
+
+int RemoveStaleTemporaryFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr)
+        return 0;
+    int removed = 0;
+    while (const dirent* e = ::readdir(dir)) {
+        const std::string name = e->d_name;
+        if (name.find(kTemporaryMark) == std::string::npos)
+            continue;
+        const std::string path = folder + "/" + name;
+        if (FileExists(path) && ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
+}
+
+void SetFileStepHook(std::function<void(FileStep)> hook) {
+    g_stepHook = std::move(hook);
 }
 
 void InjectFileFault(const FileFault& fault) {

@@ -43,9 +43,12 @@ void IniFile::clear() {
 }
 
 std::string IniFile::takeValue(std::string_view afterEquals) const {
+    // A stray CR or other control byte inside a value (a hand edit, another
+    // program) is cleaned here, where it enters, so that no later write can
+    // carry it on into a line of its own.
     if (m_mode == IniValueMode::Exact)
-        return std::string(afterEquals);
-    std::string v = Trim(afterEquals);
+        return BlankControlChars(afterEquals);
+    std::string v = BlankControlChars(Trim(afterEquals));
     if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
         v = v.substr(1, v.size() - 2);
     return v;
@@ -197,6 +200,8 @@ void IniFile::writeRaw(std::string_view section, std::string_view key, std::stri
 }
 
 void IniFile::store(std::string_view section, std::string_view key, std::string bytes) {
+    // A line break in a value would plant lines of its own in the file.
+    BlankControlCharsInPlace(bytes);
     Section& s = sectionFor(section);
     std::string norm = normalise(key);
     const auto it = s.index.find(norm);

@@ -9,6 +9,8 @@ enum class IoError {
     NotFound,     // the file does not exist (callers usually treat it as empty)
     ReadFailed,   // it exists but cannot be read
     WriteFailed,  // creating, writing, syncing or renaming failed
+    Damaged,      // it was read but does not hold what it should; never written over
+    Locked,       // another program kept the folder's lock for too long
 };
 
 // Outcome of a file operation; the UI turns a failure into a message.

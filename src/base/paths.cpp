@@ -70,7 +70,8 @@ bool IsValidUserName(std::string_view user) {
         return false;
     for (char ch : user) {
         const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || ch == '/' || ch == '\\' || b == 0x7F)
+        // "[", "]" and "=" would break the registry section named after the user.
+        if (b < 0x20 || b == 0x7F || ch == '/' || ch == '\\' || ch == '[' || ch == ']' || ch == '=')
             return false;
     }
     return Trim(user) == user;

@@ -36,7 +36,7 @@ std::string UserFilePath(std::string_view user, std::string_view path);
 std::string UserRegKey(std::string_view user, std::string_view baseKey = BaseRegKey);
 
 // A user name must name one subfolder and one registry key: no separators,
-// no "." or "..", no control characters.
+// no "." or "..", no "[", "]" or "=", no control characters.
 bool IsValidUserName(std::string_view user);
 
 // Command-line switches; `args` excludes the program name.

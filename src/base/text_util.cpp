@@ -170,6 +170,32 @@ std::string_view TrimView(std::string_view text) {
     return TrimRightView(text.substr(b));
 }
 
+namespace {
+bool isControl(char ch) {
+    const auto b = static_cast<unsigned char>(ch);
+    return b < 0x20 || b == 0x7F;
+}
+}  // namespace
+
+bool HasControlChar(std::string_view text) {
+    for (char ch : text)
+        if (isControl(ch))
+            return true;
+    return false;
+}
+
+void BlankControlCharsInPlace(std::string& text) {
+    for (char& ch : text)
+        if (isControl(ch))
+            ch = ' ';
+}
+
+std::string BlankControlChars(std::string_view text) {
+    std::string out(text);
+    BlankControlCharsInPlace(out);
+    return out;
+}
+
 std::string UpperAscii(std::string_view text) {
     std::string out(text);
     for (char& ch : out)

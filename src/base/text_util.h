@@ -27,6 +27,16 @@ std::string TrimRight(std::string_view text);
 std::string_view TrimView(std::string_view text);
 std::string_view TrimRightView(std::string_view text);
 
+// Control characters (U+0000-U+001F and U+007F) would end or split a line
+// of the program's line-based files. The same bytes mean the same in UTF-8 and
+// in CP932 (neither uses them inside a multi-byte character), so both
+// functions work on either encoding.
+bool HasControlChar(std::string_view text);
+// Each control character becomes one blank: text read from a file is cleaned
+// where it enters, and a line written can never be split by its value.
+std::string BlankControlChars(std::string_view text);
+void BlankControlCharsInPlace(std::string& text);
+
 // ASCII a-z as A-Z; every other byte as it is (UTF-8 safe: those bytes never
 // occur inside a multi-byte character).
 std::string UpperAscii(std::string_view text);

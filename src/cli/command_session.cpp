@@ -26,7 +26,17 @@ bool CommandSession::open() {
 }
 
 bool CommandSession::loadMonth(YearMonth ym) {
-    return report(m_session.load(ym));
+    if (!m_lock) {
+        m_lock.emplace(m_session.paths().monthFile(ym));
+        if (!m_lock->held())
+            return report(m_lock->result());
+    }
+    if (!report(m_session.load(ym)))
+        return false;
+    if (m_session.lastDayRepaired())
+        m_ctx.err << "tokivane-cli: " << m_session.paths().monthFile(ym)
+                  << ": LastDay is damaged; the month's days are read by the calendar\n";
+    return true;
 }
 
 bool CommandSession::loadSpan(const DaySpan& span) {
@@ -41,6 +51,11 @@ bool CommandSession::loadLedger(Ledger& ledger) const {
 
 bool CommandSession::save() {
     const MonthSaveOutcome r = m_session.save();
+    if (!r.conflicts.empty()) {
+        // Cannot happen while the lock is held from the load; said plainly if it does.
+        m_ctx.err << "tokivane-cli: the month file changed while this command ran; nothing saved\n";
+        return false;
+    }
     return report(r.month) && report(r.ledger);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
+#include "base/file_lock.h"
 #include "cli/cli_app.h"
 #include "leave/ledger.h"
 #include "session/month_session.h"
@@ -42,6 +44,9 @@ public:
 
 private:
     Context& m_ctx;
+    // Held from the month's load to the end of the command, so that the
+    // month saved is the month read.
+    std::optional<FolderLock> m_lock;
     SettingsStore m_store;
     Settings m_settings;
     AnnualHolidayTable m_holidays;

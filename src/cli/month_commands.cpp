@@ -26,9 +26,26 @@ std::string isoDate(const Date& d) {
 }
 
 void requireEncodable(const std::string& text) {
+    if (HasControlChar(text))
+        throw UsageError{"a line break or other control character cannot be stored"};
     std::string bad;
     if (!cp932::canEncode(text, &bad))
         throw UsageError{"cannot be stored in Shift-JIS: " + bad};
+}
+
+// A time as the day command takes it: after trimming, only digits and ":"
+// (full-width ones too), and no more than 48:00. Everything the grid reads
+// as a time ("830", "８：３０", "25:99") passes; an empty text clears the cell.
+void requireTime(const std::string& text) {
+    const std::string t = ToHankaku(Trim(text));
+    for (char ch : t)
+        if ((ch < '0' || ch > '9') && ch != ':')
+            throw UsageError{"not a time: " + text + " (digits and \":\" only)"};
+    // Beyond five characters (leading zeros aside) no time stays within 48:00,
+    // and the digits could overflow the reading.
+    const std::size_t digits = t.size() - std::min(t.find_first_not_of('0'), t.size());
+    if (!t.empty() && (digits > 5 || StrToMinutes(t) > 48 * 60))
+        throw UsageError{"not a time: " + text + " (more than 48:00)"};
 }
 
 int findRow(const MonthRecord& m, const Date& d) {
@@ -119,8 +136,10 @@ int DayCommand(Context& ctx, const std::vector<std::string>& args) {
                 throw UsageError{"unknown kind: " + value};
             edits.emplace_back(DayColumn::Kind, std::string(DayKindText(*kind)));
         } else if (opt == "--in") {
+            requireTime(value);
             edits.emplace_back(DayColumn::Arrival, value);
         } else if (opt == "--out") {
+            requireTime(value);
             edits.emplace_back(DayColumn::Leaving, value);
         } else if (opt == "--memo") {
             edits.emplace_back(DayColumn::Memo, value);

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "base/cp932.h"
+#include "base/text_util.h"
 #include "cli/cli_app.h"
 #include "settings/settings_schema.h"
 #include "settings/settings_store.h"
@@ -69,25 +70,37 @@ int SettingsCommand(Context& ctx, const std::vector<std::string>& args) {
     }
 
     const std::string& value = args[2];
+    if (HasControlChar(value))
+        throw UsageError{"a line break or other control character cannot be stored"};
     std::string bad;
     if (!cp932::canEncode(value, &bad))
         throw UsageError{"cannot be stored in Shift-JIS: " + bad};
-    const std::string section =
-        store.userKey() + (named->section == SettingSection::System ? "\\System" : "\\Setting");
-    std::string bytes = cp932::fromUtf8(value);
-    if (named->type == SettingType::Password)
-        bytes = ReverseText(bytes);
-    ctx.registry->writeValue(section, named->name, bytes);
-    if (const IoResult r = ctx.registry->flush(); !r.ok()) {
-        ctx.err << "tokivane-cli: " << describe(r) << "\n";
-        return ExitFile;
+    if (named->name == "MokuhyoBasShow" || named->name == "SyukeiMonth") {
+        // Values of their windows, outside the record's save and the .SET file.
+        const std::string section =
+            store.userKey() + (named->section == SettingSection::System ? "\\System" : "\\Setting");
+        ctx.registry->writeValue(section, named->name, cp932::fromUtf8(value));
+        if (const IoResult r = ctx.registry->flush(); !r.ok()) {
+            ctx.err << "tokivane-cli: " << describe(r) << "\n";
+            return ExitFile;
+        }
+        Settings reread;
+        store.LoadSettings(reread);
+        s = reread;
+    } else {
+        // Into the record, repaired as a load would, then saved: the registry
+        // and tokivane.SET are written together, or neither is.
+        const Settings before = s;
+        named->assign(s, value, before);
+        RepairSettings(s);
+        for (std::size_t i = 0; i < s.times.frequentTimes.size(); ++i) {
+            s.UseTime[2 * i] = s.times.frequentTimes[i].first.text();
+            s.UseTime[2 * i + 1] = s.times.frequentTimes[i].second.text();
+        }
+        const SettingsSaveResult saved = store.SaveSettings(s);
+        if (!reportFailures(ctx, saved.registry, saved.setFile))
+            return ExitFile;
     }
-    const SettingsLoadResult reloaded = store.LoadSettings(s);
-    if (!reportFailures(ctx, reloaded.registry, reloaded.setFile))
-        return ExitFile;
-    const SettingsSaveResult saved = store.SaveSettings(s);
-    if (!reportFailures(ctx, saved.registry, saved.setFile))
-        return ExitFile;
     // The load repairs what it cannot use; say so, since what was typed is not what is kept.
     // Passwords are never echoed.
     if (const std::string kept = named->text(s);

@@ -1,9 +1,11 @@
 #include "core/month_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <utility>
 
+#include "base/atomic_file.h"
 #include "base/ini_file.h"
 #include "base/text_util.h"
 #include "settings/settings.h"
@@ -102,11 +104,53 @@ void ReadDayLine(const std::string& line, DayRow& row) {
 }
 
 int ReadDayLines(const IniFile& ini, std::span<DayRow, MaxMonthDays> rows) {
-    const int last = std::clamp(ini.readInteger(kSystem, "LastDay", 0), 0, MaxMonthDays);
+    return ReadDayLines(ini, rows,
+                        std::clamp(ini.readInteger(kSystem, "LastDay", 0), 0, MaxMonthDays));
+}
+
+int ReadDayLines(const IniFile& ini, std::span<DayRow, MaxMonthDays> rows, int last) {
     for (int d = 1; d <= last; ++d)
         ReadDayLine(ini.readString(kDayData, IntToStrPad(d, 2)),
                     rows[static_cast<std::size_t>(d - 1)]);
     return last;
+}
+
+std::vector<DayConflict> MergeMonthFile(MonthRecord& m, const IniFile& file) {
+    std::vector<DayConflict> conflicts;
+    std::array<DayRow, MaxMonthDays> theirs{};
+    if (ReadDayLines(file, theirs) != m.rowCount())
+        return conflicts;
+    for (int slot = 1; slot <= m.rowCount(); ++slot) {
+        const auto i = static_cast<std::size_t>(slot - 1);
+        if (theirs[i].cell(DayColumn::Date) != m.days[i].cell(DayColumn::Date))
+            return {};
+    }
+    for (int slot = 1; slot <= m.rowCount(); ++slot) {
+        const auto i = static_cast<std::size_t>(slot - 1);
+        DayRow& mine = m.days[i];
+        DayRow& base = m.snapshot[i];
+        const DayRow& stored = theirs[i];
+        if (SameEntries(stored, base))
+            continue;
+        if (SameEntries(stored, mine)) {
+            base = stored;  // the same edit on both sides: its ledger line is there already
+            continue;
+        }
+        if (SameEntries(mine, base)) {
+            mine = stored;
+            base = stored;
+        } else {
+            conflicts.push_back({slot, mine, stored});
+        }
+    }
+    return conflicts;
+}
+
+void ResolveDayConflict(MonthRecord& m, const DayConflict& conflict, bool keepMine) {
+    const auto i = static_cast<std::size_t>(std::clamp(conflict.slot, 1, MaxMonthDays) - 1);
+    m.snapshot[i] = conflict.theirs;
+    if (!keepMine)
+        m.days[i] = conflict.theirs;
 }
 
 MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path, const Settings& s,
@@ -129,7 +173,17 @@ MonthLoadResult LoadMonth(MonthRecord& m, YearMonth ym, const std::string& path,
         t.MokuTMemo = ini.readString(kSystem, "MokuhyoTime");
         t.KinmuTMemo = ini.readString(kSystem, "KinmuTime");
         t.KeiTMemo = MinutesToStr(StrToMinutes(t.ZanTMemo) + StrToMinutes(t.SZanTMemo), 3, true);
-        m.LastDay = ReadDayLines(ini, m.days);
+        const int stored = ini.readInteger(kSystem, "LastDay", 0);
+        if (stored >= 1 && stored <= MaxMonthDays) {
+            m.LastDay = ReadDayLines(ini, m.days, stored);
+        } else if (ini.hasSection(kDayData)) {
+            // A damaged header would hide every day line: the month's own
+            // number of days, as a new month has them, is read instead.
+            MonthRecord calendar;
+            NewMonth(calendar, ym, s, holidays);
+            m.LastDay = ReadDayLines(ini, m.days, calendar.rowCount());
+            result.lastDayRepaired = true;
+        }
     }
     m.takeSnapshot();
     return result;
@@ -148,8 +202,8 @@ Date SlotDate(const MonthRecord& m, int slot, int simeDay) {
     return d;
 }
 
-MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Settings& s) {
-    MonthSaveResult result;
+PreparedMonthFile PrepareMonthFile(MonthRecord& m, const std::string& path, const Settings& s) {
+    PreparedMonthFile result;
     result.calculation = Recalculate(m, s);
 
     IniFile ini;
@@ -175,9 +229,7 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
         ini.deleteKey(kDayData, key);
         ini.writeString(kDayData, key, DayLine(m.day(d)));
     }
-    result.io = ini.flush();
-    if (!result.io.ok())
-        return result;
+    result.bytes = ini.serialize();
 
     for (int slot = 1; slot <= m.rowCount(); ++slot) {
         const DayRow& now = m.day(slot);
@@ -197,6 +249,20 @@ MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Setting
         change.memo = now.cell(DayColumn::Memo);
         result.leaveChanges.push_back(std::move(change));
     }
+    return result;
+}
+
+MonthSaveResult SaveMonth(MonthRecord& m, const std::string& path, const Settings& s) {
+    PreparedMonthFile prepared = PrepareMonthFile(m, path, s);
+    MonthSaveResult result;
+    result.calculation = prepared.calculation;
+    result.io = prepared.io;
+    if (!result.io.ok())
+        return result;
+    result.io = WriteFileAtomically(path, prepared.bytes);
+    if (!result.io.ok())
+        return result;
+    result.leaveChanges = std::move(prepared.leaveChanges);
     m.takeSnapshot();
     return result;
 }

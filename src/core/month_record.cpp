@@ -16,6 +16,20 @@ bool DayRow::isLegalHoliday() const {
     return Trim(LegalHolidayFlag) == "*";
 }
 
+bool SameEntries(const DayRow& a, const DayRow& b) {
+    if (a.kind() != b.kind() || a.MemoColor != b.MemoColor ||
+        a.isLegalHoliday() != b.isLegalHoliday())
+        return false;
+    for (DayColumn c : {DayColumn::Arrival, DayColumn::Leaving, DayColumn::Memo})
+        if (a.cell(c) != b.cell(c))
+            return false;
+    for (DayColumn c : {DayColumn::Overtime, DayColumn::LateNight, DayColumn::Working}) {
+        if (a.isManual(c) != b.isManual(c) || (a.isManual(c) && a.cell(c) != b.cell(c)))
+            return false;
+    }
+    return true;
+}
+
 DayRow& MonthRecord::day(int number) {
     return days[static_cast<std::size_t>(std::clamp(number, 1, MaxMonthDays) - 1)];
 }

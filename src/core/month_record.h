@@ -62,6 +62,11 @@ struct DayRow {
     bool operator==(const DayRow&) const = default;
 };
 
+// Whether two rows hold the same entries: kind, times, memo and its colour,
+// the statutory mark and hand-typed values. Computed columns are left out,
+// since a recalculation under other settings changes them without an edit.
+bool SameEntries(const DayRow& a, const DayRow& b);
+
 // The month values beside the grid, named after their fields.
 struct SummaryTexts {
     std::string SyukinMemo;   // days worked

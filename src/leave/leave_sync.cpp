@@ -1,5 +1,7 @@
 #include "leave/leave_sync.h"
 
+#include "base/atomic_file.h"
+#include "base/file_lock.h"
 #include "base/ini_file.h"
 #include "leave/leave_kind.h"
 #include "leave/ledger.h"
@@ -32,19 +34,21 @@ bool ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, Ledger& ledge
     return touched;
 }
 
-IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
-                           const std::string& ledgerPath, HalfDayValues halfDays) {
-    bool needed = false;
-    for (const LeaveDayChange& c : changes) needed = needed || concernsLedger(c);
-    if (!needed)
-        return IoResult::success();
+PreparedLedgerFile PrepareLeaveChanges(const std::vector<LeaveDayChange>& changes,
+                                       const std::string& ledgerPath, HalfDayValues halfDays) {
+    PreparedLedgerFile result;
+    for (const LeaveDayChange& c : changes) result.needed = result.needed || concernsLedger(c);
+    if (!result.needed)
+        return result;
     // LoadLedger, the changes and SaveLedger, with the file read once: what
     // is written back is that same reading with the ledger's part replaced.
     IniFile ini;
     const IoResult loaded = ini.load(ledgerPath);
     // Never replace a file whose content could not be read.
-    if (!loaded.ok() && loaded.error != IoError::NotFound)
-        return loaded;
+    if (!loaded.ok() && loaded.error != IoError::NotFound) {
+        result.io = loaded;
+        return result;
+    }
     Ledger ledger;
     ledger.SetHalfDayValues(halfDays.morning, halfDays.afternoon);
     ReadLedger(ledger, ini);
@@ -53,7 +57,19 @@ IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
     // it stands.
     ApplyLeaveChanges(changes, ledger);
     WriteLedger(ledger, ini);
-    return ini.flush();
+    result.bytes = ini.serialize();
+    return result;
+}
+
+IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
+                           const std::string& ledgerPath, HalfDayValues halfDays) {
+    const FolderLock lock(ledgerPath);
+    if (!lock.held())
+        return lock.result();
+    const PreparedLedgerFile prepared = PrepareLeaveChanges(changes, ledgerPath, halfDays);
+    if (!prepared.io.ok() || !prepared.needed)
+        return prepared.io;
+    return WriteFileAtomically(ledgerPath, prepared.bytes);
 }
 
 }  // namespace tkv

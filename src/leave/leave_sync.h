@@ -18,6 +18,17 @@ class Ledger;
 IoResult ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes,
                            const std::string& ledgerPath, HalfDayValues halfDays);
 
+// The new bytes of Vacation.dat with `changes` applied, read under the
+// caller's lock but not written: for a save that writes the month and the
+// ledger together. `needed` is false when nothing concerns the ledger.
+struct PreparedLedgerFile {
+    IoResult io;
+    bool needed = false;
+    std::string bytes;
+};
+PreparedLedgerFile PrepareLeaveChanges(const std::vector<LeaveDayChange>& changes,
+                                       const std::string& ledgerPath, HalfDayValues halfDays);
+
 // The same on a ledger already in memory; returns whether it was touched.
 bool ApplyLeaveChanges(const std::vector<LeaveDayChange>& changes, Ledger& ledger);
 

@@ -116,6 +116,9 @@ public:
     bool HasUnsavedChanges() const;
     // Called after a load and after a successful save.
     void takeSnapshot();
+    // The slots and carry-over as the last load read them or the last save wrote them.
+    const std::array<LeaveEntry, LedgerSlotCount>& snapshot() const { return m_snapshot; }
+    const std::string& snapshotKuriZan() const { return m_snapshotKuriZan; }
 
 private:
     int foldFirst(int limit, std::string_view upTo);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/cp932.h"
+#include "base/file_lock.h"
 #include "base/ini_file.h"
 #include "base/text_util.h"
 
@@ -42,9 +43,9 @@ int slotOfKey(std::string_view key) {
 }
 
 // The value of an entry, each field put in by `append` (which converts it
-// or not). A comma would split the field and a line break would split the
-// line; neither can be part of a double-byte CP932 character, so they are
-// replaced the same way in either encoding.
+// or not). A comma would split the field and a line break (or any other
+// control character) would split the line; none can be part of a double-byte CP932 character, so
+// they are replaced the same way in either encoding.
 template <class Append>
 std::string formatValue(const LeaveEntry& entry, Append append) {
     std::string value;
@@ -58,7 +59,7 @@ std::string formatValue(const LeaveEntry& entry, Append append) {
             char& ch = value[i];
             if (ch == ',')
                 ch = '.';
-            else if (ch == '\r' || ch == '\n')
+            else if (static_cast<unsigned char>(ch) < 0x20 || ch == '\x7F')
                 ch = ' ';
         }
         value += ',';
@@ -175,6 +176,9 @@ IoResult LoadLedger(Ledger& ledger, const std::string& path, HalfDayValues halfD
 
 IoResult SaveLedger(Ledger& ledger, const std::string& path) {
     ledger.RecalcLedger();
+    const FolderLock lock(path);
+    if (!lock.held())
+        return lock.result();
     IniFile ini;
     const IoResult loaded = ini.load(path);
     // Never replace a file whose content could not be read.
@@ -185,6 +189,109 @@ IoResult SaveLedger(Ledger& ledger, const std::string& path) {
     if (written.ok())
         ledger.takeSnapshot();
     return written;
+}
+
+namespace {
+
+// What the person entered in an entry; the weekday and the remaining days
+// are computed.
+bool sameEntry(const LeaveEntry& a, const LeaveEntry& b) {
+    return a.date == b.date && a.kind == b.kind && a.days == b.days && a.memo == b.memo &&
+           a.color == b.color;
+}
+
+std::vector<LeaveEntry> usedEntries(const std::array<LeaveEntry, LedgerSlotCount>& slots) {
+    std::vector<LeaveEntry> out;
+    for (const LeaveEntry& e : slots)
+        if (e.used())
+            out.push_back(e);
+    return out;
+}
+
+// Removes one entry equal to `e`; false when there is none.
+bool takeOut(std::vector<LeaveEntry>& from, const LeaveEntry& e) {
+    for (auto it = from.begin(); it != from.end(); ++it) {
+        if (sameEntry(*it, e)) {
+            from.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool MergeLedgerFile(Ledger& ledger, const IniFile& file) {
+    Ledger theirs = ledger;  // keeps the half-day values
+    theirs.clear();
+    ReadLedger(theirs, file);
+    theirs.RecalcLedger();
+
+    std::array<LeaveEntry, LedgerSlotCount> mineSlots;
+    for (int slot = 1; slot <= LedgerSlotCount; ++slot) mineSlots[slot - 1] = ledger.entry(slot);
+    std::vector<LeaveEntry> base = usedEntries(ledger.snapshot());
+    std::vector<LeaveEntry> mine = usedEntries(mineSlots);
+    std::vector<LeaveEntry> merged;
+    for (int slot = 1; slot <= LedgerSlotCount; ++slot)
+        if (theirs.entry(slot).used())
+            merged.push_back(theirs.entry(slot));
+
+    // Base minus mine: what this ledger removed (or changed); mine minus
+    // base: what it added (or changed to).
+    std::vector<LeaveEntry> added;
+    for (const LeaveEntry& e : mine)
+        if (!takeOut(base, e))
+            added.push_back(e);
+    for (const LeaveEntry& e : base)
+        if (!takeOut(merged, e))
+            return false;
+    if (merged.size() + added.size() > static_cast<std::size_t>(LedgerSlotCount))
+        return false;
+    merged.insert(merged.end(), added.begin(), added.end());
+
+    std::string kuriZan = theirs.KuriZan();
+    const std::string& baseKuri = ledger.snapshotKuriZan();
+    if (TenthsOf(ledger.KuriZan()) != TenthsOf(baseKuri)) {
+        if (TenthsOf(kuriZan) != TenthsOf(baseKuri) &&
+            TenthsOf(kuriZan) != TenthsOf(ledger.KuriZan()))
+            return false;
+        kuriZan = ledger.KuriZan();
+    }
+
+    ledger.clear();
+    for (std::size_t i = 0; i < merged.size(); ++i)
+        ledger.entry(static_cast<int>(i) + 1) = merged[i];
+    ledger.setKuriZan(kuriZan);
+    ledger.RecalcLedger();
+    return true;
+}
+
+LedgerSaveOutcome SaveLedgerMerging(Ledger& ledger, const std::string& path,
+                                    bool keepMineOnConflict) {
+    LedgerSaveOutcome outcome;
+    ledger.RecalcLedger();
+    const FolderLock lock(path);
+    if (!lock.held()) {
+        outcome.io = lock.result();
+        return outcome;
+    }
+    IniFile ini;
+    const IoResult loaded = ini.load(path);
+    // Never replace a file whose content could not be read.
+    if (!loaded.ok() && loaded.error != IoError::NotFound) {
+        outcome.io = loaded;
+        return outcome;
+    }
+    if (loaded.ok() && !MergeLedgerFile(ledger, ini)) {
+        outcome.conflict = true;
+        if (!keepMineOnConflict)
+            return outcome;
+    }
+    WriteLedger(ledger, ini);
+    outcome.io = ini.flush();
+    if (outcome.io.ok())
+        ledger.takeSnapshot();
+    return outcome;
 }
 
 }  // namespace tkv

@@ -40,4 +40,23 @@ IoResult LoadLedger(Ledger& ledger, const std::string& path, HalfDayValues halfD
 // unsaved.
 IoResult SaveLedger(Ledger& ledger, const std::string& path);
 
+// Brings into `ledger` what Vacation.dat (read into `file`) gained since the
+// snapshot: entries another program added stay, entries it removed go, and
+// this ledger's own additions and removals are made on top. Returns false,
+// leaving the ledger alone, when both changed the same thing: an entry this
+// ledger changed or removed is no longer in the file, the carry-over
+// changed on both sides, or the merged entries would not fit.
+bool MergeLedgerFile(Ledger& ledger, const IniFile& file);
+
+struct LedgerSaveOutcome {
+    IoResult io;
+    bool conflict = false;  // nothing was written; see MergeLedgerFile
+};
+
+// SaveLedger for a ledger held open for long: under the folder's lock the
+// file is read again and merged first. With a conflict nothing is written,
+// unless `keepMineOnConflict`, which writes this ledger as it stands.
+LedgerSaveOutcome SaveLedgerMerging(Ledger& ledger, const std::string& path,
+                                    bool keepMineOnConflict = false);
+
 }  // namespace tkv

@@ -6,6 +6,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
+#include "mainwindow/save_conflicts.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/zangyo_main.h"
 #include "platform/message_box.h"
@@ -37,12 +38,18 @@ void TZangyoMain::showMonth(int year, int month, bool force) {
     showSummary();
     if (!r.ok())
         reportFileError(r);
+    else if (m_session.lastDayRepaired())
+        platform::ShowMessage(
+            this, "ファイルエラー",
+            "月のファイルの日数（LastDay）が壊れていたため、暦の日数で表示しました。\n" +
+                ToQString(m_session.paths().monthFile({year, month})),
+            QMessageBox::Ok, QMessageBox::Warning);
     RefreshLeaveIndicator();
 }
 
 bool TZangyoMain::saveShownMonth() {
     m_grid->commitEditor();
-    const MonthSaveOutcome r = m_session.save();
+    const MonthSaveOutcome r = SaveMonthAsking(this, m_session);
     if (!r.refused) {
         m_grid->refresh();
         showSummary();
@@ -51,6 +58,8 @@ bool TZangyoMain::saveShownMonth() {
         reportFileError(r.month);
         return false;
     }
+    if (!r.conflicts.empty())
+        return false;  // the file kept changing while asked; the month stays unsaved
     if (!r.ledger.ok())
         reportFileError(r.ledger);
     RefreshLeaveIndicator();

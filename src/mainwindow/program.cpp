@@ -10,6 +10,7 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/resident.h"
+#include "mainwindow/settings_file_check.h"
 #include "mainwindow/zangyo_main.h"
 #include "os/environment.h"
 #include "os/system_clock.h"
@@ -85,11 +86,12 @@ int RunProgram(QApplication& app) {
     }
     ctx.dataDir = std::move(folders.dataDir);
     ctx.settingsFile = RegistryFile(folders.configDir);
-    // A registry that cannot be read is reported by the settings load below.
-    ctx.registry = OpenRegistry(folders.configDir);
+    ctx.clock = std::make_unique<os::SystemClock>();
+    ctx.registry = OpenSettingsFile(folders.configDir, *ctx.clock);
+    if (!ctx.registry)
+        return 1;
     ctx.store = std::make_unique<SettingsStore>(*ctx.registry, ctx.dataDir, os::CurrentDir(),
                                                 ctx.startUser);
-    ctx.clock = std::make_unique<os::SystemClock>();
     const SettingsLoadResult loaded = ctx.store->LoadSettings(ctx.settings);
     reportSettingsError(loaded.registry);
     reportSettingsError(loaded.setFile);

@@ -74,7 +74,10 @@ void TZangyoMain::updateTitle() {
 
 void TZangyoMain::reportFileError(const IoResult& r) {
     const QString what = r.error == IoError::ReadFailed ? "ファイルを読み込めませんでした。"
-                                                        : "ファイルに書き込めませんでした。";
+                         : r.error == IoError::Locked
+                             ? "ほかのプログラムが使用中のため、保存できませんでした。少し待ってか"
+                               "ら保存してください。"
+                             : "ファイルに書き込めませんでした。";
     platform::ShowMessage(this, "ファイルエラー", what + "\n" + ToQString(r.path), QMessageBox::Ok,
                           QMessageBox::Critical);
 }

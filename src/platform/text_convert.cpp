@@ -5,6 +5,10 @@
 namespace tkv::platform {
 
 QString FirstUnstorable(const QString& text) {
+    // Control characters would split a line of the file the text goes into.
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QString(c);
     std::string bad;
     if (cp932::canEncode(ToUtf8(text), &bad))
         return {};

@@ -15,8 +15,9 @@ inline std::string ToUtf8(const QString& text) {
     return text.toStdString();
 }
 
-// The first character of `text` that Shift-JIS files cannot hold, or an
-// empty string when it can all be stored; editors refuse such input.
+// The first character of `text` that Shift-JIS files cannot hold (or a
+// control character, which would split a line of them), or an empty string
+// when it can all be stored; editors refuse such input.
 QString FirstUnstorable(const QString& text);
 
 }  // namespace tkv::platform

@@ -5,6 +5,8 @@
 
 #include "base/atomic_file.h"
 #include "base/clock.h"
+#include "base/file_lock.h"
+#include "base/ini_file.h"
 #include "base/paths.h"
 #include "core/month_file.h"
 #include "leave/leave_sync.h"
@@ -52,7 +54,10 @@ MonthSession::MonthSession(const Settings& settings, const AnnualHolidayTable& h
 IoResult MonthSession::load(YearMonth ym) {
     m_loaded = ym;
     m_span.reset();
+    // Under the folder's lock, which first finishes a save a crash cut short.
+    const FolderLock lock(m_paths.monthFile(ym));
     const MonthLoadResult r = LoadMonth(m_month, ym, m_paths.monthFile(ym), m_settings, m_holidays);
+    m_lastDayRepaired = r.lastDayRepaired;
     m_readOnly = !r.io.ok() && r.io.error != IoError::NotFound;
     return m_readOnly ? r.io : IoResult::success();
 }
@@ -87,13 +92,58 @@ MonthSaveOutcome MonthSession::save() {
         outcome.month = IoResult::failure(IoError::ReadFailed, 0, path);
         return outcome;
     }
-    MonthSaveResult r = SaveMonth(m_month, path, m_settings);
-    m_calc = r.calculation;
-    outcome.month = r.io;
-    if (outcome.month.ok())
-        outcome.ledger =
-            ApplyLeaveChanges(r.leaveChanges, m_paths.ledgerFile(), HalfDayValuesOf(m_settings));
+    // The month file as it is now, read under the folder's lock: what another
+    // program saved since our load is merged in, never written over.
+    const FolderLock lock(path);
+    if (!lock.held()) {
+        outcome.month = lock.result();
+        return outcome;
+    }
+    IniFile current;
+    const IoResult read = current.load(path);
+    if (!read.ok() && read.error != IoError::NotFound) {
+        outcome.month = read;
+        return outcome;
+    }
+    if (read.ok()) {
+        outcome.conflicts = MergeMonthFile(m_month, current);
+        if (!outcome.conflicts.empty())
+            return outcome;  // nothing written until the person has chosen
+    }
+    // Both files are written and synced before either is renamed: a failure
+    // while preparing leaves both as they were, and the intent record covers
+    // the moment between the two renames.
+    PreparedMonthFile month = PrepareMonthFile(m_month, path, m_settings);
+    m_calc = month.calculation;
+    outcome.month = month.io;
+    if (!outcome.month.ok())
+        return outcome;
+    const PreparedLedgerFile ledger =
+        PrepareLeaveChanges(month.leaveChanges, m_paths.ledgerFile(), HalfDayValuesOf(m_settings));
+    if (!ledger.io.ok()) {
+        outcome.ledger = ledger.io;
+        return outcome;
+    }
+    PreparedFile monthFile, ledgerFile;
+    outcome.month = monthFile.prepare(path, month.bytes);
+    if (!outcome.month.ok())
+        return outcome;
+    if (ledger.needed) {
+        outcome.ledger = ledgerFile.prepare(m_paths.ledgerFile(), ledger.bytes);
+        if (!outcome.ledger.ok())
+            return outcome;
+    }
+    const IoResult committed = CommitTogether({&monthFile, &ledgerFile}, FolderIntentFile(path));
+    if (!committed.ok()) {
+        (committed.path == m_paths.ledgerFile() ? outcome.ledger : outcome.month) = committed;
+        return outcome;
+    }
+    m_month.takeSnapshot();
     return outcome;
+}
+
+void MonthSession::resolve(const DayConflict& conflict, bool keepMine) {
+    ResolveDayConflict(m_month, conflict, keepMine);
 }
 
 IoResult MonthSession::removeMonthFile(YearMonth ym) const {

@@ -9,6 +9,7 @@
 #include "base/io_result.h"
 #include "core/calendar.h"
 #include "core/day_span.h"
+#include "core/month_file.h"
 #include "core/month_record.h"
 #include "core/recalculate.h"
 
@@ -44,14 +45,17 @@ inline constexpr int SummaryFieldCount = 7;
 std::array<SummaryField, SummaryFieldCount> SummaryFields(const SummaryTexts& texts);
 
 // What a save did. A month that was refused or failed leaves the ledger
-// alone; the month then stays marked unsaved.
+// alone; the month then stays marked unsaved. Days that both this program
+// and another one changed stop the save before anything is written: each
+// conflict is settled with resolve(), then the save is made again.
 struct MonthSaveOutcome {
     // Nothing was done at all: a month that could not be read (`month` says
     // why), or the days of a span, which are never saved (`month` is a success).
     bool refused = false;
     IoResult month;   // writing YYYYMM.dat (or why it was refused)
     IoResult ledger;  // bringing Vacation.dat in step; success when untouched
-    bool ok() const { return month.ok() && ledger.ok(); }
+    std::vector<DayConflict> conflicts;
+    bool ok() const { return month.ok() && ledger.ok() && conflicts.empty(); }
 };
 
 // The displayed month of one user, as the desktop program and the command
@@ -84,12 +88,19 @@ public:
     // Never replace a month file that could not be read: saving such a
     // month is refused until another load succeeds.
     bool readOnly() const { return m_readOnly; }
+    // The last load found no usable LastDay and took the calendar's number
+    // of days; the caller warns once.
+    bool lastDayRepaired() const { return m_lastDayRepaired; }
 
     const MonthCalculation& recalculate();
 
-    // Recalculates and writes the month file, then applies the leave days
-    // that changed since the load or the last save to Vacation.dat.
+    // Under the folder's lock: merges what the month file gained since the
+    // load (see MergeMonthFile), recalculates and writes the month file,
+    // then applies the leave days that changed since the load or the last
+    // save to Vacation.dat. With conflicts nothing is written.
     MonthSaveOutcome save();
+    // Keeps this program's row of a conflicting day, or the file's.
+    void resolve(const DayConflict& conflict, bool keepMine);
 
     // Removes the file of month `ym`, so that its next load builds it afresh.
     IoResult removeMonthFile(YearMonth ym) const;
@@ -111,6 +122,7 @@ private:
     std::optional<YearMonth> m_loaded;
     std::optional<DaySpan> m_span;
     bool m_readOnly = false;
+    bool m_lastDayRepaired = false;
 };
 
 }  // namespace tkv

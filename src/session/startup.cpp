@@ -1,6 +1,10 @@
 #include "session/startup.h"
 
+#include <cerrno>
+#include <cstdio>
+
 #include "base/atomic_file.h"
+#include "base/clock.h"
 #include "base/paths.h"
 #include "base/registry_store.h"
 #include "session/month_session.h"
@@ -27,6 +31,21 @@ IoResult PrepareUserFolder(const UserPaths& paths) {
 
 std::string RegistryFile(std::string_view configDir) {
     return JoinPath(configDir, "registry.ini");
+}
+
+IoResult SetAsideRegistryFile(std::string_view configDir, const DateTime& now,
+                              std::string& keptAs) {
+    const std::string path = RegistryFile(configDir);
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, ".broken-%04d%02d%02d-%02d%02d%02d", now.year, now.month,
+                  now.day, now.hour, now.minute, now.second);
+    keptAs = path + stamp;
+    // An earlier copy of the same second is never replaced.
+    if (FileExists(keptAs))
+        return IoResult::failure(IoError::WriteFailed, EEXIST, keptAs);
+    if (std::rename(path.c_str(), keptAs.c_str()) != 0)
+        return IoResult::failure(IoError::WriteFailed, errno, path);
+    return IoResult::success();
 }
 
 std::unique_ptr<IniRegistryStore> OpenRegistry(std::string_view configDir) {

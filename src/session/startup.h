@@ -30,6 +30,13 @@ IoResult PrepareUserFolder(const UserPaths& paths);
 // registry.ini in a configuration folder.
 std::string RegistryFile(std::string_view configDir);
 
+struct DateTime;
+
+// Moves a registry file that could not be read aside, to
+// "registry.ini.broken-YYYYMMDD-HHMMSS" beside it, so that a start on
+// defaults never writes over it. `keptAs` receives the new path.
+IoResult SetAsideRegistryFile(std::string_view configDir, const DateTime& now, std::string& keptAs);
+
 // The registry file of a configuration folder, read once; its loadResult()
 // says whether that worked.
 std::unique_ptr<IniRegistryStore> OpenRegistry(std::string_view configDir);

@@ -1,5 +1,6 @@
 #include "settings/holiday_list.h"
 
+#include "base/file_lock.h"
 #include "base/ini_file.h"
 #include "base/text_util.h"
 
@@ -125,6 +126,9 @@ HolidayReadResult ReadHolidayList(const std::string& path, AnnualHolidayTable& t
 
 IoResult WriteHolidayList(const std::string& path, const AnnualHolidayTable& rows,
                           AnnualHolidayTable& table, const HolidayProgress& progress) {
+    const FolderLock lock(path);
+    if (!lock.held())
+        return lock.result();
     IniFile ini;
     const IoResult loaded = ini.load(path);
     if (!loaded.ok() && loaded.error != IoError::NotFound)

@@ -114,6 +114,10 @@ std::string SettingsStore::setFilePath() const {
 SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     SettingsLoadResult result;
     result.registry = m_registry.reload();
+    // A store that could not be read is never filled with first-run values:
+    // that would write them over the person's settings.
+    if (!result.registry.ok())
+        return result;
 
     const std::string key = userKey();
     const std::string sys = sub(key, kSystem);
@@ -175,9 +179,11 @@ SettingsLoadResult SettingsStore::LoadSettings(Settings& s) {
     Settings defaults;
     defaults.SaveInitialDir =
         m_currentUser.empty() ? m_currentDir : JoinPath(m_currentDir, m_currentUser);
+    m_stored.clear();
     for (const SettingField& f : SettingsSchema()) {
         const std::string& k = f.section == SettingSection::System ? sys : set;
         const auto v = raw(k, f.name);
+        m_stored[k + '\n' + f.name] = v;
         if (f.type == SettingType::Password) {
             f.assign(s, v ? cp932::toUtf8(ReverseText(*v)) : "", defaults);
         } else if (v) {
@@ -214,6 +220,7 @@ SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
     SettingsSaveResult result;
     const std::string key = userKey();
     m_registry.createKey(key);
+    std::vector<const SettingField*> unchanged;
     for (const SettingField& f : SettingsSchema()) {
         // These two belong to their windows, which write them themselves.
         if (f.name == "MokuhyoBasShow" || f.name == "SyukeiMonth")
@@ -222,24 +229,45 @@ SettingsSaveResult SettingsStore::SaveSettings(Settings& s) {
         std::string bytes = cp932::fromUtf8(f.text(s));
         if (f.type == SettingType::Password)
             bytes = ReverseText(bytes);
+        // Only what this program changed since its load: a value another
+        // program stored meanwhile is not put back to this record's old one.
+        const auto loaded = m_stored.find(k + '\n' + f.name);
+        if (loaded != m_stored.end() && loaded->second == bytes) {
+            unchanged.push_back(&f);
+            continue;
+        }
         m_registry.writeValue(k, f.name, bytes);
+        m_stored[k + '\n' + f.name] = bytes;
     }
-    result.registry = m_registry.flush();
-    result.setFile = writeSetFile(s);
+    // The registry and the .SET file are written as one: neither is renamed
+    // before both are ready.
+    const std::string setPath = setFilePath();
+    if (const std::size_t slash = setPath.rfind('/'); slash != std::string::npos) {
+        if (const IoResult dir = MakeDirectories(setPath.substr(0, slash)); !dir.ok()) {
+            result.setFile = dir;
+            return result;
+        }
+    }
+    const IoResult written = m_registry.flushWith([&] {
+        // The record takes up what the other programs stored, so that the
+        // .SET file and the windows follow the registry.
+        const Settings fallback = s;
+        for (const SettingField* f : unchanged) {
+            const std::string k = sub(key, sectionName(f->section));
+            const auto v = m_registry.readValue(k, f->name);
+            std::optional<std::string>& seen = m_stored[k + '\n' + f->name];
+            if (!v || *v == seen)
+                continue;
+            f->assign(s, cp932::toUtf8(f->type == SettingType::Password ? ReverseText(*v) : *v),
+                      fallback);
+            seen = v;
+        }
+        return RegistryStore::CompanionFile{setPath, BuildSetFile(s)};
+    });
+    (written.path == setPath ? result.setFile : result.registry) = written;
     if (m_currentUser == m_startUser)
         m_copies = StartUserCopiesOf(s);
     return result;
-}
-
-IoResult SettingsStore::writeSetFile(const Settings& s) const {
-    const std::string path = setFilePath();
-    const std::size_t slash = path.rfind('/');
-    if (slash != std::string::npos) {
-        const IoResult dir = MakeDirectories(path.substr(0, slash));
-        if (!dir.ok())
-            return dir;
-    }
-    return WriteFileAtomically(path, BuildSetFile(s), 0600);
 }
 
 }  // namespace tkv

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,7 +53,8 @@ public:
 
     SettingsLoadResult LoadSettings(Settings& s);
     // Takes the record by reference: the six frequently-used times are copied
-    // back into Time18..Time20 first.
+    // back into Time18..Time20 first. Writes only the values changed since
+    // the load, and takes into the record what other programs stored since.
     SettingsSaveResult SaveSettings(Settings& s);
 
     const StartUserCopies& startUserCopies() const { return m_copies; }
@@ -59,14 +62,16 @@ public:
     std::string setFilePath() const;
 
 private:
-    IoResult writeSetFile(const Settings& s) const;
-
     RegistryStore& m_registry;
     std::string m_dataDir;
     std::string m_currentDir;
     std::string m_startUser;
     std::string m_currentUser;
     StartUserCopies m_copies;
+    // Each value's stored bytes (by key path and name) as the last load read
+    // them or the last save wrote them: a save writes only the values that
+    // differ from these.
+    std::map<std::string, std::optional<std::string>> m_stored;
 };
 
 }  // namespace tkv

@@ -129,5 +129,51 @@ TEST(AtomicWrite, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(ModeOf(path), 0640u);
 }
 
+// Leave memos must not become readable by other users of a shared folder.
+TEST(AtomicWrite, FilesAre0600AndFoldersAre0700UnderUmaskZero) {
+    test::TestFolder dir;
+    const mode_t old = ::umask(0);
+    const std::string folder = dir.file("a/b");
+    ASSERT_TRUE(MakeDirectories(folder).ok());
+    ASSERT_TRUE(WriteFileAtomically(folder + "/Vacation.dat", "x").ok());
+    ::umask(old);
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    ASSERT_EQ(::stat(dir.file("a").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    ASSERT_EQ(::stat((folder + "/Vacation.dat").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
+}
+
+// Two saves prepared, the process gone between the renames: the record
+// finishes them, and a second replay changes nothing.
+TEST(AtomicWrite, IntentRecordFinishesTheRenames) {
+    test::TestFolder dir;
+    const std::string a = dir.file("a"), b = dir.file("b"), intent = dir.file(".intent");
+    ASSERT_TRUE(WriteFileAtomically(a, "old a").ok());
+    ASSERT_TRUE(WriteFileAtomically(b, "old b").ok());
+    PreparedFile pa, pb;
+    ASSERT_TRUE(pa.prepare(a, "new a").ok());
+    ASSERT_TRUE(pb.prepare(b, "new b").ok());
+    InjectFileFault({FileStep::Rename, 3, EIO});  // the record's own rename, a's, then b's fails
+    EXPECT_FALSE(CommitTogether({&pa, &pb}, intent).ok());
+    ClearFileFault();
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(a, bytes).ok());
+    EXPECT_EQ(bytes, "new a");
+    ASSERT_TRUE(ReadWholeFile(b, bytes).ok());
+    EXPECT_EQ(bytes, "old b");
+    bool replayed = false;
+    ASSERT_TRUE(ReplayIntent(intent, &replayed).ok());
+    EXPECT_TRUE(replayed);
+    ASSERT_TRUE(ReadWholeFile(b, bytes).ok());
+    EXPECT_EQ(bytes, "new b");
+    EXPECT_FALSE(FileExists(intent));
+    ASSERT_TRUE(ReplayIntent(intent, &replayed).ok());
+    EXPECT_FALSE(replayed);
+    EXPECT_EQ(RemoveStaleTemporaryFiles(dir.path()), 0);
+}
+
 }  // namespace
 }  // namespace tkv

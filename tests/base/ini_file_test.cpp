@@ -140,6 +140,22 @@ TEST(IniFile, ReplaceKeysAsDeleteAndWrite) {
     }
 }
 
+// A value never carries a control character into or out of the file: a line
+// break in it would plant lines of its own.
+TEST(IniFile, ControlCharactersInValuesBecomeBlanks) {
+    for (const IniValueMode mode : {IniValueMode::Profile, IniValueMode::Exact}) {
+        IniFile ini(mode);
+        ini.writeString("S", "Memo", "x\r\n[Other]\r\nA=1");
+        ini.writeRaw("S", "Raw", std::string("a\0b\tc\x7f", 6));
+        EXPECT_EQ(ini.serialize(), "[S]\r\nMemo=x  [Other]  A=1\r\nRaw=a b c \r\n");
+
+        ini.parse("[S]\r\nA=one\rtwo\x01\r\nB=\tx\r\n");
+        EXPECT_EQ(ini.readString("S", "A"), mode == IniValueMode::Exact ? "one two " : "one two");
+        EXPECT_EQ(ini.readString("S", "B"), mode == IniValueMode::Exact ? " x" : "x");
+        EXPECT_FALSE(ini.hasSection("Other"));
+    }
+}
+
 TEST(IniFile, ValuesAreCp932OnDisk) {
     test::TestFolder dir;
     IniFile ini;

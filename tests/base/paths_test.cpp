@@ -22,7 +22,8 @@ TEST(Paths, MonthFilesAndUserFolders) {
 }
 
 TEST(Paths, UserNamesThatWouldEscapeTheDataFolderAreRefused) {
-    for (const char* bad : {"", ".", "..", "a/b", "a\\b", " taro", "ta\nro"})
+    for (const char* bad :
+         {"", ".", "..", "a/b", "a\\b", " taro", "ta\nro", "a]b", "[a", "a=b", "a\x7f", "a\tb"})
         EXPECT_FALSE(IsValidUserName(bad)) << bad;
     for (const char* good : {"taro", "山田 太郎", "user.2"})
         EXPECT_TRUE(IsValidUserName(good)) << good;

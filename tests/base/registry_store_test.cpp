@@ -1,10 +1,13 @@
 #include "base/registry_store.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
+#include "base/atomic_file.h"
+#include "base/param_names.h"
 #include "base/test_folder.h"
 
 namespace tkv {
@@ -70,6 +73,62 @@ TEST(RegistryStore, ReloadReadsOnlyAChangedFile) {
     EXPECT_EQ(unreadable.loadResult().error, IoError::ReadFailed);
     EXPECT_EQ(unreadable.reload().error, IoError::ReadFailed);
     EXPECT_EQ(unreadable.parseCount(), 2);
+}
+
+struct DamageCase {
+    const char* name;
+    std::string bytes;
+    bool damaged;
+};
+
+void PrintTo(const DamageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RegistryDamage : public ::testing::TestWithParam<DamageCase> {};
+
+// A damaged file is reported and never written over, whatever is changed.
+TEST_P(RegistryDamage, IsReportedAndNeverWrittenOver) {
+    test::TestFolder dir;
+    const std::string path = dir.file("registry.ini");
+    ASSERT_TRUE(WriteFileAtomically(path, GetParam().bytes).ok());
+    IniRegistryStore store(path);
+    EXPECT_EQ(store.loadResult().error, GetParam().damaged ? IoError::Damaged : IoError::None);
+    store.writeValue("S", "B", "2");
+    const IoResult flushed = store.flush();
+    std::string now;
+    ASSERT_TRUE(ReadWholeFile(path, now).ok());
+    if (GetParam().damaged) {
+        EXPECT_EQ(flushed.error, IoError::Damaged);
+        EXPECT_EQ(now, GetParam().bytes);
+    } else {
+        EXPECT_TRUE(flushed.ok());
+        EXPECT_NE(now.find("B=2"), std::string::npos);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RegistryDamage,
+    ::testing::Values(DamageCase{"Sound", "[S]\r\nA=1\r\n; note\r\n\r\n[T]\r\n", false},
+                      DamageCase{"Empty", "", false},
+                      DamageCase{"NulByte", std::string("[S]\r\nA=\0\r\n", 9), true},
+                      DamageCase{"LineOutsideSections", "junk\r\n[S]\r\nA=1\r\n", true},
+                      DamageCase{"LineWithoutEquals", "[S]\r\nA 1\r\n", true},
+                      DamageCase{"CutHeader", "[S]\r\nA=1\r\n[Soft", true}),
+    test::ByName());
+
+TEST(RegistryStore, UnreadableFileIsNeverWrittenOver) {
+    test::TestFolder dir;
+    const std::string path = dir.file("registry.ini");
+    ASSERT_TRUE(WriteFileAtomically(path, "[S]\r\nA=1\r\n").ok());
+    InjectFileFault({FileStep::Read, 1, EACCES});
+    IniRegistryStore store(path);
+    EXPECT_EQ(store.loadResult().error, IoError::ReadFailed);
+    store.writeValue("S", "A", "2");
+    EXPECT_EQ(store.flush().error, IoError::ReadFailed);
+    std::string now;
+    ASSERT_TRUE(ReadWholeFile(path, now).ok());
+    EXPECT_EQ(now, "[S]\r\nA=1\r\n");
 }
 
 }  // namespace

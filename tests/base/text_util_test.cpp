@@ -239,5 +239,15 @@ TEST(DateAndHourFields, DecimalHours) {
     EXPECT_EQ(DecimalHourStr("   "), "   ");
 }
 
+TEST(ControlChars, EachBecomesOneBlank) {
+    EXPECT_FALSE(HasControlChar("山田 太郎 ~"));
+    EXPECT_TRUE(HasControlChar("a\rb"));
+    EXPECT_TRUE(HasControlChar(std::string_view("\0", 1)));
+    EXPECT_TRUE(HasControlChar("\x7f"));
+    EXPECT_EQ(BlankControlChars(std::string_view("a\r\nb\x1f\x7f\0", 7)), "a  b   ");
+    // CP932 bytes pass as they are: no trail byte is a control byte.
+    EXPECT_EQ(BlankControlChars("\x83\x41\x82\xa0"), "\x83\x41\x82\xa0");
+}
+
 }  // namespace
 }  // namespace tkv

@@ -29,7 +29,21 @@ std::vector<std::string> OutputLines(const std::string& out) {
 }
 
 CliResult CliRunner::run(const std::vector<std::string>& args) const {
-    const std::string outPath = m_folder.file("stdout"), errPath = m_folder.file("stderr");
+    return runTogether({args}).front();
+}
+
+std::vector<CliResult> CliRunner::runTogether(
+    const std::vector<std::vector<std::string>>& commands) const {
+    std::vector<pid_t> pids;
+    for (std::size_t i = 0; i < commands.size(); ++i) pids.push_back(start(commands[i], i));
+    std::vector<CliResult> results;
+    for (std::size_t i = 0; i < pids.size(); ++i) results.push_back(finish(pids[i], i));
+    return results;
+}
+
+pid_t CliRunner::start(const std::vector<std::string>& args, std::size_t tag) const {
+    const std::string outPath = m_folder.file("stdout" + std::to_string(tag)),
+                      errPath = m_folder.file("stderr" + std::to_string(tag));
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::setenv("TOKIVANE_DATA_DIR", dataDir().c_str(), 1);
@@ -53,6 +67,12 @@ CliResult CliRunner::run(const std::vector<std::string>& args) const {
         ::execv(exe.c_str(), argv.data());
         ::_exit(127);
     }
+    return pid;
+}
+
+CliResult CliRunner::finish(pid_t pid, std::size_t tag) const {
+    const std::string outPath = m_folder.file("stdout" + std::to_string(tag)),
+                      errPath = m_folder.file("stderr" + std::to_string(tag));
     int status = 0;
     ::waitpid(pid, &status, 0);
     CliResult r;

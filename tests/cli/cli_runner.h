@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "base/test_folder.h"
@@ -20,6 +21,8 @@ std::vector<std::string> OutputLines(const std::string& out);
 class CliRunner {
 public:
     CliResult run(const std::vector<std::string>& args) const;
+    // Starts every command at once and waits for all of them.
+    std::vector<CliResult> runTogether(const std::vector<std::vector<std::string>>& commands) const;
 
     std::string dataDir() const { return m_folder.path() + "/data"; }
     std::string configDir() const { return m_folder.path() + "/config"; }
@@ -29,6 +32,9 @@ public:
     void writeData(const std::string& name, const std::string& bytes) const;
 
 private:
+    pid_t start(const std::vector<std::string>& args, std::size_t tag) const;
+    CliResult finish(pid_t pid, std::size_t tag) const;
+
     TestFolder m_folder;
 };
 

@@ -106,7 +106,9 @@ TEST_F(MonthFileTest, DamagedFilesLoadWhatCanBeRead) {
         " 3=3/ 3,,,,,,,,*,*,*,1:00,$ZZ,*,extra,,\r\n";
     ASSERT_TRUE(WriteFileAtomically(path(), bytes).ok());
     MonthRecord m = load();
-    EXPECT_EQ(m.LastDay, 0);  // an unreadable day count shows no rows
+    // An unreadable day count never hides the day lines: the calendar's 31.
+    EXPECT_EQ(m.LastDay, 31);
+    EXPECT_EQ(m.day(2).cell(DayColumn::Memo), "memo");
 
     ASSERT_TRUE(WriteFileAtomically(path(), ReplaceAll(bytes, "99999999999", "3")).ok());
     m = load();
@@ -137,6 +139,51 @@ TEST_F(MonthFileTest, FailedSaveKeepsTheMonthUnsaved) {
     EXPECT_TRUE(m.hasUnsavedChanges());
     EXPECT_TRUE(r.leaveChanges.empty());
 }
+
+struct LastDayCase {
+    const char* name;
+    const char* header;  // the [System] lines
+    int lastDay;
+    bool repaired;
+};
+
+void PrintTo(const LastDayCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LastDayTest : public MonthFileTest, public ::testing::WithParamInterface<LastDayCase> {};
+
+// A LastDay that cannot be used never hides the day lines: the calendar's
+// number of days is read, and a save writes it back.
+TEST_P(LastDayTest, DayLinesStayVisible) {
+    std::string bytes = std::string("[System]\r\n") + GetParam().header + "[DayData]\r\n";
+    for (int d = 1; d <= 31; ++d)
+        bytes += IntToStrPad(d, 2) + "= 3/" + IntToStrPad(d, 2) + ",,  ,,,,,memo" +
+                 std::to_string(d) + ",,,,,,,\r\n";
+    ASSERT_TRUE(WriteFileAtomically(path(), bytes).ok());
+    MonthRecord m;
+    const MonthLoadResult r = LoadMonth(m, {2004, 3}, path(), s, holidays);
+    EXPECT_EQ(r.lastDayRepaired, GetParam().repaired);
+    EXPECT_EQ(m.LastDay, GetParam().lastDay);
+    EXPECT_EQ(m.day(m.LastDay).cell(DayColumn::Memo), "memo" + std::to_string(m.LastDay));
+    ASSERT_TRUE(SaveMonth(m, path(), s).io.ok());
+    IniFile saved;
+    saved.load(path());
+    EXPECT_EQ(saved.readInteger("System", "LastDay", 0), GetParam().lastDay);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LastDayTest,
+                         ::testing::Values(LastDayCase{"Missing", "", 31, true},
+                                           LastDayCase{"NotANumber", "LastDay=abc\r\n", 31, true},
+                                           LastDayCase{"Zero", "LastDay=0\r\n", 31, true},
+                                           LastDayCase{"TooLarge", "LastDay=40\r\n", 31, true},
+                                           LastDayCase{"Negative", "LastDay=-3\r\n", 31, true},
+                                           LastDayCase{"Short", "LastDay=10\r\n", 10, false},
+                                           LastDayCase{"Blanks", "LastDay= 29 \r\n", 29, false},
+                                           LastDayCase{"Hex", "LastDay=$1E\r\n", 30, false}),
+                         [](const ::testing::TestParamInfo<LastDayCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 }  // namespace
 }  // namespace tkv

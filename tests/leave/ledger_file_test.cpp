@@ -23,6 +23,8 @@ TEST(LeaveValue, StoredForm) {
     e.memo = "a,b\r\nc";
     e.color = 0x0000FF;
     EXPECT_EQ(FormatLeaveValue(e), "2024/04/01,月,有給, -1.0, 11.0,a.b  c,$FF,");
+    e.memo = "tab\there\x01\x7f";
+    EXPECT_EQ(FormatLeaveValue(e), "2024/04/01,月,有給, -1.0, 11.0,tab here  ,$FF,");
     e.color = static_cast<int>(0x80000005u);  // a system colour survives the round trip
     EXPECT_EQ(ParseLeaveValue(FormatLeaveValue(e)).color, e.color);
 }

@@ -1,7 +1,10 @@
 #include "session/month_session.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <ostream>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -237,17 +240,36 @@ TEST_F(MonthSessionTest, ShownSpanIsNeverSaved) {
     EXPECT_EQ(session.month().day(10).cell(DayColumn::Kind), "  ");
 }
 
-TEST_F(MonthSessionTest, LedgerFailureIsReportedAfterTheMonthIsSaved) {
+// The month and the ledger are written together or not at all: a ledger
+// that cannot be read keeps the month file as it was, and the month unsaved.
+TEST_F(MonthSessionTest, LedgerFailureIsReportedAndTheMonthIsNotWritten) {
     std::filesystem::create_directory(ledgerFile());
     ASSERT_TRUE(session.load({2004, 3}).ok());
     session.month().day(1).cell(DayColumn::Kind) = "有";
     const MonthSaveOutcome r = session.save();
     EXPECT_FALSE(r.refused);
-    EXPECT_TRUE(r.month.ok());
     EXPECT_EQ(r.ledger.error, IoError::ReadFailed);
     EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(FileExists(monthFile()));
+    EXPECT_FALSE(FileExists(monthFile()));
+    EXPECT_TRUE(session.month().hasUnsavedChanges());
     EXPECT_TRUE(std::filesystem::is_directory(ledgerFile()));
+}
+
+// A ledger that fails while its replacement is written: neither file changes.
+TEST_F(MonthSessionTest, AFailedLedgerWriteLeavesBothFiles) {
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    ASSERT_TRUE(session.save().ok());
+    const std::string month = bytesOf(monthFile());
+    session.month().day(1).cell(DayColumn::Kind) = "有";
+    InjectFileFault({FileStep::Write, 2, ENOSPC});  // the second file prepared: the ledger
+    const MonthSaveOutcome r = session.save();
+    ClearFileFault();
+    EXPECT_EQ(r.ledger.error, IoError::WriteFailed);
+    EXPECT_EQ(bytesOf(monthFile()), month);
+    EXPECT_FALSE(FileExists(ledgerFile()));
+    EXPECT_TRUE(session.month().hasUnsavedChanges());
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_EQ(ledger().entryCount(), 1);
 }
 
 TEST_F(MonthSessionTest, UserFolderAndMonthFileRemoval) {
@@ -263,6 +285,133 @@ TEST_F(MonthSessionTest, UserFolderAndMonthFileRemoval) {
     EXPECT_TRUE(session.removeMonthFile({2004, 3}).ok());
     EXPECT_FALSE(FileExists(dir.file("taro/200403.dat")));
     EXPECT_TRUE(session.removeMonthFile({2004, 3}).ok());  // nothing left to remove
+}
+
+// Two holders of one month (the desktop program and the command line): each
+// save merges what the other saved since its own load.
+struct MergeCase {
+    const char* name;
+    int otherDay;           // the day the other program changes and saves first
+    const char* otherKind;  // its new kind (a leave mark reaches the ledger)
+    bool keepMine;          // the answer to a conflict
+    const char* day3Memo;   // day 3 after both saves
+    const char* day3Kind;
+    int ledgerEntries;
+};
+
+void PrintTo(const MergeCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MonthMerge : public MonthSessionTest, public ::testing::WithParamInterface<MergeCase> {};
+
+TEST_P(MonthMerge, NoEditIsLost) {
+    const MergeCase& c = GetParam();
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    ASSERT_TRUE(session.save().ok());  // a month file to start from
+    session.month().day(3).cell(DayColumn::Memo) = "mine";
+    session.month().day(3).cell(DayColumn::Kind) = "有";
+
+    MonthSession other(settings, holidays, UserPaths{dir.path(), ""});
+    ASSERT_TRUE(other.load({2004, 3}).ok());
+    other.month().day(c.otherDay).cell(DayColumn::Memo) = "theirs";
+    other.month().day(c.otherDay).cell(DayColumn::Kind) = c.otherKind;
+    ASSERT_TRUE(other.save().ok());
+
+    MonthSaveOutcome r = session.save();
+    if (c.otherDay == 3) {
+        ASSERT_EQ(r.conflicts.size(), 1u);
+        EXPECT_EQ(r.conflicts[0].slot, 3);
+        EXPECT_EQ(r.conflicts[0].theirs.cell(DayColumn::Memo), "theirs");
+        EXPECT_TRUE(session.month().hasUnsavedChanges());
+        for (const DayConflict& conflict : r.conflicts) session.resolve(conflict, c.keepMine);
+        r = session.save();
+    }
+    ASSERT_TRUE(r.ok());
+    EXPECT_FALSE(session.month().hasUnsavedChanges());
+
+    MonthSession fresh(settings, holidays, UserPaths{dir.path(), ""});
+    ASSERT_TRUE(fresh.load({2004, 3}).ok());
+    EXPECT_EQ(fresh.month().day(3).cell(DayColumn::Memo), c.day3Memo);
+    EXPECT_EQ(fresh.month().day(3).cell(DayColumn::Kind), c.day3Kind);
+    if (c.otherDay != 3) {
+        EXPECT_EQ(fresh.month().day(c.otherDay).cell(DayColumn::Memo), "theirs");
+    }
+    EXPECT_EQ(fresh.month().day(3).cell(DayColumn::Memo),
+              session.month().day(3).cell(DayColumn::Memo));
+    EXPECT_EQ(ledger().entryCount(), c.ledgerEntries);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MonthMerge,
+    ::testing::Values(MergeCase{"OtherDays", 2, "有", false, "mine", "有", 2},
+                      MergeCase{"OtherDayPlain", 9, "  ", false, "mine", "有", 1},
+                      MergeCase{"SameDayKeepMine", 3, "前", true, "mine", "有", 1},
+                      MergeCase{"SameDayKeepTheirs", 3, "前", false, "theirs", "前", 1}),
+    [](const ::testing::TestParamInfo<MergeCase>& row) { return std::string(row.param.name); });
+
+// The same edit made on both sides is no conflict, and its ledger line is
+// there once.
+TEST_F(MonthSessionTest, TheSameEditOnBothSidesMergesQuietly) {
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    ASSERT_TRUE(session.save().ok());
+    session.month().day(4).cell(DayColumn::Kind) = "有";
+    MonthSession other(settings, holidays, UserPaths{dir.path(), ""});
+    ASSERT_TRUE(other.load({2004, 3}).ok());
+    other.month().day(4).cell(DayColumn::Kind) = "有";
+    ASSERT_TRUE(other.save().ok());
+    ASSERT_TRUE(session.save().ok());
+    EXPECT_EQ(ledger().entryCount(), 1);
+}
+
+// The process ends at every file-system step of a save that writes the month
+// and the ledger together; the next load always finds the two in step, and
+// no temporary file of ours is left.
+TEST_F(MonthSessionTest, ACrashAtAnyStepHealsAtTheNextLoad) {
+    int killed = 0;
+    for (int kill = 1; kill < 200; ++kill) {
+        const UserPaths paths{dir.path(), "round" + std::to_string(kill)};
+        std::filesystem::create_directory(paths.folder());
+        {
+            // Without the session: its first lock of a folder sweeps the
+            // folder once per run, and the sweep is the next load's to make.
+            MonthRecord m;
+            LoadMonth(m, {2004, 3}, paths.monthFile({2004, 3}), settings, holidays);
+            ASSERT_TRUE(SaveMonth(m, paths.monthFile({2004, 3}), settings).io.ok());
+        }
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            MonthSession s(settings, holidays, paths);
+            s.load({2004, 3});
+            s.month().day(3).cell(DayColumn::Kind) = "有";
+            int steps = 0;
+            SetFileStepHook([&steps, kill](FileStep) {
+                if (++steps == kill)
+                    ::_exit(3);
+            });
+            ::_exit(s.save().ok() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        const int code = WEXITSTATUS(status);
+        ASSERT_NE(code, 1) << "kill point " << kill;
+
+        MonthSession after(settings, holidays, paths);
+        ASSERT_TRUE(after.load({2004, 3}).ok());
+        Ledger l;
+        ASSERT_TRUE(LoadLedger(l, paths.ledgerFile()).ok());
+        const bool marked = after.month().day(3).kind() == DayKind::PaidLeave;
+        EXPECT_EQ(marked, l.entryCount() == 1) << "kill point " << kill;
+        for (const auto& e : std::filesystem::directory_iterator(paths.folder()))
+            EXPECT_EQ(e.path().filename().string().find(kTemporaryMark), std::string::npos)
+                << "kill point " << kill << ": " << e.path();
+        EXPECT_FALSE(FileExists(paths.folder() + "/.tokivane-intent")) << "kill point " << kill;
+        if (code == 0)
+            break;  // the save ran to its end: every step was a kill point once
+        ++killed;
+    }
+    EXPECT_GT(killed, 10);
 }
 
 }  // namespace

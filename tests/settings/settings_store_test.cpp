@@ -271,5 +271,62 @@ TEST(HalfDays, UnreadableTextGivesHalfADay) {
     EXPECT_DOUBLE_EQ(v.afternoon, -0.5);
 }
 
+// The desktop program holds its settings for hours; the command line
+// changes one meanwhile. The program's save (as on closing) writes only what
+// it changed itself, takes up the other value, and the .SET file follows.
+TEST(SettingsMerge, AValueStoredElsewhereSurvivesTheLongHeldSave) {
+    test::TestFolder dir;
+    const std::string file = dir.file("registry.ini");
+    IniRegistryStore desktopReg(file);
+    SettingsStore desktop(desktopReg, dir.path(), "/work", "");
+    Settings held;
+    ASSERT_TRUE(desktop.LoadSettings(held).registry.ok());
+
+    {
+        IniRegistryStore cliReg(file);
+        SettingsStore cli(cliReg, dir.path(), "/work", "");
+        Settings s;
+        ASSERT_TRUE(cli.LoadSettings(s).registry.ok());
+        s.SimeDay = 20;
+        s.UseMemo[0] = "from the command line";
+        ASSERT_TRUE(cli.SaveSettings(s).ok());
+    }
+
+    held.UseMemo[1] = "from the window";
+    ASSERT_TRUE(desktop.SaveSettings(held).ok());
+    EXPECT_EQ(held.SimeDay, 20);  // taken up by the record
+    EXPECT_EQ(held.UseMemo[0], "from the command line");
+
+    IniRegistryStore after(file);
+    SettingsStore check(after, dir.path(), "/work", "");
+    Settings s;
+    ASSERT_TRUE(check.LoadSettings(s).registry.ok());
+    EXPECT_EQ(s.SimeDay, 20);
+    EXPECT_EQ(s.UseMemo[0], "from the command line");
+    EXPECT_EQ(s.UseMemo[1], "from the window");
+    std::string setFile;
+    ASSERT_TRUE(ReadWholeFile(check.setFilePath(), setFile).ok());
+    EXPECT_EQ(setFile, BuildSetFile(s));
+}
+
+// Window positions and other single values written straight into the store
+// go into the file as it is then, never over a newer copy of the whole.
+TEST(SettingsMerge, RegistryFlushWritesOnlyItsOwnValues) {
+    test::TestFolder dir;
+    const std::string file = dir.file("registry.ini");
+    IniRegistryStore a(file);
+    IniRegistryStore b(file);
+    a.writeValue("K", "x", "1");
+    ASSERT_TRUE(a.flush().ok());
+    b.writeValue("K", "y", "2");
+    b.writeValue("K", "x", "1");
+    ASSERT_TRUE(b.flush().ok());
+    a.deleteValue("K", "x");
+    ASSERT_TRUE(a.flush().ok());
+    IniRegistryStore check(file);
+    EXPECT_FALSE(check.readValue("K", "x").has_value());
+    EXPECT_EQ(check.readValue("K", "y").value_or(""), "2");
+}
+
 }  // namespace
 }  // namespace tkv

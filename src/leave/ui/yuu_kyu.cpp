@@ -286,7 +286,24 @@ bool TYuuKyu::reportIo(const IoResult& r) {
 bool TYuuKyu::SaveButtonClick() {
     m_grid->commitEditor();
     const std::string path = m_ctx.paths ? m_ctx.paths().ledgerFile() : std::string();
-    const bool ok = reportIo(SaveLedger(m_ledger, path));
+    LedgerSaveOutcome r = SaveLedgerMerging(m_ledger, path);
+    if (r.conflict) {
+        // Another program changed what this window changed: the person chooses.
+        const auto answer = platform::ShowMessage(
+            this, "変更の競合",
+            "有給休暇の台帳は、この画面で変更した後、ほかのプログラムでも変更されました。\n\n"
+            "この画面の内容で保存しますか？\n"
+            "「いいえ」を選ぶと、この画面の変更を捨ててファイルの内容を表示します。",
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) {
+            r = SaveLedgerMerging(m_ledger, path, true);
+        } else {
+            const HalfDayValues half =
+                m_ctx.settings ? HalfDayValuesOf(*m_ctx.settings) : HalfDayValues{};
+            r.io = LoadLedger(m_ledger, path, half);
+        }
+    }
+    const bool ok = reportIo(r.io);
     showLedger(true);
     return ok;
 }

@@ -301,6 +301,9 @@ void DayStringGridTest::editorWritesThroughAndRefusesUnstorable() {
     QCOMPARE(edit->text(), QString("ab"));
     QCOMPARE(f.cell(12, 8), std::string("ab"));
     QCOMPARE(refused.count(), 1);
+    edit->insert(QString::fromUtf8("x\ty"));  // a control character would split the line
+    QCOMPARE(f.cell(12, 8), std::string("ab"));
+    QCOMPARE(refused.count(), 2);
     edit->insert(QString::fromUtf8("①髙"));  // CP932 holds both
     QCOMPARE(f.cell(12, 8), std::string("ab①髙"));
 

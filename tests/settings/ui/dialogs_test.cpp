@@ -254,6 +254,8 @@ void DialogsTest::fieldsRefuseWhatCannotBeStored_data() {
     QTest::newRow("Hangul is refused") << U("会한議") << false << U("会議") << U("한");
     QTest::newRow("emoji (two UTF-16 units)") << U("a😀b") << true << U("ab") << U("😀");
     QTest::newRow("pasted line break") << U("朝\r\n会") << true << U("朝会") << U("\n");
+    QTest::newRow("pasted tab") << U("朝\t会") << true << U("朝会") << U("\t");
+    QTest::newRow("pasted delete") << U("朝\x7f会") << true << U("朝会") << U("\x7f");
 }
 
 void DialogsTest::fieldsRefuseWhatCannotBeStored() {
