@@ -86,7 +86,7 @@ bool allDigits(const std::string& s) {
 const std::vector<const CommandSpec*>& Commands() {
     static const std::vector<const CommandSpec*> all{
         &SettingsSpec, &MonthSpec,  &RecalcSpec, &DaySpec, &PunchSpec, &HolidaysSpec,
-        &LedgerSpec,   &PeriodSpec, &SpanSpec,   &CsvSpec, &PrintSpec,
+        &LedgerSpec,   &PeriodSpec, &SpanSpec,   &CsvSpec, &PrintSpec, &LimitsSpec,
     };
     return all;
 }

@@ -96,6 +96,7 @@ extern const CommandSpec PeriodSpec;
 extern const CommandSpec SpanSpec;
 extern const CommandSpec CsvSpec;
 extern const CommandSpec PrintSpec;
+extern const CommandSpec LimitsSpec;
 
 // Commands, each given the arguments after its name.
 int SettingsCommand(Context& ctx, const std::vector<std::string>& args);
@@ -109,6 +110,11 @@ int CsvCommand(Context& ctx, const std::vector<std::string>& args);
 int PrintCommand(Context& ctx, const std::vector<std::string>& args);
 int PeriodCommand(Context& ctx, const std::vector<std::string>& args);
 int SpanCommand(Context& ctx, const std::vector<std::string>& args);
+int LimitsCommand(Context& ctx, const std::vector<std::string>& args);
+
+// "YEAR MONTH" of an accounting month (year 1..9999, month 1..12), or a
+// usage error naming `command`.
+YearMonth ParseYearMonth(const std::vector<std::string>& args, const char* command);
 
 // The period and leave forms of csv and print; `args` follow the word
 // "period" or "leave", without --out, --lines and --pdf.

@@ -20,12 +20,6 @@ int parseNumber(const std::string& text, const char* what, int low, int high) {
     return v;
 }
 
-YearMonth parseYearMonth(const std::vector<std::string>& args, const char* command) {
-    if (args.size() != 2)
-        throw UsageError{std::string(command) + " wants YEAR MONTH"};
-    return {parseNumber(args[0], "year", 1, 9999), parseNumber(args[1], "month", 1, 12)};
-}
-
 std::string isoDate(const Date& d) {
     return IntToStrPad(d.year, 4, '0') + "-" + IntToStrPad(d.month, 2, '0') + "-" +
            IntToStrPad(d.day, 2, '0');
@@ -66,7 +60,7 @@ int monthCommand(Context& ctx, std::vector<std::string> args, bool save) {
     const bool forPeople = human != args.end();
     if (forPeople)
         args.erase(human);
-    const YearMonth ym = parseYearMonth(args, save ? "recalc" : "month");
+    const YearMonth ym = ParseYearMonth(args, save ? "recalc" : "month");
     CommandSession session(ctx);
     if (!session.open() || !session.loadMonth(ym))
         return ExitFile;
@@ -84,6 +78,12 @@ int monthCommand(Context& ctx, std::vector<std::string> args, bool save) {
 }
 
 }  // namespace
+
+YearMonth ParseYearMonth(const std::vector<std::string>& args, const char* command) {
+    if (args.size() != 2)
+        throw UsageError{std::string(command) + " wants YEAR MONTH"};
+    return {parseNumber(args[0], "year", 1, 9999), parseNumber(args[1], "month", 1, 12)};
+}
 
 int MonthCommand(Context& ctx, const std::vector<std::string>& args) {
     return monthCommand(ctx, args, false);

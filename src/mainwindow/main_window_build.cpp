@@ -18,6 +18,7 @@
 #include "core/target_bar.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
+#include "mainwindow/limits_view.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/target_bar_panel.h"
 #include "mainwindow/zangyo_main.h"
@@ -83,6 +84,7 @@ void TZangyoMain::buildMenus() {
             &TZangyoMain::SyukeiButtonClick);
     connect(add(view, "YuukyuMenuItem", "有給休暇(&Y)..."), &QAction::triggered, this,
             &TZangyoMain::YuukyuButtonClick);
+    m_limits->addMenuItem(view);
     view->addSeparator();
     QAction* tokuSyukei = add(view, "TokuSyukeiMenuItem", "任意期間一覧(&T)...");
     tokuSyukei->setCheckable(true);
@@ -232,6 +234,7 @@ void TZangyoMain::buildPanels() {
     outer->addWidget(bottom);
     m_bar = new TargetBarPanel(central);
     outer->addWidget(m_bar);
+    outer->addWidget(m_limits->statusLine(central));
     setCentralWidget(central);
 
     // Clicks on the bare panels switch the target bar.
@@ -277,6 +280,7 @@ void TZangyoMain::showSummary() {
         e->setPalette(p);
     }
     m_bar->setState(ComputeTargetBar(m_session.month(), m_app.settings));
+    m_limits->refresh({displayedYear(), displayedMonth()});
     if (m_dialogs.total && m_dialogs.total->isVisible())
         m_dialogs.total->showFigures(m_session.calculation(), m_app.settings);
 }

@@ -23,6 +23,7 @@
 #include "platform/tray_icon.h"
 #include "platform/waiting_form.h"
 #include "platform/window_fit.h"
+#include "reports/ui/overtime_limits_window.h"
 #include "reports/ui/preview_form.h"
 #include "reports/ui/toku_syukei_form.h"
 #include "reports/ui/year_total.h"
@@ -68,6 +69,8 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
     m_useMemos = new TUseMemoSetForm(
         app.settings, [this] { saveSettings(); }, main);
     m_waiting = new platform::TWaitingForm(main);
+    m_kyoteiCheck = new TKyoteiCheck(main);
+    m_kyoteiCheck->setEscapeAction(escape);
     SettingDialogContext setting;
     setting.settings = &app.settings;
     setting.store = app.store.get();
@@ -145,7 +148,7 @@ ProgramWindows::ProgramWindows(AppContext& app) : m_app(app) {
         main, MainServices::Dialogs{m_timeAdjust, m_timeSet, m_useTimes, m_useMemos}, escape);
     main->setGridServices(m_services.get());
     main->setDialogs({m_pass, m_total, m_jump, m_preview.get(), m_yearTotal.get(), m_setting,
-                      m_yuuKyu.get(), m_span});
+                      m_yuuKyu.get(), m_span, m_kyoteiCheck});
 
     m_tray = platform::MakeSystemTrayIcon();
     m_resident = std::make_unique<Resident>(app, *main, *m_pass);

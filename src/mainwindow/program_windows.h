@@ -9,6 +9,7 @@ class MainServices;
 class Resident;
 class UserMenu;
 class TJump;
+class TKyoteiCheck;
 class TPass;
 class TPassChangeForm;
 class TPreviewForm;
@@ -59,6 +60,7 @@ public:
     TSetting& setting() const { return *m_setting; }
     TYuuKyu& yuuKyu() const { return *m_yuuKyu; }
     TTokuSyukeiForm& span() const { return *m_span; }
+    TKyoteiCheck& kyoteiCheck() const { return *m_kyoteiCheck; }
     Resident& resident() const { return *m_resident; }
     // The menu "切り替え(&C)"; nullptr unless the program was started with /M.
     UserMenu* users() const { return m_users; }
@@ -80,6 +82,7 @@ private:
     platform::TWaitingForm* m_waiting = nullptr;
     TSetting* m_setting = nullptr;
     TTokuSyukeiForm* m_span = nullptr;
+    TKyoteiCheck* m_kyoteiCheck = nullptr;
     help::TAboutBox* m_about = nullptr;
     help::HelpController* m_help = nullptr;  // a child of the main window too
     std::unique_ptr<MainServices> m_services;

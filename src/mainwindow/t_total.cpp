@@ -14,6 +14,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "base/text_util.h"
 #include "core/pay_window.h"
 #include "platform/colors.h"
 #include "platform/fonts.h"
@@ -74,7 +75,9 @@ constexpr FieldSpec kWorkGroup[] = {
 
 constexpr FieldSpec kTotalGroup[] = {{"残業手当", "ZanKinMemo", "残業手当合計金額"},
                                      {"支給合計", "SikyuMemo", "給与支給合計金額"},
-                                     {"手取金額", "TedoriMemo", "給与手取り金額"}};
+                                     {"手取金額", "TedoriMemo", "給与手取り金額"},
+                                     {"60h超割増", "Premium60Memo", ""}};
+constexpr const char* kPremium60 = "Premium60Memo";
 
 }  // namespace
 
@@ -138,9 +141,15 @@ TTotal::TTotal(QWidget* parent) : QDialog(parent) {
         e->setToolTip(f.hint);
         // Never squeezed below an amount's width: a small screen scrolls instead.
         e->setMinimumWidth(QFontMetrics(platform::GridFont()).horizontalAdvance("00,000,000") + 10);
-        grid->addWidget(new QLabel(f.label, total), row, 0);
+        auto* label = new QLabel(f.label, total);
+        grid->addWidget(label, row, 0);
         grid->addWidget(e, row++, 1);
         m_fields[f.name] = e;
+        if (std::string_view(f.name) == kPremium60) {
+            m_premium60Label = label;
+            label->hide();
+            e->hide();
+        }
     }
     right->addWidget(total);
     auto* ok = new QPushButton("OK", this);
@@ -202,6 +211,19 @@ void TTotal::showFigures(const MonthCalculation& calc, const Settings& s) {
                                                   : palette().color(QPalette::Text));
         e->setPalette(p);
     }
+}
+
+void TTotal::showPremium60(const std::optional<OvertimeLimits>& limits) {
+    QLineEdit* e = field(kPremium60);
+    const bool shown = limits && limits->rules.premium60Rate > 0;
+    m_premium60Label->setVisible(shown);
+    e->setVisible(shown);
+    if (!shown)
+        return;
+    e->setText(platform::ToQString(ThousandsStr(std::to_string(limits->premium60))));
+    e->setToolTip(
+        QString::fromUtf8("60時間を超えた時間外 %1 の割増（支給合計・手取金額には含みません）")
+            .arg(platform::ToQString(LimitTimeText(limits->over60))));
 }
 
 }  // namespace tkv

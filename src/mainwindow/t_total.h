@@ -2,11 +2,14 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 
 #include <QDialog>
 
+#include "core/overtime_limits.h"
 #include "core/recalculate.h"
 
+class QLabel;
 class QLineEdit;
 class QScrollArea;
 
@@ -22,6 +25,9 @@ public:
     explicit TTotal(QWidget* parent = nullptr);
 
     void showFigures(const MonthCalculation& calc, const Settings& s);
+    // The premium above 60 hours of overtime in a month: its line shows only
+    // with a premium rate set. It is extra information, not in the totals.
+    void showPremium60(const std::optional<OvertimeLimits>& limits);
     QLineEdit* field(const QString& name) const;
 
     // Esc is the program's Esc action (to the tray when the user wants that),
@@ -38,6 +44,7 @@ private:
 
     std::function<void()> m_escapeAction;
     std::map<QString, QLineEdit*> m_fields;
+    QLabel* m_premium60Label = nullptr;
     QScrollArea* m_scroll = nullptr;
     QWidget* m_content = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
+#include "mainwindow/limits_view.h"
 #include "mainwindow/pending_features.h"
 #include "mainwindow/span_mode.h"
 #include "mainwindow/t_total.h"
@@ -28,6 +29,7 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
       m_session(app.settings, app.holidays, app.paths()),
       m_spanMode(std::make_unique<SpanMode>(*this)) {
     setObjectName(kClassName);
+    m_limits = new LimitsView(m_app, m_session, this);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();
@@ -50,6 +52,7 @@ QAction* TZangyoMain::action(const QString& objectName) const {
 
 void TZangyoMain::setDialogs(const MainWindowDialogs& dialogs) {
     m_dialogs = dialogs;
+    m_limits->setWindows(dialogs.kyoteiCheck, dialogs.total);
 }
 
 void TZangyoMain::setGridServices(GridServices* services) {

@@ -19,8 +19,10 @@ namespace tkv {
 struct AppContext;
 class DayStringGrid;
 class GridServices;
+class LimitsView;
 class TargetBarPanel;
 class TJump;
+class TKyoteiCheck;
 class TPass;
 class TPreviewForm;
 class SpanMode;
@@ -32,14 +34,15 @@ class TYuuKyu;
 
 // The windows of the program that the main window opens itself.
 struct MainWindowDialogs {
-    TPass* pass = nullptr;            // KinPass before the pay window
-    TTotal* total = nullptr;          // "給与金額"
-    TJump* jump = nullptr;            // "指定月へ移動"
-    TPreviewForm* preview = nullptr;  // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
-    TYearTotal* yearTotal = nullptr;  // "期間集計"
-    TSetting* setting = nullptr;      // "環境設定"
-    TYuuKyu* yuuKyu = nullptr;        // "有給休暇"
-    TTokuSyukeiForm* span = nullptr;  // "任意期間一覧"
+    TPass* pass = nullptr;                // KinPass before the pay window
+    TTotal* total = nullptr;              // "給与金額"
+    TJump* jump = nullptr;                // "指定月へ移動"
+    TPreviewForm* preview = nullptr;      // "印刷 - ﾌﾟﾚﾋﾞｭｰ"
+    TYearTotal* yearTotal = nullptr;      // "期間集計"
+    TSetting* setting = nullptr;          // "環境設定"
+    TYuuKyu* yuuKyu = nullptr;            // "有給休暇"
+    TTokuSyukeiForm* span = nullptr;      // "任意期間一覧"
+    TKyoteiCheck* kyoteiCheck = nullptr;  // "36協定チェック"
 };
 
 // Who is there to answer while the program runs towards its end.
@@ -60,7 +63,8 @@ enum class Attendance {
 // fields), month_commands.cpp (load, save, recalculation, navigation,
 // automatic time input), window_commands.cpp (the other windows and the
 // month's outputs), target_bar_switch.cpp (the target bar and the leave
-// indicator on it), window_size.cpp (size limits and placement).
+// indicator on it), window_size.cpp (size limits and placement);
+// limits_view.cpp (the overtime-agreement meter and its check window).
 class TZangyoMain final : public QMainWindow {
     Q_OBJECT
 public:
@@ -137,6 +141,8 @@ public:
     const MonthCalculation& calculation() const { return m_session.calculation(); }
     DayStringGrid* grid() const { return m_grid; }
     TargetBarPanel* targetBar() const { return m_bar; }
+    // The overtime-agreement meter and the windows that show those figures.
+    LimitsView* limitsView() const { return m_limits; }
     QAction* action(const QString& objectName) const;
 
     // Size limits of the window (the bar's height counts while it is on).
@@ -184,6 +190,7 @@ private:
     GridServices* m_services = nullptr;
     MainWindowDialogs m_dialogs;
     TargetBarPanel* m_bar = nullptr;
+    LimitsView* m_limits = nullptr;
     QAction* m_barAction = nullptr;
     QLineEdit* m_yearMemo = nullptr;
     QLineEdit* m_monthMemo = nullptr;

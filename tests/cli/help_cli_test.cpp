@@ -65,7 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CommandHelpCase{"day", {"day", "2025-05-12", "--in", "9:00", "--help"}},
                       CommandHelpCase{"punch", {"--user", "taro", "punch", "--help"}},
                       CommandHelpCase{"holidays", {"holidays", "--help"}},
-                      CommandHelpCase{"ledger", {"ledger", "--help"}}),
+                      CommandHelpCase{"ledger", {"ledger", "--help"}},
+                      CommandHelpCase{"limits", {"limits", "2025", "--help"}}),
     [](const ::testing::TestParamInfo<CommandHelpCase>& p) {
         return std::string(p.param.command);
     });

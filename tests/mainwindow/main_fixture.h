@@ -14,6 +14,7 @@
 #include "base/paths.h"
 #include "base/registry_store.h"
 #include "base/test_folder.h"
+#include "core/day_kind.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/main_services.h"
@@ -113,6 +114,21 @@ struct MainFixture {
         return ctx.paths().monthFile({year, month});
     }
 };
+
+// Every ordinary day of the displayed month up to `through` worked from
+// `arrival` to `leaving`, as if typed: not yet recalculated.
+inline void WorkOrdinaryDays(TZangyoMain& w, const char* arrival, const char* leaving,
+                             int through = 31) {
+    MonthRecord& m = w.month();
+    for (int d = 1; d <= m.rowCount() && d <= through; ++d) {
+        DayRow& row = m.day(d);
+        if (row.kind() != DayKind::Ordinary)
+            continue;
+        row.cell(DayColumn::Arrival) = arrival;
+        row.cell(DayColumn::Leaving) = leaving;
+    }
+    w.grid()->refresh();
+}
 
 // Runs `act` on the first visible dialog of class `T` once a modal loop has
 // started; a dialog that never shows fails the test instead of hanging it.

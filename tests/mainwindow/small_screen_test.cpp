@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QFile>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include "leave/ui/yuu_kyu.h"
 #include "mainwindow/main_fixture.h"
 #include "mainwindow/t_total.h"
+#include "reports/ui/overtime_limits_window.h"
 #include "reports/ui/year_total.h"
 #include "settings/window_placement.h"
 
@@ -23,6 +26,7 @@ private slots:
     void mainWindowFitsWithEveryButton_data();
     void mainWindowFitsWithEveryButton();
     void payWindowFits();
+    void checkWindowFits();
     void windowOfAGoneMonitorOpensOnThePrimary();
     void windowOnTheOtherMonitorStaysThere();
 };
@@ -71,9 +75,10 @@ void SmallScreenTest::mainWindowFitsWithEveryButton() {
                             .arg(w.frameGeometry().height())
                             .arg(work.width())
                             .arg(work.height())));
-    // Every button is drawn inside the window, the last ones included.
-    for (const char* name : {"CalcButton", "SaveButton", "EndButton"}) {
-        auto* b = w.findChild<QPushButton*>(name);
+    // Every button is drawn inside the window, the last ones included, and
+    // the overtime-agreement meter in the line below them.
+    for (const char* name : {"CalcButton", "SaveButton", "EndButton", "KyoteiMeterPanel"}) {
+        auto* b = w.findChild<QWidget*>(name);
         const QRect inWindow(b->mapTo(&w, QPoint(0, 0)), b->size());
         QVERIFY2(w.rect().contains(inWindow), name);
     }
@@ -91,6 +96,24 @@ void SmallScreenTest::payWindowFits() {
         qPrintable(
             QString("%1x%2").arg(pay.frameGeometry().width()).arg(pay.frameGeometry().height())));
     pay.hide();
+}
+
+void SmallScreenTest::checkWindowFits() {
+    MainFixture f(kNow);
+    f.start();
+    f.main().action("KyoteiMenuItem")->trigger();
+    TKyoteiCheck& check = f.windows->kyoteiCheck();
+    QVERIFY(check.isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY2(primaryWork().contains(check.frameGeometry()),
+             qPrintable(QString("%1x%2 at (%3,%4)")
+                            .arg(check.frameGeometry().width())
+                            .arg(check.frameGeometry().height())
+                            .arg(check.frameGeometry().x())
+                            .arg(check.frameGeometry().y())));
+    // The rows it cannot show are reached by scrolling.
+    QVERIFY(check.grid()->horizontalScrollBar()->maximum() > 0);
+    check.close();
 }
 
 void SmallScreenTest::windowOfAGoneMonitorOpensOnThePrimary() {

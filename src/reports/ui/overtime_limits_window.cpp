@@ -1,6 +1,7 @@
 #include "reports/ui/overtime_limits_window.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include "platform/fonts.h"
 #include "platform/help_topic.h"
 #include "platform/text_convert.h"
+#include "platform/window_fit.h"
 #include "reports/ui/overtime_limits_meter.h"
 
 namespace tkv {
@@ -117,6 +119,15 @@ TKyoteiCheck::TKyoteiCheck(QWidget* parent) : QDialog(parent) {
     layout->addLayout(buttons);
 }
 
+void TKyoteiCheck::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && m_escapeAction) {
+        m_escapeAction();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 QString TKyoteiCheck::cellText(int row, int column) const {
     const QTableWidgetItem* item = m_grid->item(row, column);
     return item != nullptr ? item->text() : QString();
@@ -219,6 +230,27 @@ void TKyoteiCheck::setYear(const AgreementYearLimits& year) {
     m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     adjustSize();
+    // A small screen (a high scale) holds the window to its work area; the
+    // grid scrolls instead. Narrower, the notes below wrap into more lines,
+    // so the grid gives up their height too. (adjustSize() would hold a
+    // window to two thirds of the screen: the hint is measured instead.)
+    const QSize room = platform::RoomForClient(*this);
+    const QSize fewest(m_grid->columnWidth(MonthColumn) * 3,
+                       4 * m_grid->verticalHeader()->defaultSectionSize());
+    bool held = false;
+    for (int look = 0; look < 3; ++look) {
+        const QSize excess = (sizeHint() - room).expandedTo({0, 0});
+        if (excess.isNull())
+            break;
+        held = true;
+        m_grid->setMinimumSize(m_grid->minimumSize()
+                                   .shrunkBy({0, 0, excess.width(), excess.height()})
+                                   .expandedTo(fewest));
+        m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    if (held)
+        resize(sizeHint().boundedTo(room));
 }
 
 }  // namespace tkv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QDialog>
@@ -46,7 +47,15 @@ public:
     QTableWidget* grid() const { return m_grid; }
     QString cellText(int row, int column) const;
 
+    // Esc is the program's Esc action (to the tray when the user wants that),
+    // as in the other windows; without one it closes the window.
+    void setEscapeAction(std::function<void()> action) { m_escapeAction = std::move(action); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    std::function<void()> m_escapeAction;
     QLabel* m_limits;
     QTableWidget* m_grid;
     QLabel* m_forecast;
