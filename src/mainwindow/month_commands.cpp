@@ -1,11 +1,14 @@
 #include <cstddef>
 
+#include <QApplication>
+
 #include "base/text_util.h"
 #include "core/calendar.h"
 #include "mainwindow/app_context.h"
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/jump.h"
+#include "mainwindow/month_file_watch.h"
 #include "mainwindow/save_conflicts.h"
 #include "mainwindow/t_total.h"
 #include "mainwindow/zangyo_main.h"
@@ -34,17 +37,50 @@ void TZangyoMain::showMonth(int year, int month, bool force) {
     // From the files of the user open now (the users menu may have switched).
     m_session.setPaths(m_app.paths());
     const IoResult r = m_session.load({year, month});
+    m_fileWatch->watch(ToQString(m_session.paths().monthFile({year, month})));
     m_grid->refresh();
     showSummary();
     if (!r.ok())
         reportFileError(r);
-    else if (m_session.lastDayRepaired())
-        platform::ShowMessage(
-            this, "ファイルエラー",
-            "月のファイルの日数（LastDay）が壊れていたため、暦の日数で表示しました。\n" +
-                ToQString(m_session.paths().monthFile({year, month})),
-            QMessageBox::Ok, QMessageBox::Warning);
+    else
+        warnRepairedLastDay();
     RefreshLeaveIndicator();
+}
+
+void TZangyoMain::warnRepairedLastDay() {
+    const std::optional<YearMonth> shown = m_session.loadedMonth();
+    if (!shown || !m_session.lastDayRepaired())
+        return;
+    const std::string file = m_session.paths().monthFile(*shown);
+    if (!m_lastDayWarned.insert(file).second)
+        return;
+    platform::ShowMessage(
+        this, "ファイルエラー",
+        "月のファイルの日数（LastDay）が壊れていたため、暦の日数で表示しました。\n" +
+            ToQString(file),
+        QMessageBox::Ok, QMessageBox::Warning);
+}
+
+void TZangyoMain::shownMonthFileChanged() {
+    if (!m_session.loadedMonth())
+        return;  // a span of days is shown; the month is loaded afresh when it ends
+    // Never under a dialog: a save may be asking about conflicts, a menu
+    // may be about to act on the current cell.
+    if (QApplication::activeModalWidget() != nullptr ||
+        QApplication::activePopupWidget() != nullptr) {
+        m_fileWatch->retryLater();
+        return;
+    }
+    m_grid->commitEditor();
+    if (m_session.month().hasUnsavedChanges())
+        return;  // merged with the file when saved
+    if (m_session.reload() != MonthSession::Reload::Reloaded)
+        return;
+    m_grid->refresh();
+    showSummary();
+    afterMove();
+    RefreshLeaveIndicator();
+    warnRepairedLastDay();
 }
 
 bool TZangyoMain::saveShownMonth() {

@@ -11,6 +11,7 @@
 #include "mainwindow/grid/day_string_grid.h"
 #include "mainwindow/grid/grid_services.h"
 #include "mainwindow/limits_view.h"
+#include "mainwindow/month_file_watch.h"
 #include "mainwindow/pending_features.h"
 #include "mainwindow/span_mode.h"
 #include "mainwindow/t_total.h"
@@ -30,6 +31,8 @@ TZangyoMain::TZangyoMain(AppContext& app, QWidget* parent)
       m_spanMode(std::make_unique<SpanMode>(*this)) {
     setObjectName(kClassName);
     m_limits = new LimitsView(m_app, m_session, this);
+    m_fileWatch = new MonthFileWatch(this);
+    connect(m_fileWatch, &MonthFileWatch::changed, this, &TZangyoMain::shownMonthFileChanged);
     platform::SetHelpTopic(this, platform::HelpTopic::MainWindow);
     buildMenus();
     buildPanels();

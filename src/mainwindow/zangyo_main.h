@@ -3,6 +3,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
+#include <string>
 
 #include <QMainWindow>
 
@@ -20,6 +22,7 @@ struct AppContext;
 class DayStringGrid;
 class GridServices;
 class LimitsView;
+class MonthFileWatch;
 class TargetBarPanel;
 class TJump;
 class TKyoteiCheck;
@@ -169,6 +172,11 @@ private:
                                const char* name, const QString& hint);
     void showSummary();
     void afterMove();
+    // Another program changed the shown month's file: with no unsaved edit
+    // the grid shows the file as it is now (edits wait for the merge at save).
+    void shownMonthFileChanged();
+    // The damaged-LastDay notice, once per file and run.
+    void warnRepairedLastDay();
     void moveTo(YearMonth target);
     // Ends the arbitrary-period mode without loading anything; gives the
     // month shown before it, none when the mode was off.
@@ -191,6 +199,8 @@ private:
     MainWindowDialogs m_dialogs;
     TargetBarPanel* m_bar = nullptr;
     LimitsView* m_limits = nullptr;
+    MonthFileWatch* m_fileWatch = nullptr;
+    std::set<std::string> m_lastDayWarned;  // month files already warned about
     QAction* m_barAction = nullptr;
     QLineEdit* m_yearMemo = nullptr;
     QLineEdit* m_monthMemo = nullptr;

@@ -62,7 +62,31 @@ IoResult MonthSession::load(YearMonth ym) {
     return m_readOnly ? r.io : IoResult::success();
 }
 
+MonthSession::Reload MonthSession::reload() {
+    if (!m_loaded || m_span)
+        return Reload::Unreadable;
+    const std::string path = m_paths.monthFile(*m_loaded);
+    MonthRecord fresh;
+    MonthLoadResult r;
+    {
+        const FolderLock lock(path);
+        r = LoadMonth(fresh, *m_loaded, path, m_settings, m_holidays);
+    }
+    if (!r.io.ok() && r.io.error != IoError::NotFound)
+        return Reload::Unreadable;
+    m_lastDayRepaired = r.lastDayRepaired;
+    m_readOnly = false;
+    // The days are what was entered; the figures beside them follow from
+    // them (and are written in another form than shown).
+    if (fresh.LastDay == m_month.LastDay && fresh.days == m_month.days)
+        return Reload::Unchanged;
+    m_month = std::move(fresh);
+    return Reload::Reloaded;
+}
+
 std::vector<IoResult> MonthSession::showSpan(const DaySpan& span) {
+    // One person's month files share a folder, so its lock covers all of them.
+    const FolderLock lock(m_paths.monthFile({span.start.year, span.start.month}));
     SpanRows rows = GatherSpan(span, [this](YearMonth ym) { return m_paths.monthFile(ym); });
     m_month = std::move(rows.month);
     m_calc = {};

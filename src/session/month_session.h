@@ -78,6 +78,17 @@ public:
     // a span is shown.
     std::optional<YearMonth> loadedMonth() const { return m_loaded; }
 
+    // What a reload found (see reload()).
+    enum class Reload {
+        Unchanged,   // the file holds what is shown: nothing was touched
+        Reloaded,    // the month now holds the file as it is
+        Unreadable,  // the file cannot be read now (or a span is shown): kept as shown
+    };
+    // Reads the loaded month's file again after another program changed it,
+    // in place of what is held; the caller makes sure nothing unsaved is
+    // lost. A file that cannot be read now leaves everything as it was.
+    Reload reload();
+
     // Shows the days of a valid span in place of a month, gathered from
     // the month files that hold them, not yet recalculated. They belong to
     // up to three files, so nothing is saved while they are shown (the

@@ -350,6 +350,67 @@ INSTANTIATE_TEST_SUITE_P(
                       MergeCase{"SameDayKeepTheirs", 3, "前", false, "theirs", "前", 1}),
     [](const ::testing::TestParamInfo<MergeCase>& row) { return std::string(row.param.name); });
 
+// What the shown month's file went through before a reload, and what the
+// reload made of it.
+struct ReloadCase {
+    const char* name;
+    enum { OwnSave, OtherSaved, Removed, MadeUnreadable, SpanShown } happened;
+    MonthSession::Reload result;
+    const char* day5Memo;  // as held after the reload
+};
+
+void PrintTo(const ReloadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class MonthReload : public MonthSessionTest, public ::testing::WithParamInterface<ReloadCase> {};
+
+TEST_P(MonthReload, HoldsTheFileAsItIsOrKeepsWhatIsShown) {
+    const ReloadCase& c = GetParam();
+    ASSERT_TRUE(session.load({2004, 3}).ok());
+    session.month().day(5).cell(DayColumn::Memo) = "saved";
+    ASSERT_TRUE(session.save().ok());
+    switch (c.happened) {
+        case ReloadCase::OwnSave:
+            break;
+        case ReloadCase::OtherSaved: {
+            MonthSession other(settings, holidays, UserPaths{dir.path(), ""});
+            ASSERT_TRUE(other.load({2004, 3}).ok());
+            other.month().day(5).cell(DayColumn::Memo) = "theirs";
+            ASSERT_TRUE(other.save().ok());
+            break;
+        }
+        case ReloadCase::Removed:
+            std::filesystem::remove(monthFile());
+            break;
+        case ReloadCase::MadeUnreadable:
+            std::filesystem::remove(monthFile());
+            std::filesystem::create_directory(monthFile());
+            break;
+        case ReloadCase::SpanShown:
+            session.showSpan({{2004, 3, 1}, {2004, 3, 10}});
+            break;
+    }
+    EXPECT_EQ(session.reload(), c.result);
+    EXPECT_EQ(session.month().day(5).cell(DayColumn::Memo), c.day5Memo);
+    EXPECT_FALSE(session.month().hasUnsavedChanges());
+    if (c.happened != ReloadCase::SpanShown) {
+        EXPECT_FALSE(session.readOnly());
+        EXPECT_EQ(session.loadedMonth(), (YearMonth{2004, 3}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MonthReload,
+    ::testing::Values(
+        ReloadCase{"OwnSave", ReloadCase::OwnSave, MonthSession::Reload::Unchanged, "saved"},
+        ReloadCase{"OtherSaved", ReloadCase::OtherSaved, MonthSession::Reload::Reloaded, "theirs"},
+        ReloadCase{"Removed", ReloadCase::Removed, MonthSession::Reload::Reloaded, ""},
+        ReloadCase{"MadeUnreadable", ReloadCase::MadeUnreadable, MonthSession::Reload::Unreadable,
+                   "saved"},
+        ReloadCase{"SpanShown", ReloadCase::SpanShown, MonthSession::Reload::Unreadable, "saved"}),
+    [](const ::testing::TestParamInfo<ReloadCase>& row) { return std::string(row.param.name); });
+
 // The same edit made on both sides is no conflict, and its ledger line is
 // there once.
 TEST_F(MonthSessionTest, TheSameEditOnBothSidesMergesQuietly) {
