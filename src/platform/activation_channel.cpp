@@ -8,7 +8,8 @@
 namespace tkv::platform {
 
 QString ActivationChannel::socketPath(const QString& className) {
-    return SingleInstance::runtimeFolder() + "/tokivane-" + className + ".socket";
+    const QString folder = SingleInstance::runtimeFolder();
+    return folder.isEmpty() ? QString() : folder + "/tokivane-" + className + ".socket";
 }
 
 ActivationChannel::ActivationChannel(QObject* parent) : QObject(parent) {}
@@ -20,9 +21,14 @@ ActivationChannel::~ActivationChannel() {
 bool ActivationChannel::listen(const QString& className, std::function<void()> onActivate) {
     close();
     m_onActivate = std::move(onActivate);
+    const QString path = socketPath(className);
+    if (path.isEmpty())
+        return false;
     m_server = new QLocalServer(this);
-    QLocalServer::removeServer(socketPath(className));
-    if (!m_server->listen(socketPath(className)))
+    // Whatever sits at the name (a crashed copy's socket, a squatter's file)
+    // goes: the folder is ours.
+    QLocalServer::removeServer(path);
+    if (!m_server->listen(path))
         return false;
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* s = m_server->nextPendingConnection()) {
@@ -46,8 +52,11 @@ void ActivationChannel::close() {
 }
 
 bool ActivationChannel::knock(const QString& className) {
+    const QString path = socketPath(className);
+    if (path.isEmpty())
+        return false;
     QLocalSocket socket;
-    socket.connectToServer(socketPath(className));
+    socket.connectToServer(path);
     if (!socket.waitForConnected(500))
         return false;
     socket.write("activate\n");

@@ -20,12 +20,10 @@ int openLockFile(const QString& path, int flags) {
     return ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC, 0600);
 }
 
-// Without a session's runtime folder (cron, su, a bare container) Qt would
-// warn at every start and fall back to a folder of its own; ours is the same
-// kind of folder, used silently: made 0700 in the temporary folder and taken
-// only when it is a real folder of this user that nobody else can enter.
-QString privateRuntimeFolder() {
-    const QString dir = QDir::tempPath() + "/tokivane-runtime-" + QString::number(::getuid());
+// A folder for the names that nobody else can have laid out: made 0700 when
+// missing, taken only when it is a real folder (no link) of this user that
+// nobody else can enter.
+QString OwnFolder(const QString& dir) {
     const QByteArray path = QFile::encodeName(dir);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
         return {};
@@ -34,6 +32,30 @@ QString privateRuntimeFolder() {
         (st.st_mode & 077) != 0)
         return {};
     return dir;
+}
+
+// Without a session's runtime folder (cron, su, a bare container) Qt would
+// warn at every start and fall back to a folder of its own; ours is the same
+// kind of folder, used silently, in the temporary folder. When someone else
+// took that name first, a folder in the user's own cache stands in: the
+// shared temporary folder itself is never used.
+QString privateRuntimeFolder() {
+    if (QString own =
+            OwnFolder(QDir::tempPath() + "/tokivane-runtime-" + QString::number(::getuid()));
+        !own.isEmpty())
+        return own;
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    return OwnFolder(cache + "/tokivane-runtime");
+}
+
+// A name file in the runtime folder that this program did not make (a link,
+// a folder, a file of another user) is a squatter's: it is neither trusted
+// nor kept. The folder is ours, so it can always be removed.
+bool IsOurFile(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid();
 }
 
 }  // namespace
@@ -46,18 +68,18 @@ void ProvideRuntimeFolder() {
 }
 
 QString SingleInstance::runtimeFolder() {
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        if (QString own = privateRuntimeFolder(); !own.isEmpty())
-            return own;
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // Qt checks the session's folder (its owner and mode).
+        if (QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+            !dir.isEmpty())
+            return dir;
     }
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (dir.isEmpty())
-        dir = QDir::tempPath();
-    return dir;
+    return privateRuntimeFolder();
 }
 
 QString SingleInstance::lockPath(const QString& className) {
-    return runtimeFolder() + "/tokivane-" + className + ".lock";
+    const QString folder = runtimeFolder();
+    return folder.isEmpty() ? QString() : folder + "/tokivane-" + className + ".lock";
 }
 
 SingleInstance::SingleInstance(QString className) : m_className(std::move(className)) {}
@@ -69,9 +91,27 @@ SingleInstance::~SingleInstance() {
 bool SingleInstance::take() {
     if (isHeld())
         return true;
-    const int fd = openLockFile(lockPath(m_className), O_RDWR | O_CREAT);
-    if (fd < 0)
-        return true;  // no runtime folder: better a second copy than none at all
+    const QString path = lockPath(m_className);
+    if (path.isEmpty())
+        return true;  // no private folder at all: better a second copy than none
+    int fd = openLockFile(path, O_RDWR | O_CREAT | O_NOFOLLOW);
+    if (fd < 0 || !IsOurFile(fd)) {
+        if (fd >= 0)
+            ::close(fd);
+        const QByteArray name = QFile::encodeName(path);
+        struct stat st {};
+        if (::lstat(name.constData(), &st) == 0 &&
+            !(S_ISREG(st.st_mode) && st.st_uid == ::getuid()))
+            ::unlink(name.constData());
+        // Another copy may have made it meanwhile: that one is fine.
+        fd = openLockFile(path, O_RDWR | O_CREAT | O_NOFOLLOW);
+        if (fd >= 0 && !IsOurFile(fd)) {
+            ::close(fd);
+            fd = -1;
+        }
+        if (fd < 0)
+            return true;  // better a second copy than none
+    }
     // A copy that only looks (isTaken) holds the lock for a moment; wait that out.
     for (int attempt = 0; attempt < 5; ++attempt) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
@@ -94,10 +134,14 @@ void SingleInstance::release() {
 }
 
 bool SingleInstance::isTaken(const QString& className) {
-    const int fd = openLockFile(lockPath(className), O_RDONLY);
+    const QString path = lockPath(className);
+    if (path.isEmpty())
+        return false;
+    const int fd = openLockFile(path, O_RDONLY | O_NOFOLLOW);
     if (fd < 0)
         return false;
-    const bool taken = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    // Only a copy of ours counts: a squatter's lock must not turn us away.
+    const bool taken = IsOurFile(fd) && ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
     ::close(fd);
     return taken;
 }

@@ -25,8 +25,10 @@ public:
     // Whether a process holds the name of `className` now (this one included).
     static bool isTaken(const QString& className);
     // $XDG_RUNTIME_DIR, or a private folder of ours (0700) in the temporary
-    // folder when it is not set.
+    // folder when it is not set, or in the user's cache when someone else
+    // holds that name; empty when there is no private folder at all.
     static QString runtimeFolder();
+    // Empty without a runtime folder.
     static QString lockPath(const QString& className);
 
 private:

@@ -29,6 +29,8 @@ private slots:
     void sigtermRecordsTheLeavingTimeAndExits();
     void downSwitchRecordsBothTimesAndEnds();
     void drowselHoldsItsNameAndHandsOverOnSigterm();
+    void twoQuickStartsGiveOneProgram_data();
+    void twoQuickStartsGiveOneProgram();
 
 private:
     std::unique_ptr<TestFolder> m_folder;
@@ -186,6 +188,56 @@ void ResidentProgramsTest::drowselHoldsItsNameAndHandsOverOnSigterm() {
     QTRY_VERIFY_WITH_TIMEOUT(!todaysTimes().second.isEmpty(), 10000);
     QVERIFY(!todaysTimes().first.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
+}
+
+// Two starts a tenth of a second apart (a double click on the launcher, a
+// login hook and autostart) give one running program; names squatted in the
+// runtime folder beforehand change nothing.
+void ResidentProgramsTest::twoQuickStartsGiveOneProgram_data() {
+    QTest::addColumn<bool>("squatted");
+    QTest::newRow("clean runtime folder") << false;
+    QTest::newRow("socket and lock squatted") << true;
+}
+
+void ResidentProgramsTest::twoQuickStartsGiveOneProgram() {
+    QFETCH(bool, squatted);
+    const QString socket = path("runtime") + "/tokivane-TZangyoMain.socket";
+    if (squatted) {
+        for (const QString& name : {socket, path("runtime") + "/tokivane-TZangyoMain.lock"}) {
+            QFile f(name);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.close();
+            // A file of another user where one can make it; a file that is
+            // no socket (and no lock of ours) otherwise.
+            if (::getuid() == 0)
+                QVERIFY(::chown(QFile::encodeName(name).constData(), 65534, 65534) == 0);
+        }
+    }
+    QProcess& first = start("tokivane", {});
+    QTest::qWait(100);
+    QProcess& second = start("tokivane", {});
+    // One of the two ends on its own; the other stays and answers knocks.
+    QTRY_VERIFY_WITH_TIMEOUT(
+        first.state() == QProcess::NotRunning || second.state() == QProcess::NotRunning, 20000);
+    QProcess& ended = first.state() == QProcess::NotRunning ? first : second;
+    QProcess& running = &ended == &first ? second : first;
+    QCOMPARE(ended.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(ended.exitCode(), 0);
+    const auto listening = [&socket] {
+        struct stat st = {};
+        return ::lstat(QFile::encodeName(socket).constData(), &st) == 0 && S_ISSOCK(st.st_mode);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(listening() && isHeld("TZangyoMain"), 20000);
+    QTest::qWait(500);
+    QCOMPARE(running.state(), QProcess::Running);
+    QProcess& third = start("tokivane", {});
+    QVERIFY(third.waitForFinished(5000));
+    QCOMPARE(third.exitCode(), 0);
+    QCOMPARE(running.state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(running.processId()), SIGTERM);
+    QVERIFY(running.waitForFinished(5000));
+    QCOMPARE(running.exitCode(), 0);
 }
 
 }  // namespace tkv::test

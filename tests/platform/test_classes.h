@@ -12,7 +12,10 @@ private slots:
     void nameLetGoWhenTheHolderEnds();
     void laterCopyAsksTheRunningOneToComeForward();
     void withoutRuntimeFolderAPrivateOneIsMade();
+    void aPrivateFolderOthersCanEnterIsRefused_data();
     void aPrivateFolderOthersCanEnterIsRefused();
+    void squattedNamesNeitherStopNorFoolUs_data();
+    void squattedNamesNeitherStopNorFoolUs();
 };
 
 class SessionEndTest final : public QObject {
