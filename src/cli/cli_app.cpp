@@ -26,7 +26,10 @@ constexpr const char* kOptions =
     "                   act as if it were that moment (for punch and for trying things out)\n"
     "  --help, -h       this text;  --version  the version\n";
 constexpr const char* kExitStatus =
-    "exit status: 0 success, 1 usage error, 2 a file could not be read or written\n";
+    "exit status: 0 success; 1 usage error or a value that cannot be stored (a control\n"
+    "  character, a time that is no time or beyond 48:00); 2 a file could not be read or\n"
+    "  written, is read-only, is damaged (registry.ini is never written over), or another\n"
+    "  program kept it locked for 4 seconds\n";
 constexpr std::size_t kFormColumn = 28;
 
 // "  NAME ARGUMENTS    summary" for each form of a command.

@@ -24,6 +24,7 @@ expected=(
   "$bindir/tokivane-cli"
   "$mandir/man1/tokivane-cli.1.gz"
   "$docdir/README.md"
+  "$docdir/data-safety.md"
   "$docdir/copyright"
   "$docdir/examples/systemd/tokivane-punch-in.service"
   "$docdir/examples/systemd/tokivane-punch-out.service"
