@@ -29,6 +29,7 @@ private slots:
     void sigtermRecordsTheLeavingTimeAndExits();
     void downSwitchRecordsBothTimesAndEnds();
     void drowselHoldsItsNameAndHandsOverOnSigterm();
+    void aSettingSetMeanwhileSurvivesTheClose();
     void twoQuickStartsGiveOneProgram_data();
     void twoQuickStartsGiveOneProgram();
 
@@ -188,6 +189,29 @@ void ResidentProgramsTest::drowselHoldsItsNameAndHandsOverOnSigterm() {
     QTRY_VERIFY_WITH_TIMEOUT(!todaysTimes().second.isEmpty(), 10000);
     QVERIFY(!todaysTimes().first.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(!isHeld("TZangyoMain"), 10000);
+}
+
+// The program holds its settings for as long as it runs and writes them
+// (window places and all) when it ends; a value set with the command line
+// meanwhile is still there afterwards.
+void ResidentProgramsTest::aSettingSetMeanwhileSurvivesTheClose() {
+    QProcess& p = start("tokivane", {});
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(path("runtime") + "/tokivane-TZangyoMain.socket"),
+                             20000);
+    setting("UseMemo01", "set meanwhile");
+    ::kill(static_cast<pid_t>(p.processId()), SIGTERM);
+    QVERIFY(p.waitForFinished(5000));
+    QCOMPARE(p.exitCode(), 0);
+    QProcess cli;
+    cli.setProcessEnvironment(m_env);
+    cli.start(kBin + "/tokivane-cli", {"settings", "get", "UseMemo01"});
+    QVERIFY(cli.waitForFinished(10000));
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).trimmed(), QString("set meanwhile"));
+    // The program did write on its way out: its window's place is stored.
+    QFile registry(path("config") + "/registry.ini");
+    QVERIFY(registry.open(QIODevice::ReadOnly));
+    QVERIFY(registry.readAll().contains("Left.TZangyoMain"));
 }
 
 // Two starts a tenth of a second apart (a double click on the launcher, a
