@@ -99,6 +99,8 @@ private slots:
     void doubleClickFillsTheDateAndCyclesTheKind();
     void grantYearLineIsPainted();
     void cursorMovesTabAndMemoMenu();
+    void memoRefusesWhatWouldSplitALine_data();
+    void memoRefusesWhatWouldSplitALine();
     void csvIsWrittenWhereTheUserSays();
     void closeWithUnsavedEdits_data();
     void closeWithUnsavedEdits();
@@ -286,6 +288,35 @@ void LeaveWindowTest::cursorMovesTabAndMemoMenu() {
     grid.selectCell(1, LedgerColumn::Date);
     QTest::keyClick(grid.cellEditor(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), w.findChild<QPushButton*>("CancelButton"));
+    w.ledger().takeSnapshot();
+    w.close();
+}
+
+// A pasted line break or tab would split the ledger line; characters
+// Shift-JIS has no code for would change on saving. Both are refused.
+void LeaveWindowTest::memoRefusesWhatWouldSplitALine_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("memo");
+    QTest::newRow("line break") << QString("a\r\n 5=x") << QString("memo text");
+    QTest::newRow("tab") << QString("a\tb") << QString("memo text");
+    QTest::newRow("delete character") << QString("a\x7f") << QString("memo text");
+    QTest::newRow("storable text") << QString::fromUtf8("①髙") << QString::fromUtf8("memo text①髙");
+}
+
+void LeaveWindowTest::memoRefusesWhatWouldSplitALine() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, memo);
+    MainFixture f({2025, 3, 28, 12, 0, 0});
+    writeLedger(f, kLedger);
+    f.start();
+    TYuuKyu& w = openLeave(f);
+    VacStringGrid& grid = *w.grid();
+    grid.setFocus();
+    grid.selectCell(3, LedgerColumn::Memo);
+    QTRY_VERIFY(grid.cellEditor() != nullptr);
+    grid.cellEditor()->end(false);
+    grid.cellEditor()->insert(pasted);
+    QCOMPARE(cell(w, 3, LedgerColumn::Memo), memo);
     w.ledger().takeSnapshot();
     w.close();
 }
