@@ -293,6 +293,18 @@ bool DirectoryExists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+FileStamp StampOf(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {};
+    return {true,
+            static_cast<unsigned long long>(st.st_dev),
+            static_cast<unsigned long long>(st.st_ino),
+            static_cast<unsigned long long>(st.st_size),
+            static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
+            static_cast<long long>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
+}
+
 IoResult MakeDirectories(const std::string& path, unsigned mode) {
     if (path.empty() || DirectoryExists(path))
         return IoResult::success();

@@ -89,6 +89,17 @@ void SetFileStepHook(std::function<void(FileStep)> hook);
 bool FileExists(const std::string& path);
 bool DirectoryExists(const std::string& path);
 
+// What identifies one version of a file without reading it: a write by
+// anybody replaces or modifies it, which changes at least one of these.
+struct FileStamp {
+    bool exists = false;
+    unsigned long long device = 0, inode = 0, size = 0;
+    long long mtimeNs = 0, ctimeNs = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+// The stamp of `path` now; `exists` false when there is nothing there.
+FileStamp StampOf(const std::string& path);
+
 // Creates the folder and its missing parents with `mode`.
 IoResult MakeDirectories(const std::string& path, unsigned mode = 0700);
 

@@ -1,28 +1,10 @@
 #include "base/registry_store.h"
 
-#include <sys/stat.h>
-
 #include "base/atomic_file.h"
 #include "base/file_lock.h"
 #include "base/text_util.h"
 
 namespace tkv {
-namespace {
-
-IniRegistryStore::FileStamp stampOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0)
-        return {};
-    return {true,
-            static_cast<unsigned long long>(st.st_dev),
-            static_cast<unsigned long long>(st.st_ino),
-            static_cast<unsigned long long>(st.st_size),
-            static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec,
-            static_cast<long long>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec};
-}
-
-}  // namespace
-
 bool RegistryTextDamaged(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos)
         return true;
@@ -122,7 +104,7 @@ IoResult IniRegistryStore::reload() {
     const FolderLock lock(path);
     // The stamp is taken before reading: a write that lands during the read
     // changes the file after it, so the next reload reads again.
-    const FileStamp before = stampOf(path);
+    const FileStamp before = StampOf(path);
     if (m_known && !m_dirty && before == m_stamp && m_loadResult.ok())
         return m_loadResult;
     std::string bytes;
@@ -214,7 +196,7 @@ IoResult IniRegistryStore::flushMerged(const std::function<CompanionFile()>* com
         // What is on disk now is what is in memory.
         m_changes.clear();
         m_dirty = false;
-        m_stamp = stampOf(path);
+        m_stamp = StampOf(path);
         m_known = true;
         m_loadResult = IoResult::success();
     }

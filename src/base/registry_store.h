@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "base/ini_file.h"
 #include "base/io_result.h"
 
@@ -81,15 +82,6 @@ public:
     const IoResult& loadResult() const { return m_loadResult; }
     // How often the file was parsed.
     int parseCount() const { return m_parses; }
-
-    // What identifies one version of the file: a write by anybody replaces
-    // or modifies it, which changes at least one of these.
-    struct FileStamp {
-        bool exists = false;
-        unsigned long long device = 0, inode = 0, size = 0;
-        long long mtimeNs = 0, ctimeNs = 0;
-        bool operator==(const FileStamp&) const = default;
-    };
 
 private:
     IoResult flushMerged(const std::function<CompanionFile()>* companion);

@@ -1,12 +1,15 @@
 #include "mainwindow/month_file_watch.h"
 
-#include <sys/stat.h>
-
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QTimer>
 
+#include "platform/text_convert.h"
+
 namespace tkv {
+
+using platform::ToUtf8;
+
 namespace {
 
 // Long enough for a save's temporary file, sync and rename to be over.
@@ -25,27 +28,13 @@ MonthFileWatch::MonthFileWatch(QObject* parent)
     connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, poke);
 }
 
-MonthFileWatch::Stamp MonthFileWatch::stampOf(const QString& file) {
-    struct stat st {};
-    if (file.isEmpty() || ::stat(QFile::encodeName(file).constData(), &st) != 0)
-        return {};
-    Stamp s;
-    s.exists = true;
-    s.device = st.st_dev;
-    s.inode = st.st_ino;
-    s.size = st.st_size;
-    s.modifiedNs = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-    s.changedNs = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
-    return s;
-}
-
 void MonthFileWatch::watch(const QString& file) {
     m_timer->stop();
     m_retry = false;
     if (const QStringList paths = m_watcher->files() + m_watcher->directories(); !paths.isEmpty())
         m_watcher->removePaths(paths);
     m_file = file;
-    m_seen = stampOf(file);
+    m_seen = StampOf(ToUtf8(file));
     rewatch();
 }
 
@@ -66,7 +55,7 @@ void MonthFileWatch::rewatch() {
 
 void MonthFileWatch::settle() {
     rewatch();  // a replaced file is a new one to watch
-    const Stamp now = stampOf(m_file);
+    const FileStamp now = StampOf(ToUtf8(m_file));
     if (now == m_seen && !m_retry)
         return;
     m_seen = now;

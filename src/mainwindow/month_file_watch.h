@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include "base/atomic_file.h"
+
 class QFileSystemWatcher;
 class QTimer;
 
@@ -30,21 +32,13 @@ signals:
     void changed();
 
 private:
-    // What tells one state of the file from another without reading it.
-    struct Stamp {
-        bool exists = false;
-        unsigned long long device = 0, inode = 0;
-        long long size = 0, modifiedNs = 0, changedNs = 0;
-        bool operator==(const Stamp&) const = default;
-    };
-    static Stamp stampOf(const QString& file);
     void rewatch();
     void settle();
 
     QFileSystemWatcher* m_watcher;
     QTimer* m_timer;
     QString m_file;
-    Stamp m_seen;
+    FileStamp m_seen;
     bool m_retry = false;
 };
 
